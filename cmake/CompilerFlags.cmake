@@ -1,0 +1,20 @@
+# Pixel values must come out the same to the last bit on every build, so no
+# optimisation may change how a double is rounded.
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  # GCC fuses a*b+c into one rounding wherever the target has FMA; that changes
+  # sums that lie within an ulp of an integer, and with them the rounded pixels.
+  add_compile_options(-ffp-contract=off -fno-fast-math)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86|X86|AMD64|x86_64)$")
+    # x87 keeps intermediates in 80 bits; SSE2 rounds every operation to double.
+    add_compile_options(-msse2 -mfpmath=sse)
+  endif()
+  add_compile_options(-Wall -Wextra -Wpedantic -Wconversion)
+  if(DCT_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
+elseif(MSVC)
+  # /fp:precise neither contracts nor reorders; 32-bit targets use SSE2 by default.
+  add_compile_options(/fp:precise /W4 /utf-8)
+endif()

@@ -1,0 +1,14 @@
+# The layers: the model knows nothing of Qt; the user interface reaches Qt
+# only through the platform layer.
+function(dct_forbid_links target pattern why)
+  if(TARGET ${target})
+    get_target_property(_libs ${target} LINK_LIBRARIES)
+    get_target_property(_ilibs ${target} INTERFACE_LINK_LIBRARIES)
+    if("${_libs};${_ilibs}" MATCHES "${pattern}")
+      message(FATAL_ERROR "${target} links ${pattern}: ${why}")
+    endif()
+  endif()
+endfunction()
+
+dct_forbid_links(dct_model "Qt" "the model must stay free of Qt")
+dct_forbid_links(dct_ui "Qt" "the user interface must use Qt only through the platform layer")

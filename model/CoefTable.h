@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+
+namespace dct {
+
+// The 64 coefficients sit at indices 0..63; entry 64 belongs to no grid
+// position but is part of the table and of its bounds.
+inline constexpr int kCoefCount = 64;
+inline constexpr int kCoefTableSize = kCoefCount + 1;
+
+// Thrown for an index outside the table. The form runtime reports it and ends
+// the program; nothing in the program is meant to catch it.
+class CoefIndexError : public std::out_of_range {
+ public:
+  explicit CoefIndexError(long long index);
+  long long index() const { return index_; }
+
+ private:
+  long long index_;
+};
+
+// The coefficient table: signed 16-bit entries, all 0 at start, with every
+// read and write checked against its bounds.
+class CoefTable {
+ public:
+  std::int16_t at(long long index) const;
+  void set(long long index, std::int16_t value);
+
+  bool operator==(const CoefTable&) const = default;
+
+ private:
+  static std::size_t checked(long long index);
+
+  std::array<std::int16_t, kCoefTableSize> entries_{};
+};
+
+}  // namespace dct

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, through apt, whichever of the packages this project builds with
+# are missing; does nothing (quickly) when all are present.
+set -euo pipefail
+
+packages=(
+  g++ cmake make
+  qt6-base-dev libgl-dev
+  fonts-dejavu-core fonts-dejavu-extra
+  libgtest-dev libbenchmark-dev
+)
+packages+=("$@")
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+((${#missing[@]} == 0)) && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo=()
+((EUID == 0)) || sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
