@@ -1,0 +1,66 @@
+#include "Form.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+#include <algorithm>
+
+namespace dct::platform {
+namespace {
+
+QImage toQImage(const IndexedImage& image) {
+  QImage result(image.width, image.height, QImage::Format_Indexed8);
+  QList<QRgb> table;
+  for (const Rgb colour : image.palette)
+    table.append(qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+  result.setColorTable(table);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      result.setPixel(x, y, image.pixels[static_cast<std::size_t>(y * image.width + x)]);
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec) : window_(std::make_unique<QWidget>()) {
+  window_->setWindowTitle(QString::fromStdString(spec.title));
+  window_->resize(TwipsToPixels(spec.clientWidth), TwipsToPixels(spec.clientHeight));
+  if (spec.icon.width > 0) window_->setWindowIcon(QIcon(QPixmap::fromImage(toQImage(spec.icon))));
+}
+
+Form::~Form() { window_.reset(); }
+
+template <typename T, typename Spec>
+T& Form::add(const Spec& spec) {
+  auto control = std::make_unique<T>(window_.get(), spec);
+  T& result = *control;
+  controls_.push_back(std::move(control));
+  return result;
+}
+
+TextBox& Form::AddTextBox(const TextBoxSpec& spec) { return add<TextBox>(spec); }
+ScrollBar& Form::AddScrollBar(const ScrollBarSpec& spec) { return add<ScrollBar>(spec); }
+CommandButton& Form::AddCommandButton(const CommandButtonSpec& spec) {
+  return add<CommandButton>(spec);
+}
+Label& Form::AddLabel(const LabelSpec& spec) { return add<Label>(spec); }
+
+void Form::ApplyTabOrder() {
+  std::vector<QWidget*> chain;
+  std::vector<const Control*> sorted;
+  for (const auto& control : controls_) sorted.push_back(control.get());
+  std::stable_sort(sorted.begin(), sorted.end(), [](const Control* a, const Control* b) {
+    return a->Identity().tabIndex < b->Identity().tabIndex;
+  });
+  for (const Control* control : sorted) {
+    if (control->widget()->focusPolicy() & Qt::TabFocus) chain.push_back(control->widget());
+  }
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void Form::Show() { window_->show(); }
+
+}  // namespace dct::platform

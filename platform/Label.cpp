@@ -1,0 +1,20 @@
+#include "Label.h"
+
+#include <QLabel>
+
+#include "CompactFont.h"
+
+namespace dct::platform {
+
+Label::Label(QWidget* parent, const LabelSpec& spec)
+    : Control(spec.identity, new QLabel(QString::fromStdString(spec.caption), parent)) {
+  auto* label = static_cast<QLabel*>(widget());
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  label->setFocusPolicy(Qt::NoFocus);
+  label->setFont(FittingFont(label->text(), label->width()));
+}
+
+Label::~Label() = default;
+
+}  // namespace dct::platform

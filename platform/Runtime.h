@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace dct::platform {
+
+// Names a handler by its control and event, as in HScroll2_Change or
+// Text2_Change(5); made into text only when a failure is reported.
+struct HandlerName {
+  std::string_view control;
+  std::string_view event;
+  int index = -1;
+
+  std::string Text() const;
+};
+
+// What the program hands the runtime: how to create its start-up window.
+class StartupForm {
+ public:
+  virtual ~StartupForm() = default;
+  // Raised once, after the window and its controls exist and before it is shown.
+  virtual void Form_Load() = 0;
+  virtual void Show() = 0;
+};
+
+struct ProgramDescription {
+  std::function<std::unique_ptr<StartupForm>()> createStartupForm;
+};
+
+// The form runtime: one user-interface thread, events delivered synchronously
+// and re-entrantly, failures reported and fatal.
+class Runtime {
+ public:
+  // Creates the application, the start-up form, raises Load, shows the window
+  // and delivers events until the program ends. Returns the exit status.
+  static int Start(int argc, char** argv, const ProgramDescription& program);
+
+  // Prepares the toolkit as Start does, for hosts (tests, benchmarks) that own
+  // the application object themselves.
+  static void ConfigureApplication();
+
+  // Runs an event handler to completion. An exception leaving it is reported
+  // as a failure, which ends the program.
+  static void Raise(const HandlerName& name, const std::function<void()>& handler);
+
+  // Ends the program at once: the windows close and no further event is raised.
+  static void End();
+  static bool HasEnded();
+
+  // A failure the program cannot go on from: reported on standard error and,
+  // where there is a screen, in a dialog; then the program ends with status 1.
+  [[noreturn]] static void ReportFailure(std::string_view what);
+
+  // Nesting of handlers, for tests of the event cascade.
+  static int HandlerDepth();
+  static int DeepestHandlerNesting();
+  static void ResetDeepestHandlerNesting();
+};
+
+}  // namespace dct::platform

@@ -1,0 +1,131 @@
+#include "WindowFixture.h"
+
+#include <QTest>
+
+#include "CoefficientFromText.h"
+#include "Palette.h"
+#include "ReconstructBlock.h"
+#include "Runtime.h"
+
+namespace dct::ui::testing_support {
+namespace {
+
+QColor qcolour(Rgb rgb) {
+  return QColor(platform::RedOf(rgb), platform::GreenOf(rgb), platform::BlueOf(rgb));
+}
+
+}  // namespace
+
+void WindowFixture::SetUp() {
+  platform::Runtime::ConfigureApplication();
+  form_ = std::make_unique<Form1>();
+  platform::Runtime::Raise({"Form", "Load"}, [this] { form_->Form_Load(); });
+  form_->Show();
+  QWidget* window = form_->Window().widget();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  platform::Runtime::ResetDeepestHandlerNesting();
+}
+
+void WindowFixture::TearDown() { form_.reset(); }
+
+QLineEdit* WindowFixture::coefBox(int index) const {
+  return static_cast<QLineEdit*>(
+      form_->Widgets().Text2.at(static_cast<std::size_t>(index))->widget());
+}
+QLineEdit* WindowFixture::pixelBox(int index) const {
+  return static_cast<QLineEdit*>(
+      form_->Widgets().Text1.at(static_cast<std::size_t>(index))->widget());
+}
+QLineEdit* WindowFixture::indicator() const {
+  return static_cast<QLineEdit*>(form_->Widgets().Text3->widget());
+}
+QScrollBar* WindowFixture::selector() const {
+  return static_cast<QScrollBar*>(form_->Widgets().HScroll1->widget());
+}
+QScrollBar* WindowFixture::valueBar() const {
+  return static_cast<QScrollBar*>(form_->Widgets().HScroll2->widget());
+}
+QWidget* WindowFixture::button(int number) const {
+  const Controls& c = form_->Widgets();
+  return (number == 1 ? c.Command1 : number == 2 ? c.Command2 : c.Command3)->widget();
+}
+
+void WindowFixture::click(QWidget* widget, QPoint at) {
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier,
+                    at.isNull() ? widget->rect().center() : at);
+}
+
+void WindowFixture::typeInto(QLineEdit* box, const std::string& text) {
+  QTest::keyClicks(box, QString::fromStdString(text));
+}
+
+void WindowFixture::replaceText(QLineEdit* box, const std::string& text) {
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  typeInto(box, text);
+}
+
+void WindowFixture::pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(widget, static_cast<Qt::Key>(key), modifiers);
+}
+
+void WindowFixture::setCoefficient(int index, int value) {
+  clickCoefBox(index);
+  replaceText(coefBox(index), std::to_string(value));
+  ASSERT_EQ(model().Coef.at(index), value);
+}
+
+int WindowFixture::highlightedCount() const {
+  int count = 0;
+  for (const platform::TextBox* box : form_->Widgets().Text2)
+    count += box->BackColor() == kHighlight;
+  return count;
+}
+
+void WindowFixture::expectInStep() {
+  const int sel = model().SelIndex;
+  EXPECT_EQ(sel, selector()->value()) << "the selection and the selector disagree";
+  EXPECT_EQ(highlightedCount(), 1);
+  EXPECT_EQ(form_->Widgets().Text2.at(static_cast<std::size_t>(sel))->BackColor(), kHighlight)
+      << "box " << sel << " is not the highlighted one";
+  EXPECT_EQ(valueBar()->value(), model().Coef.at(sel));
+  for (int i = 0; i < kGridCount; ++i) {
+    EXPECT_EQ(CoefficientFromText(coefBox(i)->text().toStdString()), model().Coef.at(i))
+        << "box " << i << " shows \"" << coefBox(i)->text().toStdString() << "\"";
+  }
+}
+
+void WindowFixture::expectBlockShown() {
+  const PixelBlock block = ReconstructBlock(model().Coef);
+  for (int p = 0; p < kGridCount; ++p) {
+    const platform::TextBox& box = *form_->Widgets().Text1.at(static_cast<std::size_t>(p));
+    const Rgb colour = block.Colour.at(static_cast<std::size_t>(p));
+    EXPECT_EQ(box.BackColor(), colour) << "pixel " << p;
+    EXPECT_EQ(pixelBox(p)->palette().color(QPalette::Base), qcolour(colour)) << "pixel " << p;
+    EXPECT_EQ(box.ToolTipText(), block.ToolTip.at(static_cast<std::size_t>(p))) << "pixel " << p;
+    EXPECT_EQ(box.Text(), "") << "pixel " << p;
+  }
+  EXPECT_EQ(form_->Widgets().Text3->BackColor(), block.Clipped ? kClippedRed : kWhite);
+  EXPECT_EQ(indicator()->palette().color(QPalette::Disabled, QPalette::Base),
+            qcolour(block.Clipped ? kClippedRed : kWhite));
+}
+
+void WindowFixture::expectResetState() {
+  EXPECT_EQ(model().SelIndex, 0);
+  EXPECT_EQ(selector()->value(), 0);
+  EXPECT_EQ(valueBar()->value(), 0);
+  for (int i = 0; i <= kGridCount; ++i) EXPECT_EQ(model().Coef.at(i), 0) << "coefficient " << i;
+  const Controls& c = form_->Widgets();
+  for (int i = 0; i < kGridCount; ++i) {
+    const auto index = static_cast<std::size_t>(i);
+    EXPECT_EQ(c.Text2[index]->Text(), "0") << "box " << i;
+    EXPECT_EQ(c.Text2[index]->BackColor(), i == 0 ? kHighlight : kWhite) << "box " << i;
+    EXPECT_EQ(c.Text1[index]->BackColor(), kResetGrey) << "pixel " << i;
+    EXPECT_EQ(c.Text1[index]->ToolTipText(), "0") << "pixel " << i;
+    EXPECT_EQ(c.Text1[index]->Text(), "") << "pixel " << i;
+    EXPECT_EQ(c.Text1[index]->MousePointer(), 1) << "pixel " << i;
+  }
+  EXPECT_EQ(c.Text3->BackColor(), kWhite);
+}
+
+}  // namespace dct::ui::testing_support

@@ -1,0 +1,44 @@
+// Writes a picture of the window, as a user would see it after typing a few
+// coefficients, for the README: window-screenshot OUT.png [SCALE]
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "Form1.h"
+#include "Runtime.h"
+
+namespace {
+
+// Coefficient index and value: a smooth gradient with some texture, clipped
+// in one corner, so that the picture shows greys, hints and the red indicator.
+constexpr std::pair<int, const char*> kExample[] = {
+    {0, "60"}, {1, "-100"}, {8, "45"}, {9, "30"}, {18, "-25"}, {36, "12"}, {5, "-100"},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: window-screenshot OUT.png\n");
+    return 2;
+  }
+  QApplication application(argc, argv);
+  dct::platform::Runtime::ConfigureApplication();
+  dct::ui::Form1 form;
+  dct::platform::Runtime::Raise({"Form", "Load"}, [&form] { form.Form_Load(); });
+  form.Show();
+  for (const auto& [index, text] : kExample) {
+    form.Widgets().Text2[static_cast<std::size_t>(index)]->SetText(text);
+  }
+  form.Text2_Click(9);
+  QApplication::processEvents();
+  const QPixmap picture = form.Window().widget()->grab();
+  if (!picture.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    std::fprintf(stderr, "window-screenshot: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,162 @@
+#include "Form1.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "AppIcon.h"
+#include "BlockView.h"
+#include "CoefficientFromText.h"
+#include "FormBuilder.h"
+#include "Palette.h"
+#include "ReconstructBlock.h"
+
+namespace dct::ui {
+namespace {
+
+platform::TextBox& element(const std::array<platform::TextBox*, kGridCount>& array,
+                           const char* name, int index) {
+  if (index < 0 || index >= kGridCount) {
+    throw std::out_of_range(std::string(name) + "(" + std::to_string(index) + ") does not exist");
+  }
+  return *array[static_cast<std::size_t>(index)];
+}
+
+// Numbers shown as text: plain decimal, a leading "-" when negative.
+std::string decimal(int value) { return std::to_string(value); }
+
+}  // namespace
+
+Form1::Form1()
+    : form_(platform::FormSpec{kTitle, kClientWidth, kClientHeight, AppIcon()}),
+      controls_(BuildControls(form_)) {
+  connectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectHandlers() {
+  controls_.Command1->OnClick([this] { Command1_Click(); });
+  controls_.Command2->OnClick([this] { Command2_Click(); });
+  controls_.Command3->OnClick([this] { Command3_Click(); });
+  controls_.HScroll1->OnChange([this] { HScroll1_Change(); });
+  controls_.HScroll1->OnScroll([this] { HScroll1_Scroll(); });
+  controls_.HScroll2->OnChange([this] { HScroll2_Change(); });
+  controls_.HScroll2->OnScroll([this] { HScroll2_Scroll(); });
+  for (std::int16_t i = 0; i < kGridCount; ++i) {
+    Text2(i).OnChange([this, i] { Text2_Change(i); });
+    Text2(i).OnClick([this, i] { Text2_Click(i); });
+  }
+}
+
+void Form1::Show() { form_.Show(); }
+
+void Form1::call(std::string_view control, std::string_view event,
+                 const std::function<void()>& handler) {
+  platform::Runtime::Raise({control, event}, handler);
+}
+
+platform::TextBox& Form1::Text1(int index) const {
+  return element(controls_.Text1, "Text1", index);
+}
+platform::TextBox& Form1::Text2(int index) const {
+  return element(controls_.Text2, "Text2", index);
+}
+
+void Form1::Form_Load() {
+  call("Command1", "Click", [this] { Command1_Click(); });
+  model_.SelIndex = 0;
+  for (int i = 0; i < kGridCount; ++i) {
+    model_.Coef.set(i, 0);
+    Text1(i).SetBackColor(kResetGrey);
+    Text2(i).SetText(decimal(model_.Coef.at(i)));
+  }
+}
+
+// Reset. A box whose text was not 0 raises its Change in the first pass, and
+// with it possibly a block computed from a half-cleared table; the second
+// pass repaints everything once every coefficient is 0.
+void Form1::Command1_Click() {
+  model_.SelIndex = 0;
+  for (int i = 0; i < kGridCount; ++i) {
+    model_.Coef.set(i, 0);
+    Text2(i).SetText(decimal(model_.Coef.at(i)));
+    Text2(i).SetBackColor(kWhite);
+    Text1(i).SetBackColor(kResetGrey);
+    Text1(i).SetMousePointer(1);
+    Text1(i).SetToolTipText("0");
+    Text1(i).SetText("");
+    model_.Coef.set(i, 0);
+  }
+  for (int i = 0; i < kGridCount; ++i) {
+    model_.Coef.set(i, 0);
+    Text2(i).SetText(decimal(model_.Coef.at(i)));
+    Text2(i).SetBackColor(kWhite);
+    Text1(i).SetBackColor(kResetGrey);
+    model_.Coef.set(i, 0);
+  }
+  bringResetInStep();
+}
+
+// The passes alone can leave the selector elsewhere while coefficient 0 is
+// the selection, no box highlighted (so that the next move of the value bar
+// would be undone), and the hints and indicator of a half-cleared block.
+void Form1::bringResetInStep() {
+  controls_.HScroll1->SetValue(0);
+  Text2(model_.SelIndex).SetBackColor(kHighlight);
+  controls_.HScroll2->SetValue(model_.Coef.at(model_.SelIndex));
+  ShowClearedBlock(controls_);
+}
+
+// Zero: the bar's Change, when the value moved, and then a direct call, so
+// that the block is computed twice when the value changed and once when not.
+void Form1::Command2_Click() {
+  controls_.HScroll2->SetValue(0);
+  call("HScroll2", "Change", [this] { HScroll2_Change(); });
+}
+
+void Form1::Command3_Click() { platform::Runtime::End(); }
+
+void Form1::HScroll1_Change() { followSelector(); }
+void Form1::HScroll1_Scroll() { followSelector(); }
+
+// Every value is read afresh after each assignment that can raise an event.
+void Form1::followSelector() {
+  Text2(model_.SelIndex).SetBackColor(kWhite);
+  const int k = controls_.HScroll1->Value();
+  Text2(k).SetBackColor(kHighlight);
+  model_.SelIndex = controls_.HScroll1->Value();
+  controls_.HScroll2->SetValue(model_.Coef.at(model_.SelIndex));
+}
+
+void Form1::showSelectedValue() {
+  Text2(model_.SelIndex).SetText(decimal(controls_.HScroll2->Value()));
+  model_.Coef.set(model_.SelIndex, controls_.HScroll2->Value());
+}
+
+void Form1::HScroll2_Scroll() { showSelectedValue(); }
+
+void Form1::HScroll2_Change() {
+  showSelectedValue();
+  ++blockComputations_;
+  ShowBlock(controls_, ReconstructBlock(model_.Coef));
+}
+
+void Form1::Text2_Change(std::int16_t Index) {
+  const std::string typed = Text2(Index).Text();
+  const bool selectionMoves = controls_.HScroll1->Value() != Index;
+  controls_.HScroll1->SetValue(Index);
+  // Moving the selection loads the bar from the coefficient, which rewrites
+  // this box and would lose the keystroke just typed: put the typed text back,
+  // which takes it as if the box had been selected before.
+  if (selectionMoves) Text2(Index).SetText(typed);
+  const std::int16_t b = CoefficientFromText(Text2(Index).Text());
+  controls_.HScroll2->SetValue(b);
+}
+
+void Form1::Text2_Click(std::int16_t Index) {
+  controls_.HScroll1->SetValue(Index);
+  model_.SelIndex = Index;
+  controls_.HScroll2->SetValue(model_.Coef.at(model_.SelIndex));
+}
+
+}  // namespace dct::ui

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "Form.h"
+#include "Layout.h"
+#include "Runtime.h"
+#include "TransformModel.h"
+
+namespace dct::ui {
+
+// The one window: the coefficient grid, the pixel block it makes, and the
+// handlers that keep the model, the scroll bars and the boxes in step.
+class Form1 : public platform::StartupForm {
+ public:
+  Form1();
+  ~Form1() override;
+
+  void Form_Load() override;
+  void Show() override;
+
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void HScroll1_Change();
+  void HScroll1_Scroll();
+  void HScroll2_Change();
+  void HScroll2_Scroll();
+  void Text2_Change(std::int16_t Index);
+  void Text2_Click(std::int16_t Index);
+
+  const TransformModel& Model() const { return model_; }
+  const Controls& Widgets() const { return controls_; }
+  platform::Form& Window() { return form_; }
+  // How many blocks have been computed since the window was created.
+  int BlockComputations() const { return blockComputations_; }
+
+ private:
+  void connectHandlers();
+  void followSelector();
+  void showSelectedValue();
+  void bringResetInStep();
+  // A direct call of another handler runs as if its event had been raised.
+  static void call(std::string_view control, std::string_view event,
+                   const std::function<void()>& handler);
+
+  platform::TextBox& Text1(int index) const;
+  platform::TextBox& Text2(int index) const;
+
+  platform::Form form_;
+  Controls controls_;
+  TransformModel model_;
+  int blockComputations_ = 0;
+};
+
+}  // namespace dct::ui

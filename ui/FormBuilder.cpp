@@ -1,0 +1,59 @@
+#include "FormBuilder.h"
+
+#include <string>
+
+namespace dct::ui {
+namespace {
+
+template <typename... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+void addGrid(platform::Form& form, const GridLayout& grid, Controls& controls) {
+  for (int i = 0; i < kGridCount; ++i) {
+    platform::TextBoxSpec spec{{grid.name, i, GridCell(grid, i), grid.firstTabIndex + i},
+                               grid.text,
+                               grid.alignment,
+                               true,
+                               grid.tabStop};
+    (controls.*grid.slot)[static_cast<std::size_t>(i)] = &form.AddTextBox(spec);
+  }
+}
+
+void addSingle(platform::Form& form, const SingleControl& single, Controls& controls) {
+  const platform::ControlIdentity identity{single.name, -1, single.rect, single.tabIndex};
+  std::visit(Overloaded{
+                 [&](LabelSlot) {
+                   form.AddLabel({identity, single.caption});
+                 },
+                 [&](platform::TextBox* Controls::*slot) {
+                   controls.*slot = &form.AddTextBox(
+                       {identity, single.caption, platform::Alignment::Left, single.enabled, true});
+                 },
+                 [&](platform::ScrollBar* Controls::*slot) {
+                   const ScrollRange& r = single.range;
+                   controls.*slot = &form.AddScrollBar(
+                       {identity, r.min, r.max, r.smallChange, r.largeChange, 0});
+                 },
+                 [&](platform::CommandButton* Controls::*slot) {
+                   controls.*slot = &form.AddCommandButton({identity, single.caption});
+                 },
+             },
+             single.slot);
+}
+
+}  // namespace
+
+Controls BuildControls(platform::Form& form) {
+  Controls controls;
+  addGrid(form, kPixelGrid, controls);
+  addGrid(form, kCoefficientGrid, controls);
+  for (const SingleControl& single : kSingleControls) addSingle(form, single, controls);
+  form.ApplyTabOrder();
+  return controls;
+}
+
+}  // namespace dct::ui
