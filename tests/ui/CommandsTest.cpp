@@ -1,0 +1,115 @@
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "Palette.h"
+#include "Runtime.h"
+#include "WindowFixture.h"
+
+namespace dct::ui::testing_support {
+namespace {
+
+class CommandsTest : public WindowFixture {
+ protected:
+  // Counts every text change of the 64 coefficient boxes.
+  int coefficientTextChanges() const {
+    int total = 0;
+    for (const auto& spy : spies_) total += static_cast<int>(spy->count());
+    return total;
+  }
+  void watchCoefficientTexts() {
+    for (int i = 0; i < kGridCount; ++i) {
+      spies_.push_back(std::make_unique<QSignalSpy>(coefBox(i), &QLineEdit::textChanged));
+    }
+  }
+
+ private:
+  std::vector<std::unique_ptr<QSignalSpy>> spies_;
+};
+
+TEST_F(CommandsTest, StartUpShowsTheResetStateWithoutComputingABlock) {
+  expectResetState();
+  expectInStep();
+  EXPECT_EQ(form().BlockComputations(), 0);
+}
+
+TEST_F(CommandsTest, ResetOfAClearedWindowChangesNoTextAndComputesNothing) {
+  watchCoefficientTexts();
+  click(button(1));
+  EXPECT_EQ(coefficientTextChanges(), 0);
+  EXPECT_EQ(form().BlockComputations(), 0);
+  expectResetState();
+}
+
+TEST_F(CommandsTest, ResetWithCoefficientFiveAtThirtyComputesTheBlockOnce) {
+  setCoefficient(5, 30);
+  const int before = form().BlockComputations();
+  click(button(1));
+  EXPECT_EQ(form().BlockComputations(), before + 1);
+  expectResetState();
+}
+
+TEST_F(CommandsTest, ResetFromAMessyStateLeavesCoefficientZeroSelectedAndTheFirstMoveCounts) {
+  setCoefficient(0, 100);
+  setCoefficient(1, 100);  // clips: the indicator turns red
+  setCoefficient(40, -35);
+  clickCoefBox(12);
+  typeInto(coefBox(12), "abc");  // typed text that reads as the value 0 already held
+  clickCoefBox(33);
+  setCoefficient(33, 100);
+  typeInto(coefBox(33), "0");  // "1000": still 100
+  ASSERT_EQ(form().Widgets().Text3->BackColor(), kClippedRed);
+
+  click(button(1));
+  expectResetState();
+  expectInStep();
+
+  click(valueBar(), RightArrow(valueBar()));
+  EXPECT_EQ(model().Coef.at(0), 1);
+  EXPECT_EQ(coefBox(0)->text(), QStringLiteral("1"));
+  expectInStep();
+  expectBlockShown();
+}
+
+TEST_F(CommandsTest, ZeroOfAChangedValueComputesTwiceAndClearsBoxTableAndBar) {
+  setCoefficient(5, 30);
+  const int before = form().BlockComputations();
+  click(button(2));
+  EXPECT_EQ(form().BlockComputations(), before + 2);
+  EXPECT_EQ(model().Coef.at(5), 0);
+  EXPECT_EQ(coefBox(5)->text(), QStringLiteral("0"));
+  EXPECT_EQ(valueBar()->value(), 0);
+  expectInStep();
+  expectBlockShown();
+}
+
+TEST_F(CommandsTest, ZeroOfAValueAlreadyZeroComputesOnce) {
+  click(button(2));
+  EXPECT_EQ(form().BlockComputations(), 1);
+  expectInStep();
+  expectBlockShown();  // a computed zero block: 0x808080, not the reset grey
+  EXPECT_EQ(form().Widgets().Text1[0]->BackColor(), 0x808080u);
+}
+
+TEST_F(CommandsTest, SairEndsTheProgramAndNothingIsHandledAfterwards) {
+  setCoefficient(3, 7);
+  const int before = form().BlockComputations();
+  click(button(3));
+  EXPECT_TRUE(platform::Runtime::HasEnded());
+  EXPECT_FALSE(form().Window().widget()->isVisible());
+  form().Widgets().Text2[3]->SetText("50");
+  EXPECT_EQ(form().BlockComputations(), before);
+  EXPECT_EQ(model().Coef.at(3), 7);
+}
+
+TEST_F(CommandsTest, NoCommandNestsHandlersDeeperThanFour) {
+  setCoefficient(9, -60);
+  click(button(2));
+  setCoefficient(20, 80);
+  click(button(1));
+  EXPECT_LE(platform::Runtime::DeepestHandlerNesting(), 4);
+}
+
+}  // namespace
+}  // namespace dct::ui::testing_support

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "CoefTable.h"
+#include "Form.h"
+#include "Runtime.h"
+#include "ScrollBarInput.h"
+
+namespace dct::platform {
+namespace {
+
+using ui::testing_support::DragThumb;
+using ui::testing_support::TrackRightOfThumb;
+
+// A small form of its own: the runtime's rules, apart from the program's handlers.
+class RuntimeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Runtime::ConfigureApplication();
+    form_ = std::make_unique<Form>(FormSpec{"runtime", 6000, 3000, {}});
+    TextBoxSpec box;
+    box.identity = {"A", -1, {0, 0, 1500, 372}, 0};
+    a_ = &form_->AddTextBox(box);
+    box.identity = {"B", 2, {0, 600, 1500, 372}, 1};
+    b_ = &form_->AddTextBox(box);
+    ScrollBarSpec scroll;
+    scroll.identity = {"S", -1, {0, 1200, 4212, 252}, 2};
+    scroll.min = -100;
+    scroll.max = 100;
+    scroll.largeChange = 10;
+    bar_ = &form_->AddScrollBar(scroll);
+    form_->ApplyTabOrder();
+    form_->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_->widget()));
+    Runtime::ResetDeepestHandlerNesting();
+  }
+
+  QLineEdit* edit(TextBox* box) { return static_cast<QLineEdit*>(box->widget()); }
+  QScrollBar* bar() { return static_cast<QScrollBar*>(bar_->widget()); }
+
+  std::unique_ptr<Form> form_;
+  TextBox* a_ = nullptr;
+  TextBox* b_ = nullptr;
+  ScrollBar* bar_ = nullptr;
+  std::vector<std::string> log_;
+};
+
+TEST_F(RuntimeTest, AnEqualTextRaisesNothingAndLeavesSelectionAndCursorAlone) {
+  a_->OnChange([this] { log_.push_back("A"); });
+  a_->SetText("12");
+  edit(a_)->setSelection(0, 1);
+  a_->SetText("12");
+  EXPECT_EQ(log_, std::vector<std::string>{"A"});
+  EXPECT_EQ(edit(a_)->selectedText(), QStringLiteral("1"));
+}
+
+TEST_F(RuntimeTest, ADifferentTextRaisesChangeBeforeTheAssignmentReturnsEvenNested) {
+  a_->OnChange([this] {
+    log_.push_back("A begins, reads " + a_->Text());
+    b_->SetText("b");
+    log_.push_back("A ends");
+  });
+  b_->OnChange([this] { log_.push_back("B at depth " + std::to_string(Runtime::HandlerDepth())); });
+  a_->SetText("a");
+  log_.push_back("returned");
+  EXPECT_EQ(log_,
+            (std::vector<std::string>{"A begins, reads a", "B at depth 2", "A ends", "returned"}));
+  EXPECT_EQ(Runtime::DeepestHandlerNesting(), 2);
+}
+
+TEST_F(RuntimeTest, AHandlerReadsTheTextAfreshAfterReassigningIt) {
+  std::vector<std::string> seen;
+  a_->OnChange([&] {
+    seen.push_back(a_->Text());
+    a_->SetText("7");
+  });
+  QTest::keyClicks(edit(a_), QStringLiteral("x"));
+  EXPECT_EQ(seen, (std::vector<std::string>{"x", "7"}));
+  EXPECT_EQ(a_->Text(), "7");
+}
+
+TEST_F(RuntimeTest, ScrollBarRaisesChangeOnlyForADifferentValue) {
+  int changes = 0;
+  bar_->OnChange([&] {
+    ++changes;
+    bar_->SetValue(bar_->Value());  // the value already held: ends the chain
+  });
+  bar_->SetValue(5);
+  EXPECT_EQ(changes, 1);
+  bar_->SetValue(5);
+  EXPECT_EQ(changes, 1);
+  bar_->SetValue(-100);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(bar_->Value(), -100);
+}
+
+TEST_F(RuntimeTest, ThumbDragRaisesScrollForEachPositionAndOneChangeAtRelease) {
+  std::vector<std::string> events;
+  bar_->OnScroll([&] {
+    events.push_back("Scroll " + std::to_string(bar_->Value()));
+    bar_->SetValue(bar_->Value());  // inside Scroll: raises nothing, the drag goes on
+  });
+  bar_->OnChange([&] { events.push_back("Change " + std::to_string(bar_->Value())); });
+  ASSERT_TRUE(DragThumb(bar(), {3, 4, 9, 20}));
+  EXPECT_EQ(events, (std::vector<std::string>{"Scroll 3", "Scroll 4", "Scroll 9", "Scroll 20",
+                                              "Change 20"}));
+}
+
+TEST_F(RuntimeTest, PressingAndReleasingTheThumbWithoutMovingItRaisesNothing) {
+  int events = 0;
+  bar_->OnScroll([&] { ++events; });
+  bar_->OnChange([&] { ++events; });
+  ASSERT_TRUE(DragThumb(bar(), {}));
+  EXPECT_EQ(events, 0);
+}
+
+TEST_F(RuntimeTest, AMiddleClickInTheTrackRaisesOneChange) {
+  int changes = 0;
+  int scrolls = 0;
+  bar_->OnChange([&] { ++changes; });
+  bar_->OnScroll([&] { ++scrolls; });
+  QTest::mouseClick(bar(), Qt::MiddleButton, Qt::NoModifier, TrackRightOfThumb(bar()));
+  EXPECT_NE(bar_->Value(), 0);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(scrolls, 0);
+}
+
+TEST_F(RuntimeTest, ClickIsALeftButtonReleaseInsideTheBox) {
+  int clicks = 0;
+  a_->OnClick([&] { ++clicks; });
+  QTest::mouseClick(edit(a_), Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(edit(a_)->hasFocus()) << "the click must still focus the box";
+  QTest::mouseClick(edit(a_), Qt::RightButton);
+  QTest::mousePress(edit(a_), Qt::LeftButton);
+  QTest::mouseRelease(edit(a_), Qt::LeftButton, Qt::NoModifier, QPoint(-20, -20));
+  EXPECT_EQ(clicks, 1) << "a right click or a release off the box is no click";
+}
+
+TEST_F(RuntimeTest, EndClosesTheWindowAndRaisesNothingMore) {
+  int changes = 0;
+  a_->OnChange([&] { ++changes; });
+  Runtime::End();
+  EXPECT_TRUE(Runtime::HasEnded());
+  EXPECT_FALSE(form_->widget()->isVisible());
+  a_->SetText("after the end");
+  EXPECT_EQ(changes, 0);
+}
+
+struct KeyCase {
+  const char* name;
+  Qt::Key key;
+  int expected;
+  friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ScrollBarKeyTest : public RuntimeTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ScrollBarKeyTest, KeyMovesTheFocusedBarOnceInItsDirection) {
+  bar_->SetValue(50);
+  int changes = 0;
+  bar_->OnChange([&] { ++changes; });
+  bar()->setFocus();
+  QTest::keyClick(bar(), GetParam().key);
+  EXPECT_EQ(bar_->Value(), GetParam().expected);
+  EXPECT_EQ(changes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(, ScrollBarKeyTest,
+                         ::testing::Values(KeyCase{"left_decreases", Qt::Key_Left, 49},
+                                           KeyCase{"up_decreases", Qt::Key_Up, 49},
+                                           KeyCase{"right_increases", Qt::Key_Right, 51},
+                                           KeyCase{"down_increases", Qt::Key_Down, 51},
+                                           KeyCase{"page_up_by_large_change", Qt::Key_PageUp, 40},
+                                           KeyCase{"page_down_by_large_change", Qt::Key_PageDown,
+                                                   60},
+                                           KeyCase{"home_to_minimum", Qt::Key_Home, -100},
+                                           KeyCase{"end_to_maximum", Qt::Key_End, 100}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using RuntimeDeathTest = RuntimeTest;
+
+TEST_F(RuntimeDeathTest, AnExceptionLeavingAHandlerIsReportedAndEndsTheProgram) {
+  a_->OnChange([] { throw std::runtime_error("boom"); });
+  EXPECT_EXIT(a_->SetText("x"), ::testing::ExitedWithCode(1), "fatal error in A_Change: boom");
+}
+
+TEST_F(RuntimeDeathTest, ARefusedCoefficientIndexIsReportedWithTheIndex) {
+  b_->OnClick([] { (void)CoefTable{}.at(65); });
+  EXPECT_EXIT(QTest::mouseClick(edit(b_), Qt::LeftButton), ::testing::ExitedWithCode(1),
+              "B_Click\\(2\\): Coef index 65 ");
+}
+
+TEST_F(RuntimeDeathTest, AValueOutsideTheBarsRangeIsAFailureNotAClamp) {
+  a_->OnChange([this] { bar_->SetValue(101); });
+  EXPECT_EXIT(a_->SetText("x"), ::testing::ExitedWithCode(1), "S.Value = 101 is outside -100..100");
+}
+
+}  // namespace
+}  // namespace dct::platform
