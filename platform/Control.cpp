@@ -18,6 +18,16 @@ Control::Control(ControlIdentity identity, QWidget* widget)
 
 Control::~Control() = default;
 
+void Control::SetAccessibleName(std::string_view text) {
+  const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (widget_->accessibleName() != value) widget_->setAccessibleName(value);
+}
+
+void Control::SetAccessibleDescription(std::string_view text) {
+  const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (widget_->accessibleDescription() != value) widget_->setAccessibleDescription(value);
+}
+
 void Control::Raise(std::string_view event, const Handler& handler) const {
   if (!handler) return;
   Runtime::Raise({identity_.name, event, identity_.index}, handler);

@@ -28,6 +28,10 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   const ControlIdentity& Identity() const { return identity_; }
+  // What a screen reader says of the control, and what more it can tell.
+  void SetAccessibleName(std::string_view text);
+  void SetAccessibleDescription(std::string_view text);
+
   // The toolkit's widget, for the form's layout and for tests that drive it.
   QWidget* widget() const { return widget_; }
 

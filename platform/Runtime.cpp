@@ -1,9 +1,11 @@
 #include "Runtime.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,18 @@ namespace {
 int depth = 0;
 int deepest = 0;
 bool ended = false;
+
+// The toolkit's own texts (a text box's context menu) in Portuguese, like the
+// rest of the window, whatever the desktop's language.
+void installPortugueseToolkitTexts() {
+  static QTranslator translator;
+  if (!translator.isEmpty()) return;
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (translator.load(QStringLiteral("qtbase_pt_BR"), folder) ||
+      translator.load(QStringLiteral("qtbase_pt"), folder)) {
+    QCoreApplication::installTranslator(&translator);
+  }
+}
 
 bool hasScreenForDialogs() {
   const QString platform = QGuiApplication::platformName();
@@ -31,6 +45,7 @@ void Runtime::ConfigureApplication() {
   QApplication::setPalette(QApplication::style()->standardPalette());
   QApplication::setApplicationName(QStringLiteral("transformada-dct"));
   QApplication::setApplicationVersion(QStringLiteral(DCT_VERSION));
+  installPortugueseToolkitTexts();
   ended = false;
 }
 

@@ -63,6 +63,10 @@ void TextBox::SetText(std::string_view text) {
   edit_->setText(value);
 }
 
+int TextBox::SelStart() const { return edit_->cursorPosition(); }
+
+void TextBox::SetSelStart(int position) { edit_->setCursorPosition(position); }
+
 void TextBox::SetBackColor(Rgb colour) {
   if (colour == backColor_) return;
   backColor_ = colour;

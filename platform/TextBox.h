@@ -30,6 +30,10 @@ class TextBox : public Control {
   std::string Text() const;
   void SetText(std::string_view text);
 
+  // The cursor's place, in characters from the start of the text.
+  int SelStart() const;
+  void SetSelStart(int position);
+
   Rgb BackColor() const { return backColor_; }
   void SetBackColor(Rgb colour);
 

@@ -3,12 +3,24 @@
 #include "Palette.h"
 
 namespace dct::ui {
+namespace {
+
+// Said by a screen reader, so that the indicator does not rely on red alone.
+constexpr const char* kClippedDescription = "Algum pixel foi cortado para o limite de 127 ou -127";
+constexpr const char* kNotClippedDescription = "Nenhum pixel foi cortado";
+
+void showClipping(const Controls& controls, bool clipped) {
+  controls.Text3->SetBackColor(clipped ? kClippedRed : kWhite);
+  controls.Text3->SetAccessibleDescription(clipped ? kClippedDescription : kNotClippedDescription);
+}
+
+}  // namespace
 
 void ShowBlock(const Controls& controls, const PixelBlock& block) {
   // None of these writes raises an event and nothing is drawn between them,
   // so the indicator gets its final colour at once instead of white and then
   // red once per clipped pixel.
-  controls.Text3->SetBackColor(block.Clipped ? kClippedRed : kWhite);
+  showClipping(controls, block.Clipped);
   for (int x = 0; x < kBlockSide; ++x) {
     for (int y = 0; y < kBlockSide; ++y) {
       const auto p = static_cast<std::size_t>(x + kBlockSide * y);
@@ -21,7 +33,7 @@ void ShowBlock(const Controls& controls, const PixelBlock& block) {
 }
 
 void ShowClearedBlock(const Controls& controls) {
-  controls.Text3->SetBackColor(kWhite);
+  showClipping(controls, false);
   for (platform::TextBox* box : controls.Text1) {
     box->SetToolTipText("0");
     box->SetText("");

@@ -143,12 +143,17 @@ void Form1::HScroll2_Change() {
 
 void Form1::Text2_Change(std::int16_t Index) {
   const std::string typed = Text2(Index).Text();
+  const int cursor = Text2(Index).SelStart();
   const bool selectionMoves = controls_.HScroll1->Value() != Index;
   controls_.HScroll1->SetValue(Index);
   // Moving the selection loads the bar from the coefficient, which rewrites
-  // this box and would lose the keystroke just typed: put the typed text back,
-  // which takes it as if the box had been selected before.
-  if (selectionMoves) Text2(Index).SetText(typed);
+  // this box and would lose the keystroke just typed: put the typed text back
+  // (and the cursor where the user left it), which takes it as if the box had
+  // been selected before.
+  if (selectionMoves && Text2(Index).Text() != typed) {
+    Text2(Index).SetText(typed);
+    if (Text2(Index).Text() == typed) Text2(Index).SetSelStart(cursor);
+  }
   const std::int16_t b = CoefficientFromText(Text2(Index).Text());
   controls_.HScroll2->SetValue(b);
 }

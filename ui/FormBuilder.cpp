@@ -19,30 +19,35 @@ void addGrid(platform::Form& form, const GridLayout& grid, Controls& controls) {
                                grid.alignment,
                                true,
                                grid.tabStop};
-    (controls.*grid.slot)[static_cast<std::size_t>(i)] = &form.AddTextBox(spec);
+    platform::TextBox& box = form.AddTextBox(spec);
+    box.SetAccessibleName(GridAccessibleName(grid, i));
+    (controls.*grid.slot)[static_cast<std::size_t>(i)] = &box;
   }
 }
 
 void addSingle(platform::Form& form, const SingleControl& single, Controls& controls) {
   const platform::ControlIdentity identity{single.name, -1, single.rect, single.tabIndex};
-  std::visit(Overloaded{
-                 [&](LabelSlot) {
-                   form.AddLabel({identity, single.caption});
-                 },
-                 [&](platform::TextBox* Controls::*slot) {
-                   controls.*slot = &form.AddTextBox(
-                       {identity, single.caption, platform::Alignment::Left, single.enabled, true});
-                 },
-                 [&](platform::ScrollBar* Controls::*slot) {
-                   const ScrollRange& r = single.range;
-                   controls.*slot = &form.AddScrollBar(
-                       {identity, r.min, r.max, r.smallChange, r.largeChange, 0});
-                 },
-                 [&](platform::CommandButton* Controls::*slot) {
-                   controls.*slot = &form.AddCommandButton({identity, single.caption});
-                 },
-             },
-             single.slot);
+  platform::Control& created = std::visit(
+      Overloaded{
+          [&](LabelSlot) -> platform::Control& {
+            return form.AddLabel({identity, single.caption});
+          },
+          [&](platform::TextBox* Controls::*slot) -> platform::Control& {
+            return *(controls.*slot =
+                         &form.AddTextBox({identity, single.caption, platform::Alignment::Left,
+                                           single.enabled, true}));
+          },
+          [&](platform::ScrollBar* Controls::*slot) -> platform::Control& {
+            const ScrollRange& r = single.range;
+            return *(controls.*slot = &form.AddScrollBar(
+                         {identity, r.min, r.max, r.smallChange, r.largeChange, 0}));
+          },
+          [&](platform::CommandButton* Controls::*slot) -> platform::Control& {
+            return *(controls.*slot = &form.AddCommandButton({identity, single.caption}));
+          },
+      },
+      single.slot);
+  if (single.accessibleName != nullptr) created.SetAccessibleName(single.accessibleName);
 }
 
 }  // namespace

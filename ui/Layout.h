@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <variant>
 
 #include "CommandButton.h"
@@ -41,6 +42,8 @@ struct GridLayout {
   platform::Alignment alignment;
   bool tabStop;
   std::array<platform::TextBox*, kGridCount> Controls::*slot;
+  // Spoken by screen readers; {column} and {row} stand for the box's place.
+  const char* accessibleName;
 };
 
 inline constexpr int kGridPitch = 360;
@@ -48,12 +51,27 @@ inline constexpr int kGridBox = 372;
 
 // The pixel boxes are no Tab stops: Tab starts at "Reset" and reaches the
 // coefficients without 64 stops on boxes that nothing reads.
-inline constexpr GridLayout kPixelGrid{
-    "Text1", 360, 120, 0, "", platform::Alignment::Left, false, &Controls::Text1};
-inline constexpr GridLayout kCoefficientGrid{
-    "Text2", 4080, 120, 67, "0", platform::Alignment::Centre, true, &Controls::Text2};
+inline constexpr GridLayout kPixelGrid{"Text1",
+                                       360,
+                                       120,
+                                       0,
+                                       "",
+                                       platform::Alignment::Left,
+                                       false,
+                                       &Controls::Text1,
+                                       "Pixel da coluna {column}, linha {row}"};
+inline constexpr GridLayout kCoefficientGrid{"Text2",
+                                             4080,
+                                             120,
+                                             67,
+                                             "0",
+                                             platform::Alignment::Centre,
+                                             true,
+                                             &Controls::Text2,
+                                             "Coeficiente F({column},{row})"};
 
 Rect GridCell(const GridLayout& grid, int index);
+std::string GridAccessibleName(const GridLayout& grid, int index);
 
 struct LabelSlot {};
 using ControlSlot =
@@ -75,6 +93,8 @@ struct SingleControl {
   int tabIndex;
   ScrollRange range{};
   bool enabled = true;
+  // For controls whose caption does not name them to a screen reader.
+  const char* accessibleName = nullptr;
 };
 
 inline constexpr std::array<SingleControl, 11> kSingleControls{{
@@ -83,10 +103,24 @@ inline constexpr std::array<SingleControl, 11> kSingleControls{{
     {LabelSlot{}, "Label4", "F(7,7)", {7080, 2760, 492, 252}, 136},
     {&Controls::Command1, "Command1", "Reset", {840, 3120, 1932, 372}, 64},
     {LabelSlot{}, "Label1", "Coeficiente", {120, 3720, 972, 252}, 132},
-    {&Controls::HScroll1, "HScroll1", "", {1080, 3720, 4212, 252}, 66, {0, 63, 1, 8}},
+    {&Controls::HScroll1,
+     "HScroll1",
+     "",
+     {1080, 3720, 4212, 252},
+     66,
+     {0, 63, 1, 8},
+     true,
+     "Coeficiente"},
     {LabelSlot{}, "Valor", "Valor", {120, 4200, 852, 252}, 133},
-    {&Controls::HScroll2, "HScroll2", "", {1080, 4200, 4212, 252}, 131, {-100, 100, 1, 10}},
-    {&Controls::Text3, "Text3", "", {5640, 4200, 252, 288}, 137, {}, false},
+    {&Controls::HScroll2,
+     "HScroll2",
+     "",
+     {1080, 4200, 4212, 252},
+     131,
+     {-100, 100, 1, 10},
+     true,
+     "Valor"},
+    {&Controls::Text3, "Text3", "", {5640, 4200, 252, 288}, 137, {}, false, "Indicador de corte"},
     {&Controls::Command2, "Command2", "Zero", {2760, 4560, 852, 372}, 65},
     {&Controls::Command3, "Command3", "Sair", {6600, 4560, 732, 372}, 138},
 }};
