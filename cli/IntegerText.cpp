@@ -1,0 +1,38 @@
+#include "IntegerText.h"
+
+#include <charconv>
+#include <cstdio>
+#include <system_error>
+
+namespace dct::cli {
+
+Result<long long> ParseInteger(std::string_view text, long long min, long long max) {
+  long long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || stop != end ||
+      (error != std::errc() && error != std::errc::result_out_of_range)) {
+    return Failure{"is not a decimal integer"};
+  }
+  if (error == std::errc::result_out_of_range || value < min || value > max) {
+    return Failure{"is outside " + std::to_string(min) + ".." + std::to_string(max)};
+  }
+  return value;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted = "'";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      quoted += escaped;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
+
+}  // namespace dct::cli

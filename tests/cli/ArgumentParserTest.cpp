@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ArgumentParser.h"
+
+namespace dct::cli {
+namespace {
+
+// The options in a short form that a case can spell out: only what differs
+// from the defaults, then the non-zero coefficients as index:value.
+std::string Summary(const CliOptions& o) {
+  std::ostringstream s;
+  s << (o.action == Action::ShowHelp      ? "help"
+        : o.action == Action::ShowVersion ? "version"
+                                          : "run");
+  if (o.format == OutputFormat::Json) s << " json";
+  if (o.tablePath) s << " table=" << *o.tablePath;
+  if (o.pngPath) s << " png=" << *o.pngPath;
+  if (o.scale != kDefaultScale) s << " scale=" << o.scale;
+  for (int i = 0; i < kCoefCount; ++i) {
+    if (o.coefficients.at(i) != 0) s << ' ' << i << ':' << o.coefficients.at(i);
+  }
+  return s.str();
+}
+
+struct ArgsCase {
+  const char* name;
+  std::vector<std::string_view> args;
+  // A Summary when accepted; else how the error begins: the culprit quoted.
+  std::string expected;
+  friend void PrintTo(const ArgsCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ParseArgumentsTest : public testing::TestWithParam<ArgsCase> {};
+
+TEST_P(ParseArgumentsTest, Accepts) {
+  const auto parsed = ParseArguments(GetParam().args);
+  ASSERT_TRUE(parsed.ok()) << parsed.error();
+  EXPECT_EQ(Summary(parsed.value()), GetParam().expected);
+}
+
+class ParseArgumentsRefusesTest : public testing::TestWithParam<ArgsCase> {};
+
+TEST_P(ParseArgumentsRefusesTest, NamingTheArgumentAtFault) {
+  const auto parsed = ParseArguments(GetParam().args);
+  ASSERT_FALSE(parsed.ok()) << Summary(parsed.value());
+  EXPECT_EQ(parsed.error().substr(0, GetParam().expected.size()), GetParam().expected);
+}
+
+std::string CaseName(const testing::TestParamInfo<ArgsCase>& info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Good, ParseArgumentsTest,
+    testing::Values(
+        ArgsCase{"nothing_gives_all_zero", {}, "run"},
+        ArgsCase{
+            "u_is_the_column_v_the_row", {"1,0=100", "0,1=-7", "7,7=5"}, "run 1:100 8:-7 63:5"},
+        ArgsCase{"sixteen_bit_limits", {"0,0=32767", "1,0=-32768"}, "run 0:32767 1:-32768"},
+        ArgsCase{"leading_zeros", {"00,0=007"}, "run 0:7"},
+        ArgsCase{"json_table", {"--json", "--table", "-"}, "run json table=-"},
+        ArgsCase{"values_after_equals",
+                 {"--table=t", "--scale=1", "--png=p"},
+                 "run table=t png=p scale=1"},
+        ArgsCase{"largest_scale", {"--scale", "256", "--png", "p"}, "run png=p scale=256"},
+        ArgsCase{"file_named_like_an_option", {"--png", "--json"}, "run png=--json"},
+        ArgsCase{"short_help", {"-h"}, "help"},
+        ArgsCase{"help_ends_the_reading", {"--scale", "4", "--help", "--bogus"}, "help scale=4"},
+        ArgsCase{"version", {"--version", "9,9=9"}, "version"}),
+    CaseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Bad, ParseArgumentsRefusesTest,
+    testing::Values(
+        ArgsCase{"u_above_7", {"8,0=1"}, "'8,0=1': u is outside 0..7"},
+        ArgsCase{"negative_v", {"0,-1=1"}, "'0,-1=1': v is outside 0..7"},
+        ArgsCase{"negative_u_is_no_option", {"-1,0=1"}, "'-1,0=1': u is outside 0..7"},
+        ArgsCase{"value_above_16_bits",
+                 {"0,0=32768"},
+                 "'0,0=32768': the value is outside -32768..32767"},
+        ArgsCase{"value_beyond_64_bits",
+                 {"0,0=-99999999999999999999"},
+                 "'0,0=-99999999999999999999': the value is outside"},
+        ArgsCase{"trailing_junk", {"0,0=12abc"}, "'0,0=12abc': the value is not a decimal integer"},
+        ArgsCase{"plus_sign", {"0,0=+5"}, "'0,0=+5': the value is not"},
+        ArgsCase{"empty_value", {"0,0="}, "'0,0=': the value is not"},
+        ArgsCase{"no_comma", {"0=5"}, "'0=5': expected an option or u,v=VALUE"},
+        ArgsCase{"lone_dash", {"-"}, "'-': expected"},
+        ArgsCase{
+            "set_twice", {"1,0=1", "1,0=3"}, "'1,0=3': this coefficient is already set by '1,0=1'"},
+        ArgsCase{"first_fault_wins", {"9,0=1", "--bogus"}, "'9,0=1': "},
+        ArgsCase{"newline_stays_escaped", {"0,0=1\n2"}, "'0,0=1\\x0A2': "},
+        ArgsCase{"unknown_option", {"--colour"}, "'--colour': unknown option"},
+        ArgsCase{"double_dash", {"--"}, "'--': unknown option"},
+        ArgsCase{"flag_with_a_value", {"--json=yes"}, "'--json=yes': --json takes no value"},
+        ArgsCase{"table_without_file", {"--table"}, "'--table': needs a file name"},
+        ArgsCase{"empty_file_name", {"--png="}, "'--png=': the file name is empty"},
+        ArgsCase{"png_to_standard_output",
+                 {"--png", "-"},
+                 "'--png -': the image cannot go to standard output"},
+        ArgsCase{"scale_zero",
+                 {"--png", "p", "--scale", "0"},
+                 "'--scale 0': the scale is outside 1..256"},
+        ArgsCase{
+            "scale_too_big", {"--png", "p", "--scale=257"}, "'--scale=257': the scale is outside"},
+        ArgsCase{"scale_without_png", {"--scale", "4"}, "'--scale 4': --scale needs --png"},
+        ArgsCase{"png_twice", {"--png", "a", "--png=b"}, "'--png=b': --png is given twice"},
+        ArgsCase{"table_and_coefficients",
+                 {"0,0=1", "--table", "t", "1,0=2"},
+                 "'0,0=1': u,v=VALUE cannot be combined with --table"}),
+    CaseName);
+
+}  // namespace
+}  // namespace dct::cli

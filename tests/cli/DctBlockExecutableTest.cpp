@@ -1,0 +1,130 @@
+// Runs the built dct-block as a script would, for what only the real process
+// shows: its exit status and what reaches each of its output streams.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "PngDecoder.h"
+#include "TempFolder.h"
+
+namespace dct::cli {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Runs dct-block on `args` with `input` on standard input and standard output
+// going to a file that is read back, or to `device` when given.
+Outcome RunDctBlockProcess(const test::TempFolder& folder, const std::vector<std::string>& args,
+                           const std::string& input = "", const std::string& device = "") {
+  const std::string outPath = device.empty() ? folder.file("stdout") : device;
+  test::WriteText(folder.file("stdin"), input);
+  std::ostringstream command;
+  command << ShellQuoted(DCT_BLOCK_EXECUTABLE);
+  for (const std::string& arg : args) command << ' ' << ShellQuoted(arg);
+  command << " <" << ShellQuoted(folder.file("stdin")) << " >" << ShellQuoted(outPath) << " 2>"
+          << ShellQuoted(folder.file("stderr"));
+  const int raw = std::system(command.str().c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, device.empty() ? test::ReadText(outPath) : "",
+          test::ReadText(folder.file("stderr"))};
+}
+
+TEST(DctBlockExecutableTest, PrintsTheClippedRampAsOneJsonLine) {
+  test::TempFolder folder;
+  const Outcome run = RunDctBlockProcess(folder, {"--json", "0,0=100", "1,0=100"});
+
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string pixels = "127,127,127,119,80,44,16,1";
+  for (int y = 1; y < 8; ++y) pixels += ",127,127,127,119,80,44,16,1";
+  EXPECT_NE(run.out.find("\"pixels\":[" + pixels + "]"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"clipped\":true}"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(DctBlockExecutableTest, ReadsATableFromStandardInputAndWritesThePng) {
+  test::TempFolder folder;
+  std::string table = "-100";
+  for (int i = 1; i < 64; ++i) table += " 0";
+
+  const Outcome run = RunDctBlockProcess(
+      folder, {"--table", "-", "--png", folder.file("b.png"), "--scale", "2"}, table);
+
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, 11), " -100 -100 ");
+  const auto image = test::DecodeStoredPng(test::ReadBytes(folder.file("b.png")));
+  ASSERT_TRUE(image.ok()) << image.error();
+  EXPECT_EQ(image.value().width, 16U);
+  EXPECT_TRUE(image.value().samples == std::vector<std::uint8_t>(16 * 16, 28));  // -100 + 128
+}
+
+TEST(DctBlockExecutableTest, PrintsVersionAndHelpOnStandardOutput) {
+  test::TempFolder folder;
+  const Outcome version = RunDctBlockProcess(folder, {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, std::string("dct-block ") + DCT_PROJECT_VERSION + "\n");
+
+  const Outcome help = RunDctBlockProcess(folder, {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: dct-block", 0), 0U) << help.out;
+  EXPECT_NE(help.out.find("Example"), std::string::npos);
+}
+
+struct FailureCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::string input;
+  std::string culprit;  // as the error line must quote it
+  friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DctBlockFailureTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(DctBlockFailureTest, ExitsWithTwoAndOneLineOnStandardErrorOnly) {
+  test::TempFolder folder;
+  const Outcome run = RunDctBlockProcess(folder, GetParam().args, GetParam().input);
+
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.rfind("dct-block: '" + GetParam().culprit + "': ", 0), 0U) << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, DctBlockFailureTest,
+    testing::Values(FailureCase{"unknown_option", {"--bogus"}, "", "--bogus"},
+                    FailureCase{"u_out_of_range", {"0,0=1", "8,0=1"}, "", "8,0=1"},
+                    FailureCase{"newlines_in_argument", {"0,0=1\n\n2"}, "", "0,0=1\\x0A\\x0A2"},
+                    FailureCase{"missing_table_file",
+                                {"--table", "/nonexistent/t"},
+                                "",
+                                "--table /nonexistent/t"},
+                    FailureCase{"short_table", {"--table", "-"}, "1 2 3", "--table -"},
+                    FailureCase{"unwritable_png",
+                                {"--json", "--png", "/nonexistent/b.png"},
+                                "",
+                                "--png /nonexistent/b.png"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST(DctBlockExecutableTest, ReportsAStandardOutputThatCannotBeWritten) {
+  test::TempFolder folder;
+  const Outcome run = RunDctBlockProcess(folder, {"0,0=1"}, "", "/dev/full");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "dct-block: cannot write to standard output\n");
+}
+
+}  // namespace
+}  // namespace dct::cli

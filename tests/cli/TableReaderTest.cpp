@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "TableReader.h"
+#include "TempFolder.h"
+
+namespace dct::cli {
+namespace {
+
+// 64 distinct values, so that any shift or reordering shows, from the lowest
+// to the highest 16-bit value.
+int Entry(int index) { return index == 0 ? -32768 : index == 63 ? 32767 : index * 37 - 1000; }
+
+// The entries 0..count-1, with `word` in place of entry `replaced`.
+std::string Numbers(int count, const char* separator = " ", int replaced = -1,
+                    const std::string& word = "") {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text +=
+        (i == replaced ? word : std::to_string(Entry(i % 64))) + (i % 8 == 7 ? "\n" : separator);
+  }
+  return text;
+}
+
+TEST(ReadTableTest, ReadsTheNumbersInIndexOrderWhateverTheBlanks) {
+  for (const std::string& text :
+       {Numbers(64), Numbers(64, "\t") + "\r\n", "\n  " + Numbers(64, "\r\n \v\f ") + "  \n\n"}) {
+    std::istringstream in(text);
+    const auto table = ReadTable(in);
+    ASSERT_TRUE(table.ok()) << table.error();
+    for (int i = 0; i < 64; ++i) ASSERT_EQ(table.value().at(i), Entry(i)) << "index " << i;
+  }
+}
+
+struct BadTableCase {
+  const char* name;
+  std::string text;
+  std::string reason;
+  friend void PrintTo(const BadTableCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReadTableRefusesTest : public testing::TestWithParam<BadTableCase> {};
+
+TEST_P(ReadTableRefusesTest, SayingWhatIsWrong) {
+  std::istringstream in(GetParam().text);
+  const auto table = ReadTable(in);
+  ASSERT_FALSE(table.ok());
+  EXPECT_EQ(table.error(), GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ReadTableRefusesTest,
+    testing::Values(
+        BadTableCase{"empty", " \n\t\n", "ends after 0 of the 64 numbers"},
+        BadTableCase{"one_short", Numbers(63), "ends after 63 of the 64 numbers"},
+        BadTableCase{"one_too_many", Numbers(65), "holds more than 64 numbers"},
+        BadTableCase{"word", Numbers(64, " ", 5, "abc"),
+                     "number 6 (F(5,0)) 'abc' is not a decimal integer"},
+        BadTableCase{"comma_after_last", Numbers(64, " ", 63, "-1,"),
+                     "number 64 (F(7,7)) '-1,' is not a decimal integer"},
+        BadTableCase{"above_16_bits", Numbers(64, " ", 9, "32768"),
+                     "number 10 (F(1,1)) '32768' is outside -32768..32767"},
+        BadTableCase{"endless_word", Numbers(64, " ", 8, std::string(100000, '7')),
+                     "number 9 (F(0,1)) '777777777777...' is too long"},
+        BadTableCase{
+            "nul_bytes", std::string(64, '\0'),
+            "number 1 (F(0,0)) '\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00...' "
+            "is too long"}),
+    [](const testing::TestParamInfo<BadTableCase>& info) { return std::string(info.param.name); });
+
+TEST(LoadTableTest, ReadsAFileOrStandardInputAndNamesItInFailures) {
+  test::TempFolder folder;
+  const std::string good = folder.file("good"), bad = folder.file("bad");
+  test::WriteText(good, Numbers(64));
+  test::WriteText(bad, Numbers(10));
+  std::istringstream unused, standardInput(Numbers(3));
+
+  const auto fromFile = LoadTable(good, unused);
+  ASSERT_TRUE(fromFile.ok()) << fromFile.error();
+  EXPECT_EQ(fromFile.value().at(42), Entry(42));
+  EXPECT_EQ(LoadTable(bad, unused).error(),
+            "'--table " + bad + "': ends after 10 of the 64 numbers");
+  EXPECT_EQ(LoadTable("-", standardInput).error(), "'--table -': ends after 3 of the 64 numbers");
+  EXPECT_EQ(LoadTable(folder.file("none"), unused).error(),
+            "'--table " + folder.file("none") + "': cannot be opened: No such file or directory");
+  EXPECT_EQ(LoadTable(folder.file(""), unused).error(),
+            "'--table " + folder.file("") + "': is a directory");
+}
+
+}  // namespace
+}  // namespace dct::cli
