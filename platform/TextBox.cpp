@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <climits>
 
-#include "BoxPalettes.h"
+#include "BoxEdit.h"
 #include "CompactFont.h"
 
 namespace dct::platform {
@@ -32,7 +32,7 @@ class TextBox::ClickFilter : public QObject {
 };
 
 TextBox::TextBox(QWidget* parent, const TextBoxSpec& spec)
-    : Control(spec.identity, new QLineEdit(parent)), edit_(static_cast<QLineEdit*>(widget())) {
+    : Control(spec.identity, new BoxEdit(parent)), edit_(static_cast<BoxEdit*>(widget())) {
   edit_->setMaxLength(INT_MAX);
   edit_->setText(QString::fromStdString(spec.text));
   edit_->setAlignment(spec.alignment == Alignment::Centre ? Qt::AlignCenter
@@ -43,7 +43,6 @@ TextBox::TextBox(QWidget* parent, const TextBoxSpec& spec)
   edit_->setFocusPolicy(!spec.enabled  ? Qt::NoFocus
                         : spec.tabStop ? Qt::StrongFocus
                                        : Qt::ClickFocus);
-  edit_->setPalette(BoxPalettes::For(backColor_));
   edit_->installEventFilter(new ClickFilter(*this));
   // Connected after the initial text, which is no change. The text is read
   // afresh by the handlers: the signal's argument can be stale once a handler
@@ -70,7 +69,7 @@ void TextBox::SetSelStart(int position) { edit_->setCursorPosition(position); }
 void TextBox::SetBackColor(Rgb colour) {
   if (colour == backColor_) return;
   backColor_ = colour;
-  edit_->setPalette(BoxPalettes::For(colour));
+  edit_->setBackground(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
 }
 
 std::string TextBox::ToolTipText() const { return edit_->toolTip().toStdString(); }

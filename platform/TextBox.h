@@ -6,9 +6,9 @@
 #include "Colour.h"
 #include "Control.h"
 
-class QLineEdit;
-
 namespace dct::platform {
+
+class BoxEdit;
 
 enum class Alignment { Left, Centre };
 
@@ -50,7 +50,7 @@ class TextBox : public Control {
  private:
   class ClickFilter;
 
-  QLineEdit* edit_;
+  BoxEdit* edit_;
   Rgb backColor_ = kWhite;
   int mousePointer_ = 0;
   Handler onChange_;
