@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include "CoefficientFromText.h"
@@ -9,6 +10,13 @@
 
 namespace dct::ui::testing_support {
 namespace {
+
+// The colour the box is drawn in, read off the screen near a corner, clear of
+// the frame and of any text.
+QColor drawnBackground(QWidget* box) {
+  const QImage image = box->grab().toImage();
+  return image.pixelColor(3, image.height() - 5);
+}
 
 QColor qcolour(Rgb rgb) {
   return QColor(platform::RedOf(rgb), platform::GreenOf(rgb), platform::BlueOf(rgb));
@@ -101,13 +109,12 @@ void WindowFixture::expectBlockShown() {
     const platform::TextBox& box = *form_->Widgets().Text1.at(static_cast<std::size_t>(p));
     const Rgb colour = block.Colour.at(static_cast<std::size_t>(p));
     EXPECT_EQ(box.BackColor(), colour) << "pixel " << p;
-    EXPECT_EQ(pixelBox(p)->palette().color(QPalette::Base), qcolour(colour)) << "pixel " << p;
+    EXPECT_EQ(drawnBackground(pixelBox(p)), qcolour(colour)) << "pixel " << p;
     EXPECT_EQ(box.ToolTipText(), block.ToolTip.at(static_cast<std::size_t>(p))) << "pixel " << p;
     EXPECT_EQ(box.Text(), "") << "pixel " << p;
   }
   EXPECT_EQ(form_->Widgets().Text3->BackColor(), block.Clipped ? kClippedRed : kWhite);
-  EXPECT_EQ(indicator()->palette().color(QPalette::Disabled, QPalette::Base),
-            qcolour(block.Clipped ? kClippedRed : kWhite));
+  EXPECT_EQ(drawnBackground(indicator()), qcolour(block.Clipped ? kClippedRed : kWhite));
 }
 
 void WindowFixture::expectResetState() {
@@ -126,6 +133,73 @@ void WindowFixture::expectResetState() {
     EXPECT_EQ(c.Text1[index]->MousePointer(), 1) << "pixel " << i;
   }
   EXPECT_EQ(c.Text3->BackColor(), kWhite);
+}
+
+CoefTextChanges::CoefTextChanges(const Controls& controls) {
+  for (const platform::TextBox* box : controls.Text2) {
+    spies_.push_back(std::make_unique<QSignalSpy>(static_cast<QLineEdit*>(box->widget()),
+                                                  &QLineEdit::textChanged));
+  }
+}
+
+int CoefTextChanges::of(int index) const {
+  return static_cast<int>(spies_.at(static_cast<std::size_t>(index))->count());
+}
+
+int CoefTextChanges::total() const {
+  int sum = 0;
+  for (const auto& spy : spies_) sum += static_cast<int>(spy->count());
+  return sum;
+}
+
+void WindowFixture::pressTab(int presses) {
+  for (int i = 0; i < presses; ++i) pressKey(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+ShownBlock WindowFixture::shownBlock() const {
+  ShownBlock shown;
+  const Controls& c = form_->Widgets();
+  for (std::size_t p = 0; p < c.Text1.size(); ++p) {
+    shown.colour[p] = c.Text1[p]->BackColor();
+    shown.hint[p] = c.Text1[p]->ToolTipText();
+    shown.text[p] = c.Text1[p]->Text();
+  }
+  shown.indicator = c.Text3->BackColor();
+  return shown;
+}
+
+std::array<Rgb, kGridCount> WindowFixture::coefColours() const {
+  std::array<Rgb, kGridCount> colours{};
+  const Controls& c = form_->Widgets();
+  for (std::size_t i = 0; i < c.Text2.size(); ++i) colours[i] = c.Text2[i]->BackColor();
+  return colours;
+}
+
+void WindowFixture::expectClearedBlockShown() {
+  const Controls& c = form_->Widgets();
+  for (int p = 0; p < kGridCount; ++p) {
+    const platform::TextBox& box = *c.Text1.at(static_cast<std::size_t>(p));
+    EXPECT_EQ(box.BackColor(), kResetGrey) << "pixel " << p;
+    EXPECT_EQ(drawnBackground(pixelBox(p)), qcolour(kResetGrey)) << "pixel " << p;
+    EXPECT_EQ(box.ToolTipText(), "0") << "pixel " << p;
+    EXPECT_EQ(box.Text(), "") << "pixel " << p;
+  }
+  EXPECT_EQ(c.Text3->BackColor(), kWhite);
+}
+
+void WindowFixture::expectCascadeEnded() {
+  EXPECT_EQ(platform::Runtime::HandlerDepth(), 0) << "a handler has not returned";
+  EXPECT_LE(platform::Runtime::DeepestHandlerNesting(), kDeepestCascade);
+}
+
+void WindowFixture::expectSettled() {
+  expectCascadeEnded();
+  expectInStep();
+  if (form_->BlockComputations() == 0) {
+    expectClearedBlockShown();
+  } else {
+    expectBlockShown();
+  }
 }
 
 }  // namespace dct::ui::testing_support

@@ -5,13 +5,42 @@
 #include <QLineEdit>
 #include <QPoint>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Form1.h"
+#include "Palette.h"
 #include "ScrollBarInput.h"
 
 namespace dct::ui::testing_support {
+
+// The deepest nesting of handlers that a user action may cause: Text2_Change,
+// then HScroll1_Change, HScroll2_Change and Text2_Change inside it.
+inline constexpr int kDeepestCascade = 4;
+
+// What the pixel grid and the indicator show, to tell whether a block was painted.
+struct ShownBlock {
+  std::array<Rgb, kGridCount> colour{};
+  std::array<std::string, kGridCount> hint{};
+  std::array<std::string, kGridCount> text{};
+  Rgb indicator = 0;
+
+  bool operator==(const ShownBlock&) const = default;
+};
+
+// Counts the Change events of the 64 coefficient boxes (their textChanged signals).
+class CoefTextChanges {
+ public:
+  explicit CoefTextChanges(const Controls& controls);
+  int of(int index) const;
+  int total() const;
+
+ private:
+  std::vector<std::unique_ptr<QSignalSpy>> spies_;
+};
 
 // The real window, loaded and shown under the offscreen platform, with the
 // ways a user acts on it.
@@ -43,6 +72,19 @@ class WindowFixture : public ::testing::Test {
   void expectInStep();
   void expectBlockShown();
   void expectResetState();
+
+  // Presses Tab on the focused widget `presses` times; focus alone raises no event.
+  void pressTab(int presses = 1);
+  ShownBlock shownBlock() const;
+  std::array<Rgb, kGridCount> coefColours() const;
+  // The pixel boxes and the indicator as no block has painted them yet.
+  void expectClearedBlockShown();
+  // Every handler has returned and none ran nested deeper than kDeepestCascade.
+  void expectCascadeEnded();
+  // After a completed action in a test that has not pressed Reset: the cascade
+  // ended, the window is in step, and the pixel boxes show the block of the
+  // table (or, while none has been computed yet, the cleared block).
+  void expectSettled();
 
  private:
   std::unique_ptr<Form1> form_;
