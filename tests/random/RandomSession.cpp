@@ -1,0 +1,231 @@
+#include "RandomSession.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "CoefficientFromText.h"
+#include "Palette.h"
+#include "ReconstructBlock.h"
+#include "Runtime.h"
+#include "ScrollBarInput.h"
+
+namespace dct::ui::random_test {
+namespace {
+
+using testing_support::DragThumb;
+using testing_support::LeftArrow;
+using testing_support::RightArrow;
+using testing_support::TrackLeftOfThumb;
+using testing_support::TrackRightOfThumb;
+
+constexpr int kDeepestNesting = 4;
+
+// QTest types only ASCII by key; other letters arrive as a key event that
+// carries their text, as from a keyboard layout that has them.
+void typeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(widget, static_cast<char>(c.unicode()));
+    } else {
+      QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+}
+
+std::string boxText(const platform::TextBox& box) {
+  std::string text = box.Text();
+  if (text.size() > 24) text = text.substr(0, 24) + "...(" + std::to_string(text.size()) + ")";
+  return text;
+}
+
+}  // namespace
+
+RandomSession::RandomSession() {
+  platform::Runtime::ConfigureApplication();
+  form_ = std::make_unique<Form1>();
+  platform::Runtime::Raise({"Form", "Load"}, [this] { form_->Form_Load(); });
+  form_->Show();
+  QWidget* window = form_->Window().widget();
+  window->activateWindow();
+  (void)QTest::qWaitForWindowActive(window);
+  platform::Runtime::ResetDeepestHandlerNesting();
+}
+
+RandomSession::~RandomSession() = default;
+
+QWidget* RandomSession::widgetOf(const platform::Control& control) const {
+  return control.widget();
+}
+
+QWidget* RandomSession::focused() const {
+  QWidget* widget = QApplication::focusWidget();
+  return widget != nullptr ? widget : form_->Window().widget();
+}
+
+void RandomSession::noteReset() { computationsAtReset_ = form_->BlockComputations(); }
+
+void RandomSession::Play(const Action& action) {
+  const Controls& c = form_->Widgets();
+  auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  using K = Action::Kind;
+  switch (action.kind) {
+    case K::ClickCoefficientBox:
+      QTest::mouseClick(widgetOf(*c.Text2[static_cast<std::size_t>(action.number)]),
+                        Qt::LeftButton);
+      break;
+    case K::ClickPixelBox:
+      QTest::mouseClick(widgetOf(*c.Text1[static_cast<std::size_t>(action.number)]),
+                        Qt::LeftButton);
+      break;
+    case K::Type:
+      if (edit != nullptr) typeText(edit, QString::fromStdString(action.text));
+      break;
+    case K::PasteDigits:
+      if (edit != nullptr) {
+        QGuiApplication::clipboard()->setText(QString(action.number, QLatin1Char('9')));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      }
+      break;
+    case K::ClearText:
+      if (edit != nullptr) {
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+      }
+      break;
+    case K::EditKey:
+      if (edit != nullptr) QTest::keyClick(edit, static_cast<Qt::Key>(action.number));
+      break;
+    case K::Tab:
+      QTest::keyClick(focused(), Qt::Key_Tab);
+      break;
+    case K::BackTab:
+      QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+      break;
+    case K::ArrowClick:
+    case K::TrackClick:
+    case K::ThumbDrag:
+    case K::BarKey:
+      playOnBar(action);
+      break;
+    case K::Zero:
+      QTest::mouseClick(widgetOf(*c.Command2), Qt::LeftButton);
+      break;
+    case K::Reset:
+      QTest::mouseClick(widgetOf(*c.Command1), Qt::LeftButton);
+      noteReset();
+      break;
+  }
+}
+
+void RandomSession::playOnBar(const Action& action) {
+  const Controls& c = form_->Widgets();
+  auto* bar = static_cast<QScrollBar*>(widgetOf(action.bar == 1 ? *c.HScroll1 : *c.HScroll2));
+  const bool left = action.number < 0;
+  switch (action.kind) {
+    case Action::Kind::ArrowClick:
+      QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                        left ? LeftArrow(bar) : RightArrow(bar));
+      break;
+    case Action::Kind::TrackClick: {
+      const QPoint at = left ? TrackLeftOfThumb(bar) : TrackRightOfThumb(bar);
+      // At an end of the range there is no track on that side of the thumb.
+      if (bar->rect().contains(at)) QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
+      break;
+    }
+    case Action::Kind::ThumbDrag:
+      (void)DragThumb(bar, action.values);
+      break;
+    default:
+      bar->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(bar, static_cast<Qt::Key>(action.number));
+      break;
+  }
+}
+
+std::optional<std::string> RandomSession::Check() const {
+  const TransformModel& model = form_->Model();
+  const Controls& c = form_->Widgets();
+  const int deepest = platform::Runtime::DeepestHandlerNesting();
+  platform::Runtime::ResetDeepestHandlerNesting();
+  if (deepest > kDeepestNesting) return "handlers nested " + std::to_string(deepest) + " deep";
+  if (platform::Runtime::HandlerDepth() != 0) return "a handler has not returned";
+
+  for (int i = 0; i < kGridCount; ++i) {
+    const int value = model.Coef.at(i);
+    if (value < -100 || value > 100)
+      return "coefficient " + std::to_string(i) + " is " + std::to_string(value);
+    const platform::TextBox& box = *c.Text2[static_cast<std::size_t>(i)];
+    if (CoefficientFromText(box.Text()) != value) {
+      return "box " + std::to_string(i) + " shows \"" + boxText(box) + "\" for " +
+             std::to_string(value);
+    }
+  }
+  if (model.Coef.at(64) != 0) return "entry 64 is " + std::to_string(model.Coef.at(64));
+
+  const int sel = model.SelIndex;
+  if (sel != c.HScroll1->Value()) {
+    return "selected " + std::to_string(sel) + " but the selector stands at " +
+           std::to_string(c.HScroll1->Value());
+  }
+  if (c.HScroll2->Value() != model.Coef.at(sel)) {
+    return "the value bar reads " + std::to_string(c.HScroll2->Value()) + " for coefficient " +
+           std::to_string(sel) + " = " + std::to_string(model.Coef.at(sel));
+  }
+  for (int i = 0; i < kGridCount; ++i) {
+    const bool highlighted = c.Text2[static_cast<std::size_t>(i)]->BackColor() == kHighlight;
+    if (highlighted != (i == sel))
+      return "box " + std::to_string(i) + (highlighted ? " is" : " is not") + " highlighted";
+  }
+
+  const bool computed = form_->BlockComputations() > computationsAtReset_;
+  const PixelBlock block = ReconstructBlock(model.Coef);
+  for (int p = 0; p < kGridCount; ++p) {
+    const auto index = static_cast<std::size_t>(p);
+    const platform::TextBox& box = *c.Text1[index];
+    const Rgb colour = computed ? block.Colour[index] : kResetGrey;
+    const std::string hint = computed ? block.ToolTip[index] : "0";
+    if (box.BackColor() != colour || box.ToolTipText() != hint) {
+      return "pixel " + std::to_string(p) + " shows " + std::to_string(box.BackColor()) + " \"" +
+             box.ToolTipText() + "\", not " + std::to_string(colour) + " \"" + hint + "\"";
+    }
+  }
+  const Rgb indicator = computed && block.Clipped ? kClippedRed : kWhite;
+  if (c.Text3->BackColor() != indicator)
+    return "the indicator shows " + std::to_string(c.Text3->BackColor());
+  return std::nullopt;
+}
+
+std::optional<Failure> Replay(const std::vector<Action>& actions) {
+  RandomSession session;
+  if (auto broken = session.Check()) return Failure{0, "at start: " + *broken};
+  for (std::size_t i = 0; i < actions.size(); ++i) {
+    session.Play(actions[i]);
+    if (auto broken = session.Check()) return Failure{i, *broken};
+  }
+  return std::nullopt;
+}
+
+std::vector<Action> Shorten(std::vector<Action> actions) {
+  for (std::size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
+    for (std::size_t start = 0; start < actions.size();) {
+      std::vector<Action> candidate(actions.begin(),
+                                    actions.begin() + static_cast<std::ptrdiff_t>(start));
+      const std::size_t end = std::min(actions.size(), start + chunk);
+      candidate.insert(candidate.end(), actions.begin() + static_cast<std::ptrdiff_t>(end),
+                       actions.end());
+      if (const auto failure = Replay(candidate)) {
+        candidate.resize(failure->index + 1);
+        actions = std::move(candidate);
+      } else {
+        start += chunk;
+      }
+    }
+  }
+  return actions;
+}
+
+}  // namespace dct::ui::random_test

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Action.h"
+#include "Form1.h"
+
+namespace dct::ui::random_test {
+
+// A fresh window driven through QTest input only, checked after each action.
+class RandomSession {
+ public:
+  RandomSession();
+  ~RandomSession();
+
+  void Play(const Action& action);
+  // The first broken rule of a settled window, if any.
+  std::optional<std::string> Check() const;
+
+ private:
+  QWidget* widgetOf(const platform::Control& control) const;
+  QWidget* focused() const;
+  void playOnBar(const Action& action);
+  void noteReset();
+
+  std::unique_ptr<Form1> form_;
+  int computationsAtReset_ = 0;
+};
+
+struct Failure {
+  std::size_t index;  // the action after which a rule broke
+  std::string message;
+};
+
+// Plays the actions on a fresh window; the first failure, if any.
+std::optional<Failure> Replay(const std::vector<Action>& actions);
+
+// The shortest list found (by removing ever smaller runs of actions) that
+// still fails.
+std::vector<Action> Shorten(std::vector<Action> actions);
+
+}  // namespace dct::ui::random_test
