@@ -12,10 +12,10 @@
 
 namespace {
 
-// Coefficient index and value: a smooth gradient with some texture, clipped
-// in one corner, so that the picture shows greys, hints and the red indicator.
+// Coefficient index and value: a smooth diagonal gradient with a little
+// texture, the kind of block a first lesson starts from.
 constexpr std::pair<int, const char*> kExample[] = {
-    {0, "60"}, {1, "-100"}, {8, "45"}, {9, "30"}, {18, "-25"}, {36, "12"}, {5, "-100"},
+    {0, "-20"}, {1, "60"}, {8, "50"}, {9, "20"}, {18, "-12"}, {11, "8"},
 };
 
 }  // namespace
