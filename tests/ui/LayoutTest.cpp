@@ -108,6 +108,11 @@ TEST_F(WindowTest, TabGoesFromResetThroughTheCoefficientsAndSkipsPixelsLabelsAnd
   EXPECT_EQ(visited, expected);
 }
 
+TEST_F(WindowTest, TheFirstFocusFallsOnReset) {
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+}
+
 TEST_F(WindowTest, IndicatorCannotBeClickedIntoOrTypedInto) {
   click(indicator());
   EXPECT_FALSE(indicator()->hasFocus());
