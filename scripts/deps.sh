@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make
   qt6-base-dev libgl-dev
+  qt6-translations-l10n  # the toolkit's Portuguese texts, loaded at run time
   fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libbenchmark-dev
 )

@@ -1,0 +1,133 @@
+// What an install into a fresh prefix holds (the ctest fixture
+// desktop.install makes it): every file a desktop expects and nothing else,
+// icons that are the window's own image without smoothing, and files that
+// name each other correctly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+
+#include "AppIcon.h"
+#include "IcoReader.h"
+#include "PngDecoder.h"
+#include "TestFiles.h"
+
+namespace dct::desktop::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kPrefix = DCT_TEST_PREFIX;
+const fs::path kBin = DCT_TEST_BINDIR;
+const fs::path kData = DCT_TEST_DATADIR;
+const std::string kAppId = DCT_TEST_APP_ID;
+// The window's own 32×32 and the sizes desktops look for in hicolor.
+constexpr int kIconSides[] = {32, 48, 64, 128, 256};
+
+fs::path iconPath(int side, const std::string& name) {
+  const std::string size = std::to_string(side) + "x" + std::to_string(side);
+  return kData / "icons" / "hicolor" / size / "apps" / (name + ".png");
+}
+
+// The value of a key in a desktop entry's main group, or "" when absent.
+std::string desktopKey(const std::string& entry, const std::string& key) {
+  std::smatch match;
+  const std::regex line("(^|\n)" + key + "=([^\n]*)");
+  return std::regex_search(entry, match, line) ? match[2].str() : "";
+}
+
+TEST(InstalledFiles, HoldExactlyWhatADesktopExpects) {
+  std::set<fs::path> expected{
+      kBin / "transformada-dct",
+      kBin / "dct-block",
+      kData / "applications" / (kAppId + ".desktop"),
+      kData / "metainfo" / (kAppId + ".metainfo.xml"),
+      fs::path(DCT_TEST_MANDIR) / "man1" / "dct-block.1",
+  };
+  for (const int side : kIconSides) expected.insert(iconPath(side, kAppId));
+  std::set<fs::path> installed;
+  for (const auto& entry : fs::recursive_directory_iterator(kPrefix)) {
+    if (!entry.is_directory()) installed.insert(fs::relative(entry.path(), kPrefix));
+  }
+  EXPECT_EQ(installed, expected);
+  for (const fs::path& program : {kBin / "transformada-dct", kBin / "dct-block"}) {
+    const auto permissions = fs::status(kPrefix / program).permissions();
+    EXPECT_NE(permissions & fs::perms::others_exec, fs::perms::none) << program;
+  }
+}
+
+TEST(InstalledFiles, IconsAreTheWindowsImageEnlargedWithoutSmoothing) {
+  const platform::IndexedImage image = ui::AppIcon();
+  const int tile = ui::kIconSide / ui::kIconTiles;
+  for (const int side : kIconSides) {
+    SCOPED_TRACE("side " + std::to_string(side));
+    ASSERT_EQ(side % ui::kIconTiles, 0) << "tiles of whole pixels";
+    const auto bytes = ReadBytes(kPrefix / iconPath(side, kAppId));
+    const auto decoded = cli::test::DecodeStoredPng(bytes);
+    ASSERT_TRUE(decoded.ok()) << decoded.error();
+    const cli::PngImage& png = decoded.value();
+    ASSERT_EQ(png.width, static_cast<std::uint32_t>(side));
+    ASSERT_EQ(png.height, static_cast<std::uint32_t>(side));
+    const std::size_t channels = png.colour == cli::PngColour::Grey ? 1 : 4;
+    // Every pixel of a tile has the colour of the middle of that tile in the
+    // 32×32 image: edges between tiles are sharp and no grey is blended.
+    const int enlargedTile = side / ui::kIconTiles;
+    int wrong = 0;
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        const int sourceX = x / enlargedTile * tile + tile / 2;
+        const int sourceY = y / enlargedTile * tile + tile / 2;
+        const platform::Rgb want =
+            image
+                .palette[image.pixels[static_cast<std::size_t>(sourceY * ui::kIconSide + sourceX)]];
+        const std::size_t at = (static_cast<std::size_t>(y) * png.width + x) * channels;
+        const auto sample = [&](std::size_t c) {
+          return png.samples[at + (channels == 1 ? 0 : c)];
+        };
+        const bool same =
+            sample(0) == platform::RedOf(want) && sample(1) == platform::GreenOf(want) &&
+            sample(2) == platform::BlueOf(want) && (channels == 1 || sample(3) == 255);
+        if (!same && wrong++ < 3) ADD_FAILURE() << "pixel (" << x << "," << y << ")";
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
+TEST(InstalledFiles, WindowsIconIsTheWindowsImage) {
+  const auto bytes = ReadBytes(DCT_TEST_ICO_FILE);
+  const DecodedIco ico = ReadIco(bytes);
+  const platform::IndexedImage image = ui::AppIcon();
+  EXPECT_EQ(ico.image.width, ui::kIconSide);
+  EXPECT_EQ(ico.image.height, ui::kIconSide);
+  EXPECT_EQ(ico.image.palette, image.palette);
+  EXPECT_EQ(ico.image.pixels, image.pixels);
+  EXPECT_TRUE(ico.allOpaque);
+}
+
+TEST(InstalledFiles, NameEachOtherAndWhatIsInstalled) {
+  const std::string entry = ReadText(kPrefix / kData / "applications" / (kAppId + ".desktop"));
+  const std::string metainfo = ReadText(kPrefix / kData / "metainfo" / (kAppId + ".metainfo.xml"));
+  const std::string icon = desktopKey(entry, "Icon");
+  for (const int side : kIconSides) {
+    EXPECT_TRUE(fs::is_regular_file(kPrefix / iconPath(side, icon))) << "Icon=" << icon;
+  }
+  const std::string exec = desktopKey(entry, "Exec");
+  EXPECT_TRUE(fs::is_regular_file(kPrefix / kBin / exec.substr(0, exec.find(' '))))
+      << "Exec=" << exec;
+  std::smatch match;
+  ASSERT_TRUE(std::regex_search(
+      metainfo, match, std::regex("<launchable type=\"desktop-id\">([^<]+)</launchable>")));
+  EXPECT_TRUE(fs::is_regular_file(kPrefix / kData / "applications" / match[1].str()))
+      << "launchable " << match[1];
+  ASSERT_TRUE(
+      std::regex_search(metainfo, match, std::regex("<icon type=\"stock\">([^<]+)</icon>")));
+  EXPECT_EQ(match[1].str(), icon);
+  ASSERT_TRUE(std::regex_search(metainfo, match, std::regex("<release version=\"([^\"]+)\"")));
+  EXPECT_EQ(match[1].str(), DCT_TEST_PROJECT_VERSION);
+}
+
+}  // namespace
+}  // namespace dct::desktop::test

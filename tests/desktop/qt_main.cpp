@@ -1,0 +1,16 @@
+// GoogleTest hosting real Qt widgets: the application object must exist
+// before any widget, and without a display the offscreen platform is used.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "Runtime.h"
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  testing::InitGoogleTest(&argc, argv);
+  QApplication application(argc, argv);
+  dct::platform::Runtime::ConfigureApplication();
+  return RUN_ALL_TESTS();
+}

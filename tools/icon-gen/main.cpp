@@ -1,0 +1,70 @@
+// Writes the program's icon files from its one image (AppIcon), at build time:
+//   dct-icon-gen [--png SIDE FILE]... [--ico FILE]...
+// --png writes a SIDE×SIDE PNG enlarged without smoothing; --ico writes the
+// 32×32 Windows icon.
+#include <charconv>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "AppIcon.h"
+#include "IconFiles.h"
+
+namespace {
+
+constexpr int kMaxSide = 1024;
+
+int fail(const std::string& message) {
+  std::fprintf(stderr, "dct-icon-gen: %s\n", message.c_str());
+  return 2;
+}
+
+// A side in 1..kMaxSide, or 0 when the text is anything else.
+int parseSide(std::string_view text) {
+  int side = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), side);
+  const bool whole = error == std::errc{} && end == text.data() + text.size();
+  return whole && side >= 1 && side <= kMaxSide ? side : 0;
+}
+
+void write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  if (!file) throw std::runtime_error(path + ": cannot be written");
+}
+
+int run(const std::vector<std::string_view>& args) {
+  const dct::platform::IndexedImage image = dct::ui::AppIcon();
+  if (args.empty()) return fail("usage: dct-icon-gen [--png SIDE FILE]... [--ico FILE]...");
+  for (std::size_t i = 0; i < args.size();) {
+    if (args[i] == "--png" && i + 2 < args.size()) {
+      const int side = parseSide(args[i + 1]);
+      if (side == 0) return fail("--png " + std::string(args[i + 1]) + ": not a side in 1..1024");
+      const auto png = dct::icon::ToPngImage(dct::icon::ScaleNearest(image, side));
+      write(std::string(args[i + 2]), dct::cli::PngWriter::Encode(png));
+      i += 3;
+    } else if (args[i] == "--ico" && i + 1 < args.size()) {
+      write(std::string(args[i + 1]), dct::icon::EncodeIco(image));
+      i += 2;
+    } else {
+      return fail(std::string(args[i]) + ": expected --png SIDE FILE or --ico FILE");
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(std::vector<std::string_view>(argv + 1, argv + argc));
+  } catch (const std::exception& error) {
+    return fail(error.what());
+  }
+}
