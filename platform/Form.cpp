@@ -23,12 +23,24 @@ QImage toQImage(const IndexedImage& image) {
   return result;
 }
 
+// Qt would leave it to the window system to enlarge a lone small image on a
+// dense screen, smoothing it; whole multiples without smoothing keep the
+// image's squares sharp.
+QIcon crispIcon(const QImage& image) {
+  QIcon icon;
+  for (const int factor : {1, 2, 4}) {
+    icon.addPixmap(QPixmap::fromImage(
+        image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+  }
+  return icon;
+}
+
 }  // namespace
 
 Form::Form(const FormSpec& spec) : window_(std::make_unique<QWidget>()) {
   window_->setWindowTitle(QString::fromStdString(spec.title));
   window_->resize(TwipsToPixels(spec.clientWidth), TwipsToPixels(spec.clientHeight));
-  if (spec.icon.width > 0) window_->setWindowIcon(QIcon(QPixmap::fromImage(toQImage(spec.icon))));
+  if (spec.icon.width > 0) window_->setWindowIcon(crispIcon(toQImage(spec.icon)));
 }
 
 Form::~Form() { window_.reset(); }

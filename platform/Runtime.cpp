@@ -45,6 +45,8 @@ void Runtime::ConfigureApplication() {
   QApplication::setPalette(QApplication::style()->standardPalette());
   QApplication::setApplicationName(QStringLiteral("transformada-dct"));
   QApplication::setApplicationVersion(QStringLiteral(DCT_VERSION));
+  // Lets a Wayland desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(DCT_APP_ID));
   installPortugueseToolkitTexts();
   ended = false;
 }
