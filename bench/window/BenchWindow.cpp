@@ -1,0 +1,80 @@
+// How long the window takes to follow a change, measured on the real widgets
+// under the offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+
+#include "Form1.h"
+#include "Runtime.h"
+
+namespace {
+
+using dct::ui::Form1;
+
+std::unique_ptr<Form1> loadedWindow() {
+  auto form = std::make_unique<Form1>();
+  dct::platform::Runtime::Raise({"Form", "Load"}, [&form] { form->Form_Load(); });
+  form->Show();
+  QApplication::processEvents();
+  return form;
+}
+
+// With coefficient 1 selected, values of opposite sign change every pixel.
+void selectCoefficientOne(Form1& form) { form.Text2_Click(1); }
+
+void valueChanges(benchmark::State& state, bool repaint) {
+  auto form = loadedWindow();
+  selectCoefficientOne(*form);
+  dct::platform::ScrollBar& bar = *form->Widgets().HScroll2;
+  int value = 40;
+  for (auto _ : state) {
+    value = -value;
+    bar.SetValue(value);
+    if (repaint) QApplication::processEvents();
+  }
+  state.counters["computations"] = form->BlockComputations();
+}
+
+void BM_ValueChange(benchmark::State& state) { valueChanges(state, false); }
+void BM_ValueChangeRepainted(benchmark::State& state) { valueChanges(state, true); }
+
+void BM_Reset(benchmark::State& state) {
+  auto form = loadedWindow();
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (int i = 0; i < dct::ui::kGridCount; ++i) {
+      form->Widgets().Text2[static_cast<std::size_t>(i)]->SetText(std::to_string(i % 50 + 1));
+    }
+    QApplication::processEvents();
+    state.ResumeTiming();
+    form->Command1_Click();
+  }
+}
+
+void BM_StartUp(benchmark::State& state) {
+  for (auto _ : state) {
+    auto form = loadedWindow();
+    form->Window().widget()->repaint();
+    benchmark::DoNotOptimize(form.get());
+  }
+}
+
+BENCHMARK(BM_ValueChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ValueChangeRepainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Reset)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  dct::platform::Runtime::ConfigureApplication();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
