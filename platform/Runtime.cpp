@@ -55,9 +55,8 @@ int Runtime::Start(int argc, char** argv, const ProgramDescription& program) {
   QApplication application(argc, argv);
   ConfigureApplication();
   auto form = program.createStartupForm();
-  Raise({"Form", "Load"}, [&form] { form->Form_Load(); });
+  LoadAndShow(*form);
   if (ended) return EXIT_SUCCESS;
-  form->Show();
   return QApplication::exec();
 }
 
@@ -66,6 +65,11 @@ std::string HandlerName::Text() const {
   text.append("_").append(event);
   if (index >= 0) text.append("(").append(std::to_string(index)).append(")");
   return text;
+}
+
+void Runtime::LoadAndShow(StartupForm& form) {
+  Raise({"Form", "Load"}, [&form] { form.Form_Load(); });
+  if (!ended) form.Show();
 }
 
 void Runtime::Raise(const HandlerName& name, const std::function<void()>& handler) {

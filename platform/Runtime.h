@@ -42,6 +42,9 @@ class Runtime {
   // the application object themselves.
   static void ConfigureApplication();
 
+  // Raises the form's Load and then shows it, unless Load ended the program.
+  static void LoadAndShow(StartupForm& form);
+
   // Runs an event handler to completion. An exception leaving it is reported
   // as a failure, which ends the program.
   static void Raise(const HandlerName& name, const std::function<void()>& handler);

@@ -16,8 +16,7 @@ using dct::ui::Form1;
 
 std::unique_ptr<Form1> loadedWindow() {
   auto form = std::make_unique<Form1>();
-  dct::platform::Runtime::Raise({"Form", "Load"}, [&form] { form->Form_Load(); });
-  form->Show();
+  dct::platform::Runtime::LoadAndShow(*form);
   QApplication::processEvents();
   return form;
 }

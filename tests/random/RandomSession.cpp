@@ -6,7 +6,10 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <stdexcept>
+
 #include "CoefficientFromText.h"
+#include "OpenWindow.h"
 #include "Palette.h"
 #include "ReconstructBlock.h"
 #include "Runtime.h"
@@ -44,15 +47,8 @@ std::string boxText(const platform::TextBox& box) {
 
 }  // namespace
 
-RandomSession::RandomSession() {
-  platform::Runtime::ConfigureApplication();
-  form_ = std::make_unique<Form1>();
-  platform::Runtime::Raise({"Form", "Load"}, [this] { form_->Form_Load(); });
-  form_->Show();
-  QWidget* window = form_->Window().widget();
-  window->activateWindow();
-  (void)QTest::qWaitForWindowActive(window);
-  platform::Runtime::ResetDeepestHandlerNesting();
+RandomSession::RandomSession() : form_(testing_support::OpenWindow()) {
+  if (!form_) throw std::runtime_error("the window did not become active");
 }
 
 RandomSession::~RandomSession() = default;

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "OpenWindow.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -25,14 +27,8 @@ QColor qcolour(Rgb rgb) {
 }  // namespace
 
 void WindowFixture::SetUp() {
-  platform::Runtime::ConfigureApplication();
-  form_ = std::make_unique<Form1>();
-  platform::Runtime::Raise({"Form", "Load"}, [this] { form_->Form_Load(); });
-  form_->Show();
-  QWidget* window = form_->Window().widget();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  platform::Runtime::ResetDeepestHandlerNesting();
+  form_ = OpenWindow();
+  ASSERT_NE(form_, nullptr) << "the window did not become active";
 }
 
 void WindowFixture::TearDown() { form_.reset(); }

@@ -28,8 +28,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   dct::platform::Runtime::ConfigureApplication();
   dct::ui::Form1 form;
-  dct::platform::Runtime::Raise({"Form", "Load"}, [&form] { form.Form_Load(); });
-  form.Show();
+  dct::platform::Runtime::LoadAndShow(form);
   for (const auto& [index, text] : kExample) {
     form.Widgets().Text2[static_cast<std::size_t>(index)]->SetText(text);
   }
