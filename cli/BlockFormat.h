@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CoefTable.h"
+#include "ForwardAnalysis.h"
 #include "PixelBlock.h"
 
 namespace dct::cli {
@@ -17,5 +18,21 @@ std::string FormatText(const PixelBlock& block);
 //  "tooltips":[64 strings],"colours":[64 0x00BBGGRR values in decimal],
 //  "clipped":true|false}
 std::string FormatJson(const CoefTable& coefficients, const PixelBlock& block);
+
+// The coefficients in the layout of the coefficient grid, row v, column u,
+// each with two decimals right-aligned in kCoefficientColumnWidth characters
+// (wider ones still get a blank before them). A value that shows as zero is
+// written without a minus sign. With rounding, the coefficients follow
+// "coefficients:", then come "rounded:" and the rounded table in the same
+// layout, "pixels:" and FormatText of the block, and "max difference: N".
+inline constexpr int kCoefficientColumnWidth = 8;
+std::string FormatForwardText(const ForwardAnalysis& analysis);
+
+// One JSON object on one line, ending in a newline:
+// {"coefficients":[64 by index 8·v+u]} with each number written in the
+// fewest digits that read back as the same double; with rounding, also
+// "rounded":[64 by index 8·v+u],"pixels":[64 by index 8·y+x],
+// "max_difference":N.
+std::string FormatForwardJson(const ForwardAnalysis& analysis);
 
 }  // namespace dct::cli

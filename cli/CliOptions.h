@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -7,7 +8,10 @@
 
 namespace dct::cli {
 
-enum class Action { Reconstruct, ShowHelp, ShowVersion };
+// Reconstruct prints the block of the given coefficients, Forward the
+// coefficients of a given block, BasisSheet draws the 64 single-coefficient
+// blocks.
+enum class Action { Reconstruct, Forward, BasisSheet, ShowHelp, ShowVersion };
 enum class OutputFormat { Text, Json };
 
 inline constexpr int kDefaultScale = 32;
@@ -15,6 +19,11 @@ inline constexpr int kMinScale = 1;
 // 256 makes a 2048×2048 image (4 MiB of samples): big enough for a slide,
 // small enough that a typing slip cannot fill the disk.
 inline constexpr int kMaxScale = 256;
+// The sheet holds 64 blocks, so the same limits on its size give a scale
+// eight times smaller.
+inline constexpr int kDefaultSheetScale = 8;
+inline constexpr int kMaxSheetScale = 32;
+inline constexpr std::int16_t kDefaultSheetValue = 100;
 
 // What one command line asks for.
 struct CliOptions {
@@ -26,6 +35,12 @@ struct CliOptions {
   std::optional<std::string> tablePath;
   std::optional<std::string> pngPath;
   int scale = kDefaultScale;
+  // Forward: the values are the window's whole pixel values (--levels);
+  // the coefficients are also rounded as the window takes them (--round).
+  bool levels = false;
+  bool round = false;
+  std::optional<std::string> sheetPath;
+  std::int16_t sheetValue = kDefaultSheetValue;
 
   bool operator==(const CliOptions&) const = default;
 };

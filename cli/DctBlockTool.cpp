@@ -4,8 +4,10 @@
 
 #include "ArgumentParser.h"
 #include "AtomicFile.h"
+#include "BasisSheet.h"
 #include "BlockFormat.h"
 #include "BlockImage.h"
+#include "ForwardAnalysis.h"
 #include "IntegerText.h"
 #include "ReconstructBlock.h"
 #include "TableReader.h"
@@ -18,6 +20,8 @@ namespace dct::cli {
 namespace {
 
 constexpr std::string_view kUsage = R"(Usage: dct-block [OPTIONS] [u,v=VALUE ...]
+       dct-block --forward [--levels] [--round] [--json] [--table FILE]
+       dct-block --basis-sheet FILE [--value V] [--scale N]
 
 Prints the 8x8 pixel block that the inverse two-dimensional cosine sum makes
 of the coefficients F(u,v), the same computation as Transformada DCT's window.
@@ -34,22 +38,51 @@ Options:
                  {"coefficients":[...],"pixels":[...],"tooltips":[...],
                   "colours":[...],"clipped":true|false}, arrays of 64 by index
   --png FILE     also write the block as a grey PNG image to FILE
-  --scale N      draw each pixel as an NxN square, N in 1..256 (default 32);
-                 needs --png
+  --scale N      with --png, draw each pixel as an NxN square, N in 1..256
+                 (default 32)
   -h, --help     print this help and exit
   --version      print the version and exit
 
+Forward transform:
+  --forward      read a block of 64 values instead, 8 rows of 8 from the top,
+                 from --table FILE or standard input, and print the
+                 coefficients whose sums, as the window computes them before
+                 rounding down, are those values: 8 rows (v) of 8 (u), two
+                 decimals each; the values are decimal numbers (such as 12,
+                 -3.75 or 1.5e2) within -2097152..2097152
+  --levels       the values are the window's whole pixel values, -127..127;
+                 as the window rounded each sum down, V stands for the sums
+                 from V up to V+1 and is taken as V+0.5, the middle
+  --round        also round the coefficients to integers, halves to even,
+                 limited to -100..100 as the window takes them, and print
+                 those, the block they make in the window, and the largest
+                 difference from the given block (the values rounded down)
+  --json         print {"coefficients":[...]} (all digits) on one line;
+                 with --round also "rounded", "pixels" and "max_difference"
+
+Basis sheet:
+  --basis-sheet FILE  write a PNG image of the 64 blocks that each single
+                 coefficient F(u,v) = V makes, u across, v down, each shaded
+                 as the window shades it, with black lines between them
+  --value V      the coefficient's value, -32768..32767 (default 100)
+  --scale N      draw each pixel as an NxN square, N in 1..32 (default 8)
+
+--levels and --round need --forward and --value needs --basis-sheet; neither
+mode takes u,v=VALUE arguments or --png, and the two modes do not combine.
 Options that take a value also accept the form --option=VALUE.
 
 Output: the pixel values, one row per line from the top, then "clipped: yes"
 when a value had to be limited to -127..127, else "clipped: no".
+--basis-sheet prints nothing.
 
-Exit status: 0 on success; 2 on any failure, with one line on standard error
-and nothing on standard output.
+Exit status: 0 on success; 2 on any failure, with one line on standard error,
+nothing on standard output and no image left half-written.
 
 Examples:
   dct-block 0,0=100 1,0=100
   dct-block --json --png block.png --scale 16 4,4=100
+  dct-block 0,0=20 1,0=-100 | head -n 8 | dct-block --forward --levels --round
+  dct-block --basis-sheet basis.png --value -100 --scale 4
 )";
 
 int Fail(std::ostream& err, const std::string& message) {
@@ -70,12 +103,46 @@ Result<CoefTable> Coefficients(const CliOptions& options, std::istream& in) {
   return options.coefficients;
 }
 
-std::optional<Failure> WritePng(const std::string& path, const PixelBlock& block, int scale) {
-  const auto bytes = PngWriter::Encode(BlockImage(block, scale));
-  if (auto failure = WriteFileAtomically(path, bytes)) {
-    return Failure{Quoted("--png " + path) + ": " + failure->message};
+// The image is written before anything is printed, so that a failure to
+// write it leaves standard output empty.
+std::optional<Failure> WriteImage(const std::string& option, const std::string& path,
+                                  const PngImage& image) {
+  if (auto failure = WriteFileAtomically(path, PngWriter::Encode(image))) {
+    return Failure{Quoted(option + " " + path) + ": " + failure->message};
   }
   return std::nullopt;
+}
+
+int Reconstruct(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  const auto coefficients = Coefficients(options, in);
+  if (!coefficients.ok()) return Fail(err, coefficients.error());
+  const PixelBlock block = ReconstructBlock(coefficients.value());
+  if (const auto& png = options.pngPath) {
+    if (auto failure = WriteImage("--png", *png, BlockImage(block, options.scale))) {
+      return Fail(err, failure->message);
+    }
+  }
+  return Print(out, err,
+               options.format == OutputFormat::Json ? FormatJson(coefficients.value(), block)
+                                                    : FormatText(block));
+}
+
+int Forward(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  const PixelForm form = options.levels ? PixelForm::Levels : PixelForm::Sums;
+  const auto values = LoadBlock(options.tablePath, in, form);
+  if (!values.ok()) return Fail(err, values.error());
+  const ForwardAnalysis analysis = AnalyseBlock(values.value(), form, options.round);
+  return Print(out, err,
+               options.format == OutputFormat::Json ? FormatForwardJson(analysis)
+                                                    : FormatForwardText(analysis));
+}
+
+int DrawBasisSheet(const CliOptions& options, std::ostream& err) {
+  const PngImage sheet = BasisSheetImage(options.sheetValue, options.scale);
+  if (auto failure = WriteImage("--basis-sheet", *options.sheetPath, sheet)) {
+    return Fail(err, failure->message);
+  }
+  return kExitSuccess;
 }
 
 }  // namespace
@@ -89,23 +156,14 @@ int RunDctBlock(std::span<const std::string_view> args, std::istream& in, std::o
       return Print(out, err, kUsage);
     case Action::ShowVersion:
       return Print(out, err, std::string("dct-block ") + DCT_VERSION + "\n");
+    case Action::Forward:
+      return Forward(options.value(), in, out, err);
+    case Action::BasisSheet:
+      return DrawBasisSheet(options.value(), err);
     case Action::Reconstruct:
       break;
   }
-  const auto coefficients = Coefficients(options.value(), in);
-  if (!coefficients.ok()) return Fail(err, coefficients.error());
-  const PixelBlock block = ReconstructBlock(coefficients.value());
-  // The image comes first, so that a failure to write it leaves standard
-  // output empty.
-  if (const auto& png = options.value().pngPath) {
-    if (auto failure = WritePng(*png, block, options.value().scale)) {
-      return Fail(err, failure->message);
-    }
-  }
-  return Print(out, err,
-               options.value().format == OutputFormat::Json
-                   ? FormatJson(coefficients.value(), block)
-                   : FormatText(block));
+  return Reconstruct(options.value(), in, out, err);
 }
 
 }  // namespace dct::cli

@@ -19,6 +19,14 @@ inline constexpr long long kInt16Max = std::numeric_limits<std::int16_t>::max();
 // failure message completes a sentence about the text, e.g. "is outside 0..7".
 Result<long long> ParseInteger(std::string_view text, long long min, long long max);
 
+// Reads a plain decimal number: an optional "-", digits with an optional
+// decimal point and at least one digit, and an optional exponent ("e-3",
+// "E+2"); nothing before or after, and no "inf", "nan" or hexadecimal. The
+// value is the double nearest the text (0 for a text too close to 0 for any
+// double) and must lie within -limit..limit. Failures complete a sentence as
+// ParseInteger's do.
+Result<double> ParseDecimal(std::string_view text, double limit);
+
 // The text in single quotes for an error message, with control characters
 // escaped so that the message stays on one line.
 std::string Quoted(std::string_view text);

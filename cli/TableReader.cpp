@@ -15,20 +15,22 @@ namespace dct::cli {
 namespace {
 
 // No 16-bit number needs more characters than this, even with a few leading
-// zeros; a longer word is reported rather than read on.
+// zeros; a longer word is reported rather than read on. A decimal number
+// gets room for all 17 significant digits of a double, written out.
 constexpr std::size_t kMaxWordLength = 32;
+constexpr std::size_t kMaxDecimalLength = 64;
 
 bool IsBlank(int c) { return std::isspace(c) != 0; }
 
 // The next whitespace-separated word, or nothing at the end of the stream. A
-// word longer than kMaxWordLength comes back cut to kMaxWordLength + 1.
-std::optional<std::string> NextWord(std::istream& in) {
+// word longer than maxLength comes back cut to maxLength + 1.
+std::optional<std::string> NextWord(std::istream& in, std::size_t maxLength) {
   std::streambuf& buffer = *in.rdbuf();
   int c = buffer.sgetc();
   while (c != std::char_traits<char>::eof() && IsBlank(c)) c = buffer.snextc();
   if (c == std::char_traits<char>::eof()) return std::nullopt;
   std::string word;
-  while (c != std::char_traits<char>::eof() && !IsBlank(c) && word.size() <= kMaxWordLength) {
+  while (c != std::char_traits<char>::eof() && !IsBlank(c) && word.size() <= maxLength) {
     word += static_cast<char>(c);
     c = buffer.snextc();
   }
@@ -40,43 +42,101 @@ std::string Describe(int index) {
          std::to_string(index / kBlockSide) + "))";
 }
 
-Result<CoefTable> NamingTheFile(const std::string& path, Result<CoefTable> table) {
-  if (table.ok()) return table;
-  return Failure{Quoted("--table " + path) + ": " + table.error()};
+std::string DescribePixel(int index) {
+  return "number " + std::to_string(index + 1) + " (x=" + std::to_string(index % kBlockSide) +
+         ", y=" + std::to_string(index / kBlockSide) + ")";
+}
+
+template <typename T>
+Result<T> NamingTheFile(const std::string& path, Result<T> read) {
+  if (read.ok()) return read;
+  return Failure{Quoted("--table " + path) + ": " + read.error()};
+}
+
+// Runs `read` on the named file or, for "-", on standard input.
+template <typename T, typename Read>
+Result<T> LoadFile(const std::string& path, std::istream& standardInput, Read read) {
+  if (path == "-") return NamingTheFile<T>(path, read(standardInput));
+  std::error_code ignored;
+  // An open directory reads as an empty file; say what is really wrong.
+  if (std::filesystem::is_directory(path, ignored)) {
+    return NamingTheFile<T>(path, Failure{"is a directory"});
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    return NamingTheFile<T>(path,
+                            Failure{std::string("cannot be opened: ") + std::strerror(errno)});
+  }
+  return NamingTheFile<T>(path, read(file));
+}
+
+// Reads exactly 64 words, handing each with its index to `take`, which
+// gives the reason why it cannot be used, or nothing.
+template <typename Take>
+std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength,
+                                 std::string (*describe)(int), Take take) {
+  for (int index = 0; index < kCoefCount; ++index) {
+    const std::optional<std::string> word = NextWord(in, maxLength);
+    if (!word) return Failure{"ends after " + std::to_string(index) + " of the 64 numbers"};
+    if (word->size() > maxLength) {
+      return Failure{describe(index) + " " + Quoted(word->substr(0, 12) + "...") + " is too long"};
+    }
+    if (const std::optional<std::string> reason = take(index, *word)) {
+      return Failure{describe(index) + " " + Quoted(*word) + " " + *reason};
+    }
+  }
+  if (NextWord(in, maxLength)) return Failure{"holds more than 64 numbers"};
+  return std::nullopt;
+}
+
+Result<double> ParsePixel(const std::string& word, PixelForm form) {
+  if (form == PixelForm::Sums) return ParseDecimal(word, kMaxPixelValue);
+  const auto level = ParseInteger(word, kPixelMin, kPixelMax);
+  if (!level.ok()) return Failure{level.error() + " (--levels takes whole pixel values)"};
+  return static_cast<double>(level.value());
 }
 
 }  // namespace
 
 Result<CoefTable> ReadTable(std::istream& in) {
   CoefTable table;
-  for (int index = 0; index < kCoefCount; ++index) {
-    const std::optional<std::string> word = NextWord(in);
-    if (!word) {
-      return Failure{"ends after " + std::to_string(index) + " of the 64 numbers"};
-    }
-    if (word->size() > kMaxWordLength) {
-      return Failure{Describe(index) + " " + Quoted(word->substr(0, 12) + "...") + " is too long"};
-    }
-    const auto value = ParseInteger(*word, kInt16Min, kInt16Max);
-    if (!value.ok()) return Failure{Describe(index) + " " + Quoted(*word) + " " + value.error()};
-    table.set(index, static_cast<std::int16_t>(value.value()));
-  }
-  if (NextWord(in)) return Failure{"holds more than 64 numbers"};
+  const auto failure =
+      ReadWords(in, kMaxWordLength, Describe,
+                [&](int index, const std::string& word) -> std::optional<std::string> {
+                  const auto value = ParseInteger(word, kInt16Min, kInt16Max);
+                  if (!value.ok()) return value.error();
+                  table.set(index, static_cast<std::int16_t>(value.value()));
+                  return std::nullopt;
+                });
+  if (failure) return *failure;
   return table;
 }
 
+Result<PixelValues> ReadBlock(std::istream& in, PixelForm form) {
+  PixelValues values{};
+  const auto failure =
+      ReadWords(in, kMaxDecimalLength, DescribePixel,
+                [&](int index, const std::string& word) -> std::optional<std::string> {
+                  const auto value = ParsePixel(word, form);
+                  if (!value.ok()) return value.error();
+                  values[static_cast<std::size_t>(index)] = value.value();
+                  return std::nullopt;
+                });
+  if (failure) return *failure;
+  return values;
+}
+
 Result<CoefTable> LoadTable(const std::string& path, std::istream& standardInput) {
-  if (path == "-") return NamingTheFile(path, ReadTable(standardInput));
-  std::error_code ignored;
-  // An open directory reads as an empty file; say what is really wrong.
-  if (std::filesystem::is_directory(path, ignored)) {
-    return NamingTheFile(path, Failure{"is a directory"});
-  }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    return NamingTheFile(path, Failure{std::string("cannot be opened: ") + std::strerror(errno)});
-  }
-  return NamingTheFile(path, ReadTable(file));
+  return LoadFile<CoefTable>(path, standardInput, ReadTable);
+}
+
+Result<PixelValues> LoadBlock(const std::optional<std::string>& path, std::istream& standardInput,
+                              PixelForm form) {
+  const auto read = [form](std::istream& in) { return ReadBlock(in, form); };
+  if (path) return LoadFile<PixelValues>(*path, standardInput, read);
+  const auto values = read(standardInput);
+  if (values.ok()) return values;
+  return Failure{"standard input: " + values.error()};
 }
 
 }  // namespace dct::cli

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <istream>
+#include <optional>
 #include <string>
 
 #include "CoefTable.h"
+#include "PixelBlock.h"
 #include "Result.h"
 
 namespace dct::cli {
@@ -17,5 +20,27 @@ Result<CoefTable> ReadTable(std::istream& in);
 // ReadTable on the named file, or on `standardInput` when the name is "-".
 // Failures name the file as the --table argument.
 Result<CoefTable> LoadTable(const std::string& path, std::istream& standardInput);
+
+// The 64 values of a pixel block as given, by pixel index 8·y + x.
+using PixelValues = std::array<double, kPixelCount>;
+
+// No table of 16-bit coefficients gives a sum beyond 64 · 32768 in
+// magnitude, so no block of sums lies beyond it either.
+inline constexpr double kMaxPixelValue = 64.0 * 32768.0;
+
+// How the values of a block are written: decimal numbers within
+// ±kMaxPixelValue (sums), or whole pixel values within -127..127 as the
+// window shows them (levels).
+enum class PixelForm { Sums, Levels };
+
+// Reads exactly 64 whitespace-separated values as pixels 0..63, row by row
+// from the top, stopping at the first fault as ReadTable does.
+Result<PixelValues> ReadBlock(std::istream& in, PixelForm form);
+
+// ReadBlock on the named file, or on `standardInput` when the name is "-";
+// failures name the file as the --table argument. Without a name it reads
+// standard input, and failures say so.
+Result<PixelValues> LoadBlock(const std::optional<std::string>& path, std::istream& standardInput,
+                              PixelForm form);
 
 }  // namespace dct::cli

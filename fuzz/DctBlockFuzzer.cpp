@@ -21,6 +21,7 @@ bool touchesFiles(const std::vector<std::string_view>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     if (arg.find("png") != std::string_view::npos) return true;
+    if (arg.rfind("--basis-sheet", 0) == 0) return true;
     if (arg.rfind("--table", 0) == 0) {
       if (arg == "--table=-") continue;
       if (arg != "--table" || i + 1 >= args.size() || args[i + 1] != "-") return true;

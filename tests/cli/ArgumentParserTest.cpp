@@ -15,11 +15,19 @@ std::string Summary(const CliOptions& o) {
   std::ostringstream s;
   s << (o.action == Action::ShowHelp      ? "help"
         : o.action == Action::ShowVersion ? "version"
+        : o.action == Action::Forward     ? "forward"
+        : o.action == Action::BasisSheet  ? "sheet"
                                           : "run");
   if (o.format == OutputFormat::Json) s << " json";
+  if (o.levels) s << " levels";
+  if (o.round) s << " round";
   if (o.tablePath) s << " table=" << *o.tablePath;
   if (o.pngPath) s << " png=" << *o.pngPath;
-  if (o.scale != kDefaultScale) s << " scale=" << o.scale;
+  if (o.sheetPath) s << " sheet=" << *o.sheetPath;
+  if (o.sheetValue != kDefaultSheetValue) s << " value=" << o.sheetValue;
+  if (o.scale != (o.action == Action::BasisSheet ? kDefaultSheetScale : kDefaultScale)) {
+    s << " scale=" << o.scale;
+  }
   for (int i = 0; i < kCoefCount; ++i) {
     if (o.coefficients.at(i) != 0) s << ' ' << i << ':' << o.coefficients.at(i);
   }
@@ -67,7 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"largest_scale", {"--scale", "256", "--png", "p"}, "run png=p scale=256"},
         ArgsCase{"file_named_like_an_option", {"--png", "--json"}, "run png=--json"},
         ArgsCase{"short_help", {"-h"}, "help"},
-        ArgsCase{"help_ends_the_reading", {"--scale", "4", "--help", "--bogus"}, "help scale=4"},
+        ArgsCase{"help_ends_the_reading", {"--scale", "0", "--help", "--bogus"}, "help"},
+        ArgsCase{"forward_with_all_it_takes",
+                 {"--round", "--table=b", "--forward", "--json", "--levels"},
+                 "forward json levels round table=b"},
+        ArgsCase{
+            "sheet_has_its_own_default_scale", {"--basis-sheet", "s.png"}, "sheet sheet=s.png"},
+        ArgsCase{"sheet_value_and_largest_scale",
+                 {"--value=-32768", "--scale", "32", "--basis-sheet=s"},
+                 "sheet sheet=s value=-32768 scale=32"},
         ArgsCase{"version", {"--version", "9,9=9"}, "version"}),
     CaseName);
 
@@ -105,11 +121,40 @@ INSTANTIATE_TEST_SUITE_P(
                  "'--scale 0': the scale is outside 1..256"},
         ArgsCase{
             "scale_too_big", {"--png", "p", "--scale=257"}, "'--scale=257': the scale is outside"},
-        ArgsCase{"scale_without_png", {"--scale", "4"}, "'--scale 4': --scale needs --png"},
+        ArgsCase{"scale_without_png", {"--scale", "4"}, "'--scale 4': --scale needs --png or"},
         ArgsCase{"png_twice", {"--png", "a", "--png=b"}, "'--png=b': --png is given twice"},
         ArgsCase{"table_and_coefficients",
                  {"0,0=1", "--table", "t", "1,0=2"},
-                 "'0,0=1': u,v=VALUE cannot be combined with --table"}),
+                 "'0,0=1': u,v=VALUE cannot be combined with --table"},
+        ArgsCase{"levels_without_forward", {"--levels"}, "'--levels': --levels needs --forward"},
+        ArgsCase{
+            "value_without_sheet", {"--value", "5"}, "'--value 5': --value needs --basis-sheet"},
+        ArgsCase{"forward_with_coefficients",
+                 {"--forward", "1,0=5"},
+                 "'1,0=5': u,v=VALUE cannot be combined with --forward"},
+        // The first of the two modes stands; the other is at fault.
+        ArgsCase{"sheet_after_forward",
+                 {"--forward", "--basis-sheet", "s"},
+                 "'--basis-sheet s': --basis-sheet cannot be combined with --forward"},
+        ArgsCase{"forward_after_sheet",
+                 {"--basis-sheet", "s", "--forward"},
+                 "'--forward': --forward cannot be combined with --basis-sheet"},
+        ArgsCase{"sheet_with_json",
+                 {"--basis-sheet", "s", "--json"},
+                 "'--json': --json cannot be combined with --basis-sheet"},
+        // Whatever order the checks run in, the report names the first culprit.
+        ArgsCase{"earliest_culprit_named",
+                 {"--round", "--value", "3", "--levels"},
+                 "'--round': --round needs --forward"},
+        ArgsCase{"earliest_culprit_in_a_mode",
+                 {"--json", "--value=1", "--levels", "--basis-sheet", "s"},
+                 "'--json': --json cannot be combined with --basis-sheet"},
+        ArgsCase{"sheet_scale_too_big",
+                 {"--basis-sheet", "s", "--scale=33"},
+                 "'--scale=33': the scale is outside 1..32"},
+        ArgsCase{"sheet_to_standard_output",
+                 {"--basis-sheet", "-"},
+                 "'--basis-sheet -': the image cannot go to standard output"}),
     CaseName);
 
 }  // namespace

@@ -83,6 +83,24 @@ TEST(DctBlockExecutableTest, PrintsVersionAndHelpOnStandardOutput) {
   EXPECT_NE(help.out.find("Example"), std::string::npos);
 }
 
+// What a teacher does: make a block, then ask which coefficients make it.
+TEST(DctBlockExecutableTest, FindsTheCoefficientsOfABlockItPrinted) {
+  test::TempFolder folder;
+  const Outcome block = RunDctBlockProcess(folder, {"0,0=20", "1,0=-100", "3,2=9"});
+  ASSERT_EQ(block.status, 0) << block.err;
+  const std::string rows = block.out.substr(0, block.out.find("clipped"));
+
+  const Outcome forward =
+      RunDctBlockProcess(folder, {"--forward", "--levels", "--round", "--json"}, rows);
+
+  ASSERT_EQ(forward.status, 0) << forward.err;
+  std::string rounded = "20,-100";
+  for (int i = 2; i < 64; ++i) rounded += i == 19 ? ",9" : ",0";
+  EXPECT_NE(forward.out.find("\"rounded\":[" + rounded + "]"), std::string::npos) << forward.out;
+  EXPECT_NE(forward.out.find(",\"max_difference\":0}\n"), std::string::npos) << forward.out;
+  EXPECT_EQ(forward.err, "");
+}
+
 struct FailureCase {
   const char* name;
   std::vector<std::string> args;
@@ -105,19 +123,33 @@ TEST_P(DctBlockFailureTest, ExitsWithTwoAndOneLineOnStandardErrorOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadInput, DctBlockFailureTest,
-    testing::Values(FailureCase{"unknown_option", {"--bogus"}, "", "--bogus"},
-                    FailureCase{"u_out_of_range", {"0,0=1", "8,0=1"}, "", "8,0=1"},
-                    FailureCase{"newlines_in_argument", {"0,0=1\n\n2"}, "", "0,0=1\\x0A\\x0A2"},
-                    FailureCase{"missing_table_file",
-                                {"--table", "/nonexistent/t"},
-                                "",
-                                "--table /nonexistent/t"},
-                    FailureCase{"short_table", {"--table", "-"}, "1 2 3", "--table -"},
-                    FailureCase{"unwritable_png",
-                                {"--json", "--png", "/nonexistent/b.png"},
-                                "",
-                                "--png /nonexistent/b.png"}),
+    testing::Values(
+        FailureCase{"unknown_option", {"--bogus"}, "", "--bogus"},
+        FailureCase{"u_out_of_range", {"0,0=1", "8,0=1"}, "", "8,0=1"},
+        FailureCase{"newlines_in_argument", {"0,0=1\n\n2"}, "", "0,0=1\\x0A\\x0A2"},
+        FailureCase{
+            "missing_table_file", {"--table", "/nonexistent/t"}, "", "--table /nonexistent/t"},
+        FailureCase{"short_table", {"--table", "-"}, "1 2 3", "--table -"},
+        FailureCase{"unwritable_png",
+                    {"--json", "--png", "/nonexistent/b.png"},
+                    "",
+                    "--png /nonexistent/b.png"},
+        FailureCase{"forward_with_coefficients", {"--forward", "0,0=1"}, "", "0,0=1"},
+        FailureCase{"two_modes", {"--basis-sheet", "s.png", "--forward"}, "", "--forward"},
+        FailureCase{"bad_pixel", {"--forward", "--table", "-"}, "1 2 x", "--table -"},
+        FailureCase{"unwritable_sheet",
+                    {"--basis-sheet", "/nonexistent/s.png"},
+                    "",
+                    "--basis-sheet /nonexistent/s.png"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST(DctBlockExecutableTest, NamesStandardInputWhenTheBlockComesFromThere) {
+  test::TempFolder folder;
+  const Outcome run = RunDctBlockProcess(folder, {"--forward", "--round"}, "1 2 3");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "dct-block: standard input: ends after 3 of the 64 numbers\n");
+}
 
 TEST(DctBlockExecutableTest, ReportsAStandardOutputThatCannotBeWritten) {
   test::TempFolder folder;

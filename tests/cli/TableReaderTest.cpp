@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 
@@ -69,6 +70,63 @@ INSTANTIATE_TEST_SUITE_P(
             "number 1 (F(0,0)) '\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00...' "
             "is too long"}),
     [](const testing::TestParamInfo<BadTableCase>& info) { return std::string(info.param.name); });
+
+struct PixelWordCase {
+  const char* name;
+  PixelForm form;
+  std::string word;
+  double value;        // when accepted
+  std::string reason;  // after "number 14 (x=5, y=1) 'word' ", when refused
+  friend void PrintTo(const PixelWordCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReadBlockTest : public testing::TestWithParam<PixelWordCase> {};
+
+// The word stands at pixel 8·y + x = 13 among the values 1..64, so that a
+// value landing elsewhere shows.
+TEST_P(ReadBlockTest, ReadsTheNearestDoubleOrSaysWhatIsWrong) {
+  const PixelWordCase& c = GetParam();
+  std::string text;
+  for (int i = 0; i < 64; ++i) text += (i == 13 ? c.word : std::to_string(i + 1)) + "\n";
+  std::istringstream in(text);
+
+  const auto block = ReadBlock(in, c.form);
+
+  if (!c.reason.empty()) {
+    ASSERT_FALSE(block.ok());
+    EXPECT_EQ(block.error(), "number 14 (x=5, y=1) '" + c.word + "' " + c.reason);
+    return;
+  }
+  ASSERT_TRUE(block.ok()) << block.error();
+  for (std::size_t p = 0; p < 64; ++p) {
+    ASSERT_EQ(block.value()[p], p == 13 ? c.value : static_cast<double>(p + 1)) << p;
+  }
+  EXPECT_EQ(std::signbit(block.value()[13]), std::signbit(c.value));
+}
+
+constexpr PixelForm kSums = PixelForm::Sums;
+constexpr PixelForm kLevels = PixelForm::Levels;
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, ReadBlockTest,
+    testing::Values(
+        PixelWordCase{"point_first", kSums, "-.5", -0.5, ""},
+        PixelWordCase{"exponent", kSums, "25E-1", 2.5, ""},
+        PixelWordCase{"all_digits", kSums, "-3.5527136788005009e-15", -3.5527136788005009e-15, ""},
+        PixelWordCase{"largest_sum", kSums, "-2097152.0", -2097152, ""},
+        PixelWordCase{"below_any_double", kSums, "-1e-400", -0.0, ""},
+        PixelWordCase{"whole_level", kLevels, "-127", -127, ""},
+        PixelWordCase{"decimal_comma", kSums, "1,5", 0, "is not a decimal number"},
+        PixelWordCase{"plus_sign", kSums, "+1", 0, "is not a decimal number"},
+        PixelWordCase{"infinity", kSums, "inf", 0, "is not a decimal number"},
+        PixelWordCase{"hexadecimal", kSums, "0x10", 0, "is not a decimal number"},
+        PixelWordCase{"beyond_any_sum", kSums, "2097152.5", 0, "is outside -2097152..2097152"},
+        PixelWordCase{"beyond_any_double", kSums, "1e400", 0, "is outside -2097152..2097152"},
+        PixelWordCase{"level_with_decimals", kLevels, "3.0", 0,
+                      "is not a decimal integer (--levels takes whole pixel values)"},
+        PixelWordCase{"level_beyond_the_window", kLevels, "128", 0,
+                      "is outside -127..127 (--levels takes whole pixel values)"}),
+    [](const testing::TestParamInfo<PixelWordCase>& info) { return std::string(info.param.name); });
 
 TEST(LoadTableTest, ReadsAFileOrStandardInputAndNamesItInFailures) {
   test::TempFolder folder;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "PngWriter.h"
+
+namespace dct::cli {
+
+// The lines between the blocks of the sheet and around it: black, the one
+// grey that the window never paints (its darkest pixel is level 1).
+inline constexpr int kSheetLineWidth = 2;
+inline constexpr std::uint8_t kSheetLineLevel = 0;
+
+// The 64 blocks that each single coefficient F(u, v) = value makes, laid out
+// as the coefficient grid: u across, v down. Each is shaded as the window
+// shades it, each pixel an N×N square, N = scale, with a line of
+// kSheetLineWidth between blocks and around the sheet, so the sheet is
+// 64·N + 9·kSheetLineWidth pixels square.
+PngImage BasisSheetImage(std::int16_t value, int scale);
+
+}  // namespace dct::cli
