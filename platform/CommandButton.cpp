@@ -4,8 +4,9 @@
 
 namespace dct::platform {
 
-CommandButton::CommandButton(QWidget* parent, const CommandButtonSpec& spec)
-    : Control(spec.identity, new QPushButton(QString::fromStdString(spec.caption), parent)) {
+CommandButton::CommandButton(QWidget* parent, const CommandButtonSpec& settings)
+    : Control(settings.identity,
+              new QPushButton(QString::fromStdString(settings.caption), parent)) {
   auto* button = static_cast<QPushButton*>(widget());
   button->setAutoDefault(false);
   button->setDefault(false);

@@ -16,7 +16,7 @@ struct CommandButtonSpec {
 // A push button that is neither the default (Enter) nor the cancel button.
 class CommandButton : public Control {
  public:
-  CommandButton(QWidget* parent, const CommandButtonSpec& spec);
+  CommandButton(QWidget* parent, const CommandButtonSpec& settings);
   ~CommandButton() override;
 
   void OnClick(Handler handler) { onClick_ = std::move(handler); }

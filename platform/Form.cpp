@@ -37,28 +37,28 @@ QIcon crispIcon(const QImage& image) {
 
 }  // namespace
 
-Form::Form(const FormSpec& spec) : window_(std::make_unique<QWidget>()) {
-  window_->setWindowTitle(QString::fromStdString(spec.title));
-  window_->resize(TwipsToPixels(spec.clientWidth), TwipsToPixels(spec.clientHeight));
-  if (spec.icon.width > 0) window_->setWindowIcon(crispIcon(toQImage(spec.icon)));
+Form::Form(const FormSpec& settings) : window_(std::make_unique<QWidget>()) {
+  window_->setWindowTitle(QString::fromStdString(settings.title));
+  window_->resize(TwipsToPixels(settings.clientWidth), TwipsToPixels(settings.clientHeight));
+  if (settings.icon.width > 0) window_->setWindowIcon(crispIcon(toQImage(settings.icon)));
 }
 
 Form::~Form() { window_.reset(); }
 
-template <typename T, typename Spec>
-T& Form::add(const Spec& spec) {
-  auto control = std::make_unique<T>(window_.get(), spec);
+template <typename T, typename Settings>
+T& Form::add(const Settings& settings) {
+  auto control = std::make_unique<T>(window_.get(), settings);
   T& result = *control;
   controls_.push_back(std::move(control));
   return result;
 }
 
-TextBox& Form::AddTextBox(const TextBoxSpec& spec) { return add<TextBox>(spec); }
-ScrollBar& Form::AddScrollBar(const ScrollBarSpec& spec) { return add<ScrollBar>(spec); }
-CommandButton& Form::AddCommandButton(const CommandButtonSpec& spec) {
-  return add<CommandButton>(spec);
+TextBox& Form::AddTextBox(const TextBoxSpec& settings) { return add<TextBox>(settings); }
+ScrollBar& Form::AddScrollBar(const ScrollBarSpec& settings) { return add<ScrollBar>(settings); }
+CommandButton& Form::AddCommandButton(const CommandButtonSpec& settings) {
+  return add<CommandButton>(settings);
 }
-Label& Form::AddLabel(const LabelSpec& spec) { return add<Label>(spec); }
+Label& Form::AddLabel(const LabelSpec& settings) { return add<Label>(settings); }
 
 void Form::ApplyTabOrder() {
   std::vector<QWidget*> chain;

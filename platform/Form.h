@@ -23,15 +23,15 @@ struct FormSpec {
 // fixed places; resizing moves none of them.
 class Form {
  public:
-  explicit Form(const FormSpec& spec);
+  explicit Form(const FormSpec& settings);
   ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  TextBox& AddTextBox(const TextBoxSpec& spec);
-  ScrollBar& AddScrollBar(const ScrollBarSpec& spec);
-  CommandButton& AddCommandButton(const CommandButtonSpec& spec);
-  Label& AddLabel(const LabelSpec& spec);
+  TextBox& AddTextBox(const TextBoxSpec& settings);
+  ScrollBar& AddScrollBar(const ScrollBarSpec& settings);
+  CommandButton& AddCommandButton(const CommandButtonSpec& settings);
+  Label& AddLabel(const LabelSpec& settings);
 
   // Chains the focusable controls in ascending TabIndex, once all exist.
   void ApplyTabOrder();
@@ -40,8 +40,8 @@ class Form {
   QWidget* widget() const { return window_.get(); }
 
  private:
-  template <typename T, typename Spec>
-  T& add(const Spec& spec);
+  template <typename T, typename Settings>
+  T& add(const Settings& settings);
 
   // Declared before the window so that the widgets go first: no control is
   // destroyed while its widget could still raise an event.

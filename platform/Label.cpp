@@ -6,8 +6,8 @@
 
 namespace dct::platform {
 
-Label::Label(QWidget* parent, const LabelSpec& spec)
-    : Control(spec.identity, new QLabel(QString::fromStdString(spec.caption), parent)) {
+Label::Label(QWidget* parent, const LabelSpec& settings)
+    : Control(settings.identity, new QLabel(QString::fromStdString(settings.caption), parent)) {
   auto* label = static_cast<QLabel*>(widget());
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);

@@ -14,7 +14,7 @@ struct LabelSpec {
 // Text aligned left, no border, no access key; never takes the focus.
 class Label : public Control {
  public:
-  Label(QWidget* parent, const LabelSpec& spec);
+  Label(QWidget* parent, const LabelSpec& settings);
   ~Label() override;
 };
 

@@ -51,13 +51,13 @@ class ScrollBar::KeyFilter : public QObject {
   QScrollBar* bar_;
 };
 
-ScrollBar::ScrollBar(QWidget* parent, const ScrollBarSpec& spec)
-    : Control(spec.identity, new QScrollBar(Qt::Horizontal, parent)),
+ScrollBar::ScrollBar(QWidget* parent, const ScrollBarSpec& settings)
+    : Control(settings.identity, new QScrollBar(Qt::Horizontal, parent)),
       bar_(static_cast<QScrollBar*>(widget())) {
-  bar_->setRange(spec.min, spec.max);
-  bar_->setSingleStep(spec.smallChange);
-  bar_->setPageStep(spec.largeChange);
-  bar_->setValue(spec.value);
+  bar_->setRange(settings.min, settings.max);
+  bar_->setSingleStep(settings.smallChange);
+  bar_->setPageStep(settings.largeChange);
+  bar_->setValue(settings.value);
   bar_->setTracking(true);
   bar_->setFocusPolicy(Qt::StrongFocus);
   bar_->setContextMenuPolicy(Qt::NoContextMenu);

@@ -23,7 +23,7 @@ struct ScrollBarSpec {
 // value it already holds raises nothing: that ends every chain of events.
 class ScrollBar : public Control {
  public:
-  ScrollBar(QWidget* parent, const ScrollBarSpec& spec);
+  ScrollBar(QWidget* parent, const ScrollBarSpec& settings);
   ~ScrollBar() override;
 
   std::int16_t Value() const;

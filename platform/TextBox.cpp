@@ -31,18 +31,18 @@ class TextBox::ClickFilter : public QObject {
   TextBox& box_;
 };
 
-TextBox::TextBox(QWidget* parent, const TextBoxSpec& spec)
-    : Control(spec.identity, new BoxEdit(parent)), edit_(static_cast<BoxEdit*>(widget())) {
+TextBox::TextBox(QWidget* parent, const TextBoxSpec& settings)
+    : Control(settings.identity, new BoxEdit(parent)), edit_(static_cast<BoxEdit*>(widget())) {
   edit_->setMaxLength(INT_MAX);
-  edit_->setText(QString::fromStdString(spec.text));
-  edit_->setAlignment(spec.alignment == Alignment::Centre ? Qt::AlignCenter
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+  edit_->setText(QString::fromStdString(settings.text));
+  edit_->setAlignment(settings.alignment == Alignment::Centre ? Qt::AlignCenter
+                                                              : Qt::AlignLeft | Qt::AlignVCenter);
   edit_->setFont(BoxFont(edit_->width()));
   edit_->setTextMargins(kBoxTextMargin, 0, kBoxTextMargin, 0);
-  edit_->setEnabled(spec.enabled);
-  edit_->setFocusPolicy(!spec.enabled  ? Qt::NoFocus
-                        : spec.tabStop ? Qt::StrongFocus
-                                       : Qt::ClickFocus);
+  edit_->setEnabled(settings.enabled);
+  edit_->setFocusPolicy(!settings.enabled  ? Qt::NoFocus
+                        : settings.tabStop ? Qt::StrongFocus
+                                           : Qt::ClickFocus);
   edit_->installEventFilter(new ClickFilter(*this));
   // Connected after the initial text, which is no change. The text is read
   // afresh by the handlers: the signal's argument can be stale once a handler

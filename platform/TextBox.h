@@ -24,7 +24,7 @@ struct TextBoxSpec {
 // raises Change before the assignment returns; an equal text raises nothing.
 class TextBox : public Control {
  public:
-  TextBox(QWidget* parent, const TextBoxSpec& spec);
+  TextBox(QWidget* parent, const TextBoxSpec& settings);
   ~TextBox() override;
 
   std::string Text() const;
