@@ -86,11 +86,6 @@ void ScrollBar::SetValue(int value) {
   --assigning_;
 }
 
-int ScrollBar::Min() const { return bar_->minimum(); }
-int ScrollBar::Max() const { return bar_->maximum(); }
-int ScrollBar::SmallChange() const { return bar_->singleStep(); }
-int ScrollBar::LargeChange() const { return bar_->pageStep(); }
-
 void ScrollBar::valueChanged() {
   // While the user holds the thumb, the value already is the thumb's position;
   // an assignment is a Change even then.

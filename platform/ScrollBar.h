@@ -30,11 +30,6 @@ class ScrollBar : public Control {
   // A value outside Min..Max is a failure of the program, not clamped.
   void SetValue(int value);
 
-  int Min() const;
-  int Max() const;
-  int SmallChange() const;
-  int LargeChange() const;
-
   void OnChange(Handler handler) { onChange_ = std::move(handler); }
   void OnScroll(Handler handler) { onScroll_ = std::move(handler); }
 

@@ -53,10 +53,6 @@ RandomSession::RandomSession() : form_(testing_support::OpenWindow()) {
 
 RandomSession::~RandomSession() = default;
 
-QWidget* RandomSession::widgetOf(const platform::Control& control) const {
-  return control.widget();
-}
-
 QWidget* RandomSession::focused() const {
   QWidget* widget = QApplication::focusWidget();
   return widget != nullptr ? widget : form_->Window().widget();
@@ -70,12 +66,10 @@ void RandomSession::Play(const Action& action) {
   using K = Action::Kind;
   switch (action.kind) {
     case K::ClickCoefficientBox:
-      QTest::mouseClick(widgetOf(*c.Text2[static_cast<std::size_t>(action.number)]),
-                        Qt::LeftButton);
+      QTest::mouseClick(c.Text2[static_cast<std::size_t>(action.number)]->widget(), Qt::LeftButton);
       break;
     case K::ClickPixelBox:
-      QTest::mouseClick(widgetOf(*c.Text1[static_cast<std::size_t>(action.number)]),
-                        Qt::LeftButton);
+      QTest::mouseClick(c.Text1[static_cast<std::size_t>(action.number)]->widget(), Qt::LeftButton);
       break;
     case K::Type:
       if (edit != nullptr) typeText(edit, QString::fromStdString(action.text));
@@ -108,10 +102,10 @@ void RandomSession::Play(const Action& action) {
       playOnBar(action);
       break;
     case K::Zero:
-      QTest::mouseClick(widgetOf(*c.Command2), Qt::LeftButton);
+      QTest::mouseClick(c.Command2->widget(), Qt::LeftButton);
       break;
     case K::Reset:
-      QTest::mouseClick(widgetOf(*c.Command1), Qt::LeftButton);
+      QTest::mouseClick(c.Command1->widget(), Qt::LeftButton);
       noteReset();
       break;
   }
@@ -119,7 +113,7 @@ void RandomSession::Play(const Action& action) {
 
 void RandomSession::playOnBar(const Action& action) {
   const Controls& c = form_->Widgets();
-  auto* bar = static_cast<QScrollBar*>(widgetOf(action.bar == 1 ? *c.HScroll1 : *c.HScroll2));
+  auto* bar = static_cast<QScrollBar*>((action.bar == 1 ? c.HScroll1 : c.HScroll2)->widget());
   const bool left = action.number < 0;
   switch (action.kind) {
     case Action::Kind::ArrowClick:

@@ -21,7 +21,6 @@ class RandomSession {
   std::optional<std::string> Check() const;
 
  private:
-  QWidget* widgetOf(const platform::Control& control) const;
   QWidget* focused() const;
   void playOnBar(const Action& action);
   void noteReset();
