@@ -42,7 +42,7 @@ dct::CoefTable denseTable(std::int16_t low, std::int16_t high) {
   std::mt19937 generator(20240611);
   std::uniform_int_distribution<int> value(low, high);
   dct::CoefTable coef;
-  for (int i = 0; i < dct::kCoefCount; ++i) {
+  for (int i = 0; i < dct::kGridCount; ++i) {
     int v = 0;
     while (v == 0) v = value(generator);
     coef.set(i, static_cast<std::int16_t>(v));

@@ -22,13 +22,13 @@ Result<CoefficientArgument> ParseCoefficient(std::string_view arg) {
   if (equals == std::string_view::npos || comma == std::string_view::npos) {
     return Failure{Quoted(arg) + ": expected an option or u,v=VALUE (see --help)"};
   }
-  const auto u = ParseInteger(arg.substr(0, comma), 0, kBlockSide - 1);
+  const auto u = ParseInteger(arg.substr(0, comma), 0, kGridSide - 1);
   if (!u.ok()) return Failure{Quoted(arg) + ": u " + u.error()};
-  const auto v = ParseInteger(arg.substr(comma + 1, equals - comma - 1), 0, kBlockSide - 1);
+  const auto v = ParseInteger(arg.substr(comma + 1, equals - comma - 1), 0, kGridSide - 1);
   if (!v.ok()) return Failure{Quoted(arg) + ": v " + v.error()};
   const auto value = ParseInteger(arg.substr(equals + 1), kInt16Min, kInt16Max);
   if (!value.ok()) return Failure{Quoted(arg) + ": the value " + value.error()};
-  return CoefficientArgument{static_cast<int>(u.value() + kBlockSide * v.value()),
+  return CoefficientArgument{static_cast<int>(u.value() + kGridSide * v.value()),
                              static_cast<std::int16_t>(value.value())};
 }
 
@@ -238,7 +238,7 @@ class Parser {
   std::size_t next_ = 0;
   std::size_t position_ = 0;
   CliOptions options_;
-  std::array<std::optional<std::string_view>, kCoefCount> setBy_{};
+  std::array<std::optional<std::string_view>, kGridCount> setBy_{};
   std::optional<Seen> coefficient_, table_, json_, png_, scale_, forward_, levels_, round_, sheet_,
       value_;
   std::string_view scaleText_;

@@ -31,7 +31,7 @@ std::string JsonString(std::string_view text) {
 template <typename Entry>
 void JsonArray(std::ostringstream& json, std::string_view name, Entry entry) {
   json << '"' << name << "\":[";
-  for (int i = 0; i < kCoefCount; ++i) json << (i == 0 ? "" : ",") << entry(i);
+  for (int i = 0; i < kGridCount; ++i) json << (i == 0 ? "" : ",") << entry(i);
   json << ']';
 }
 
@@ -55,7 +55,7 @@ std::string TwoDecimals(double value) {
 
 void CoefficientRows(std::ostringstream& text, const RealCoefficients& coefficients) {
   for (std::size_t i = 0; i < coefficients.size(); ++i) {
-    text << TwoDecimals(coefficients[i]) << (i % kBlockSide == kBlockSide - 1 ? "\n" : "");
+    text << TwoDecimals(coefficients[i]) << (i % kGridSide == kGridSide - 1 ? "\n" : "");
   }
 }
 
@@ -63,10 +63,10 @@ void CoefficientRows(std::ostringstream& text, const RealCoefficients& coefficie
 
 std::string FormatText(const PixelBlock& block) {
   std::ostringstream text;
-  for (int y = 0; y < kBlockSide; ++y) {
-    for (int x = 0; x < kBlockSide; ++x) {
+  for (int y = 0; y < kGridSide; ++y) {
+    for (int x = 0; x < kGridSide; ++x) {
       text << std::setw(kTextColumnWidth)
-           << block.Pixel[static_cast<std::size_t>(x + kBlockSide * y)];
+           << block.Pixel[static_cast<std::size_t>(x + kGridSide * y)];
     }
     text << '\n';
   }
@@ -84,9 +84,9 @@ std::string FormatForwardText(const ForwardAnalysis& analysis) {
   text << "coefficients:\n";
   CoefficientRows(text, analysis.coefficients);
   text << "rounded:\n";
-  for (int i = 0; i < kCoefCount; ++i) {
+  for (int i = 0; i < kGridCount; ++i) {
     text << std::setw(kTextColumnWidth) << rounded.table.at(i)
-         << (i % kBlockSide == kBlockSide - 1 ? "\n" : "");
+         << (i % kGridSide == kGridSide - 1 ? "\n" : "");
   }
   text << "pixels:\n"
        << FormatText(rounded.block) << "max difference: " << rounded.maxDifference << '\n';

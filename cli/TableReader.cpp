@@ -38,13 +38,13 @@ std::optional<std::string> NextWord(std::istream& in, std::size_t maxLength) {
 }
 
 std::string Describe(int index) {
-  return "number " + std::to_string(index + 1) + " (F(" + std::to_string(index % kBlockSide) + "," +
-         std::to_string(index / kBlockSide) + "))";
+  return "number " + std::to_string(index + 1) + " (F(" + std::to_string(index % kGridSide) + "," +
+         std::to_string(index / kGridSide) + "))";
 }
 
 std::string DescribePixel(int index) {
-  return "number " + std::to_string(index + 1) + " (x=" + std::to_string(index % kBlockSide) +
-         ", y=" + std::to_string(index / kBlockSide) + ")";
+  return "number " + std::to_string(index + 1) + " (x=" + std::to_string(index % kGridSide) +
+         ", y=" + std::to_string(index / kGridSide) + ")";
 }
 
 template <typename T>
@@ -75,7 +75,7 @@ Result<T> LoadFile(const std::string& path, std::istream& standardInput, Read re
 template <typename Take>
 std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength,
                                  std::string (*describe)(int), Take take) {
-  for (int index = 0; index < kCoefCount; ++index) {
+  for (int index = 0; index < kGridCount; ++index) {
     const std::optional<std::string> word = NextWord(in, maxLength);
     if (!word) return Failure{"ends after " + std::to_string(index) + " of the 64 numbers"};
     if (word->size() > maxLength) {

@@ -22,7 +22,7 @@ Result<CoefTable> ReadTable(std::istream& in);
 Result<CoefTable> LoadTable(const std::string& path, std::istream& standardInput);
 
 // The 64 values of a pixel block as given, by pixel index 8·y + x.
-using PixelValues = std::array<double, kPixelCount>;
+using PixelValues = std::array<double, kGridCount>;
 
 // No table of 16-bit coefficients gives a sum beyond 64 · 32768 in
 // magnitude, so no block of sums lies beyond it either.

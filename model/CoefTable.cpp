@@ -9,17 +9,6 @@ CoefIndexError::CoefIndexError(long long index)
                         std::to_string(kCoefTableSize - 1)),
       index_(index) {}
 
-std::size_t CoefTable::checked(long long index) {
-  // Treated as unsigned, so that -1 is refused exactly like 65.
-  const auto unsignedIndex = static_cast<unsigned long long>(index);
-  if (unsignedIndex >= static_cast<unsigned long long>(kCoefTableSize)) {
-    throw CoefIndexError(index);
-  }
-  return static_cast<std::size_t>(unsignedIndex);
-}
-
-std::int16_t CoefTable::at(long long index) const { return entries_[checked(index)]; }
-
-void CoefTable::set(long long index, std::int16_t value) { entries_[checked(index)] = value; }
+void CoefTable::refuse(long long index) { throw CoefIndexError(index); }
 
 }  // namespace dct

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "Grid.h"
+
 namespace dct {
 
 // The 64 coefficients sit at indices 0..63; entry 64 belongs to no grid
 // position but is part of the table and of its bounds.
-inline constexpr int kCoefCount = 64;
-inline constexpr int kCoefTableSize = kCoefCount + 1;
+inline constexpr int kCoefTableSize = kGridCount + 1;
 
 // Thrown for an index outside the table. The form runtime reports it and ends
 // the program; nothing in the program is meant to catch it.
@@ -27,13 +28,19 @@ class CoefIndexError : public std::out_of_range {
 // read and write checked against its bounds.
 class CoefTable {
  public:
-  std::int16_t at(long long index) const;
-  void set(long long index, std::int16_t value);
+  std::int16_t at(long long index) const { return entries_[checked(index)]; }
+  void set(long long index, std::int16_t value) { entries_[checked(index)] = value; }
 
   bool operator==(const CoefTable&) const = default;
 
  private:
-  static std::size_t checked(long long index);
+  // Treated as unsigned, so that -1 is refused exactly like 65.
+  static std::size_t checked(long long index) {
+    const auto unsignedIndex = static_cast<unsigned long long>(index);
+    if (unsignedIndex >= static_cast<unsigned long long>(kCoefTableSize)) refuse(index);
+    return static_cast<std::size_t>(unsignedIndex);
+  }
+  [[noreturn]] static void refuse(long long index);
 
   std::array<std::int16_t, kCoefTableSize> entries_{};
 };

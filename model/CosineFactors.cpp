@@ -1,12 +1,14 @@
 #include "CosineFactors.h"
 
-#include <bit>
+#include <cstdint>
 #include <limits>
 
 namespace dct {
 
 static_assert(std::numeric_limits<double>::is_iec559, "the pixel values need IEEE 754 doubles");
-static_assert(std::bit_cast<std::uint64_t>(Pi) == 0x400921F9F01B866EULL);
+// __builtin_bit_cast rather than std::bit_cast, which not every standard
+// library has yet (libc++ 14, the browser build's).
+static_assert(__builtin_bit_cast(std::uint64_t, Pi) == 0x400921F9F01B866EULL);
 
 double CosineArgument(int p, int f) {
   const int k = (2 * p + 1) * f;
@@ -19,7 +21,7 @@ namespace {
 // Bit patterns of the correctly rounded cosines, made by tools/cosine_factors.py
 // with 80-digit decimal arithmetic. Held as constants so that no platform's
 // cosine, correctly rounded or not, can change a pixel.
-constexpr std::array<std::array<std::uint64_t, kBlockSide>, kBlockSide> kFactorBits{{
+constexpr std::array<std::array<std::uint64_t, kGridSide>, kGridSide> kFactorBits{{
     {{0x3FF0000000000000, 0x3FEF6297E15647E0, 0x3FED906C13587117, 0x3FEA9B66BD75E467,
       0x3FE6A09F6256D727, 0x3FE1C73CABD9A6C3, 0x3FD87DE681D355B6, 0x3FC8F8C1C99E98DD}},
     {{0x3FF0000000000000, 0x3FEA9B66BD75E467, 0x3FD87DE681D355B6, 0xBFC8F8ABF49312EA,
@@ -40,9 +42,9 @@ constexpr std::array<std::array<std::uint64_t, kBlockSide>, kBlockSide> kFactorB
 
 constexpr CosineTable fromBits() {
   CosineTable table{};
-  for (std::size_t p = 0; p < kBlockSide; ++p) {
-    for (std::size_t f = 0; f < kBlockSide; ++f)
-      table[p][f] = std::bit_cast<double>(kFactorBits[p][f]);
+  for (std::size_t p = 0; p < kGridSide; ++p) {
+    for (std::size_t f = 0; f < kGridSide; ++f)
+      table[p][f] = __builtin_bit_cast(double, kFactorBits[p][f]);
   }
   return table;
 }

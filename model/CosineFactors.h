@@ -1,11 +1,10 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
+
+#include "Grid.h"
 
 namespace dct {
-
-inline constexpr int kBlockSide = 8;
 
 // The double nearest 3.14159: five decimals only, about 2.65e-6 below π. Every
 // cosine argument uses it, and several pixel values depend on that.
@@ -16,7 +15,7 @@ inline constexpr double Pi = 3.14159;
 double CosineArgument(int p, int f);
 
 // c(p, f) = cos(CosineArgument(p, f)), correctly rounded, indexed [p][f].
-using CosineTable = std::array<std::array<double, kBlockSide>, kBlockSide>;
+using CosineTable = std::array<std::array<double, kGridSide>, kGridSide>;
 const CosineTable& CosineFactors();
 
 }  // namespace dct

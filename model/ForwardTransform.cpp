@@ -7,11 +7,12 @@
 #include <utility>
 
 #include "CoefficientFromText.h"
+#include "NumberText.h"
 
 namespace dct {
 namespace {
 
-constexpr std::size_t kSide = kBlockSide;
+constexpr std::size_t kSide = kGridSide;
 
 // A pivot this small beside the largest entry means the rows were (nearly)
 // dependent: dividing by it would give noise, not an inverse.
@@ -30,15 +31,6 @@ SquareMatrix CosineMatrix() {
     for (std::size_t u = 0; u < kSide; ++u) matrix[x][u] = c[x][u];
   }
   return matrix;
-}
-
-double RoundHalfToEven(double value) {
-  const double whole = std::trunc(value);
-  // Exact: whole is 0 or lies within a factor of 2 of value.
-  const double rest = value - whole;
-  if (std::fabs(rest) != 0.5) return std::round(value);
-  if (std::fmod(whole, 2.0) == 0.0) return whole;
-  return value > 0 ? whole + 1 : whole - 1;
 }
 
 }  // namespace

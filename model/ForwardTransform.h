@@ -11,7 +11,7 @@ namespace dct {
 
 // An 8×8 matrix indexed [row][column], in extended precision so that the
 // inverse and the products with it lose less than the doubles they end in.
-using SquareMatrix = std::array<std::array<long double, kBlockSide>, kBlockSide>;
+using SquareMatrix = std::array<std::array<long double, kGridSide>, kGridSide>;
 
 // Gauss-Jordan elimination with partial pivoting. Nothing when the matrix is
 // singular or so nearly singular that a pivot vanishes beside its entries.
@@ -24,7 +24,7 @@ std::optional<SquareMatrix> InvertMatrix(const SquareMatrix& matrix);
 const SquareMatrix& InverseCosineFactors();
 
 // Real coefficients by coefficient index 8·v + u.
-using RealCoefficients = std::array<double, kCoefCount>;
+using RealCoefficients = std::array<double, kGridCount>;
 
 // The coefficients whose unrounded sums, as ComputeBlockSums forms them, are
 // `sums`. With S laid out by pixel index (row y, column x) and F by

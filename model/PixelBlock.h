@@ -1,26 +1,22 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <string>
+#include <string_view>
 
-#include "CosineFactors.h"
+#include "Colour.h"
+#include "Grid.h"
 
 namespace dct {
 
-inline constexpr int kPixelCount = kBlockSide * kBlockSide;
 inline constexpr int kPixelMax = 127;
 inline constexpr int kPixelMin = -127;  // symmetric: -128 is clipped too
-inline constexpr std::uint32_t kGreyStep = 0x010101;
 
-// A colour as 0x00BBGGRR, red in the low byte.
-using Rgb = std::uint32_t;
-
-// The block that the pixel grid shows, by pixel index 8·y + x.
+// The block that the pixel grid shows, by pixel index 8·y + x. The tooltips
+// are views of texts made once, which live as long as the program.
 struct PixelBlock {
-  std::array<int, kPixelCount> Pixel{};
-  std::array<std::string, kPixelCount> ToolTip{};
-  std::array<Rgb, kPixelCount> Colour{};
+  std::array<int, kGridCount> Pixel{};
+  std::array<std::string_view, kGridCount> ToolTip{};
+  std::array<Rgb, kGridCount> Colour{};
   bool Clipped = false;
 
   bool operator==(const PixelBlock&) const = default;

@@ -8,15 +8,16 @@
 namespace dct {
 
 // The unrounded inverse cosine sums, by pixel index 8·y + x.
-using BlockSums = std::array<double, kPixelCount>;
+using BlockSums = std::array<double, kGridCount>;
 
 // S(x, y) = Σ_u Σ_v (F(u, v) · c(x, u)) · c(y, v), with u in the outer loop,
 // v in the inner one, each product and each addition rounded to double.
 // No normalisation: a lone F(0, 0) gives that value at every pixel.
 BlockSums ComputeBlockSums(const CoefTable& coef);
 
-// The same sums computed as the formula reads, with a cosine call for each of
-// the 8192 factors. Slow; kept as the reference for the fast version.
+// The same sums computed as the formula reads, pixel by pixel and term by
+// term, with nothing shared between pixels. Slow; kept as the reference for
+// the fast version.
 BlockSums ComputeBlockSumsLiteral(const CoefTable& coef);
 
 // Rounds each sum down, clips it to ±127 and derives hint and grey.

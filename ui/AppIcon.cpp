@@ -9,7 +9,7 @@ platform::IndexedImage AppIcon() {
   image.height = kIconSide;
   image.palette.assign(256, 0);
   for (int level = 0; level < kIconGreyLevels; ++level) {
-    image.palette[static_cast<std::size_t>(level)] = IconGrey(level) * platform::Rgb{0x010101};
+    image.palette[static_cast<std::size_t>(level)] = IconGrey(level) * kGreyStep;
   }
   image.pixels.reserve(kIconSide * kIconSide);
   for (int y = 0; y < kIconSide; ++y) {

@@ -1,6 +1,6 @@
 #include "BlockView.h"
 
-#include "Palette.h"
+#include "Colour.h"
 
 namespace dct::ui {
 namespace {
@@ -21,9 +21,9 @@ void ShowBlock(const Controls& controls, const PixelBlock& block) {
   // so the indicator gets its final colour at once instead of white and then
   // red once per clipped pixel.
   showClipping(controls, block.Clipped);
-  for (int x = 0; x < kBlockSide; ++x) {
-    for (int y = 0; y < kBlockSide; ++y) {
-      const auto p = static_cast<std::size_t>(x + kBlockSide * y);
+  for (int x = 0; x < kGridSide; ++x) {
+    for (int y = 0; y < kGridSide; ++y) {
+      const auto p = static_cast<std::size_t>(x + kGridSide * y);
       platform::TextBox& box = *controls.Text1[p];
       box.SetToolTipText(block.ToolTip[p]);
       box.SetText("");

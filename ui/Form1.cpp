@@ -7,7 +7,7 @@
 #include "BlockView.h"
 #include "CoefficientFromText.h"
 #include "FormBuilder.h"
-#include "Palette.h"
+#include "Colour.h"
 #include "ReconstructBlock.h"
 
 namespace dct::ui {

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "CommandButton.h"
+#include "Grid.h"
 #include "Geometry.h"
 #include "ScrollBar.h"
 #include "TextBox.h"
@@ -16,8 +17,6 @@ using platform::Rect;
 inline constexpr const char* kTitle = "Transformada DCT";
 inline constexpr int kClientWidth = 7860;  // twips
 inline constexpr int kClientHeight = 5448;
-inline constexpr int kGridSide = 8;
-inline constexpr int kGridCount = kGridSide * kGridSide;
 
 // The form's controls, by name, once created.
 struct Controls {

@@ -44,7 +44,7 @@ void BM_Reset(benchmark::State& state) {
   auto form = loadedWindow();
   for (auto _ : state) {
     state.PauseTiming();
-    for (int i = 0; i < dct::ui::kGridCount; ++i) {
+    for (int i = 0; i < dct::kGridCount; ++i) {
       form->Widgets().Text2[static_cast<std::size_t>(i)]->SetText(std::to_string(i % 50 + 1));
     }
     QApplication::processEvents();

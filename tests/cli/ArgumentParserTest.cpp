@@ -28,7 +28,7 @@ std::string Summary(const CliOptions& o) {
   if (o.scale != (o.action == Action::BasisSheet ? kDefaultSheetScale : kDefaultScale)) {
     s << " scale=" << o.scale;
   }
-  for (int i = 0; i < kCoefCount; ++i) {
+  for (int i = 0; i < kGridCount; ++i) {
     if (o.coefficients.at(i) != 0) s << ' ' << i << ':' << o.coefficients.at(i);
   }
   return s.str();

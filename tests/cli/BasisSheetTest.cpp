@@ -35,7 +35,7 @@ std::uint8_t Sample(const PngImage& image, int column, int row) {
 
 // Where pixel (x, y) of block (u, v) begins on a sheet of the given scale.
 int Start(int block, int pixel, int scale) {
-  return kSheetLineWidth + block * (kBlockSide * scale + kSheetLineWidth) + pixel * scale;
+  return kSheetLineWidth + block * (kGridSide * scale + kSheetLineWidth) + pixel * scale;
 }
 
 struct SheetPixelCase {
@@ -55,7 +55,7 @@ TEST_P(BasisSheetPixelTest, IsAnNByNSquareOfTheWindowsGrey) {
   test::TempFolder folder;
   const PngImage sheet = DrawnSheet(folder, c.options);
   ASSERT_EQ(sheet.colour, PngColour::Grey);
-  const int side = kBlockSide * kBlockSide * c.scale + (kBlockSide + 1) * kSheetLineWidth;
+  const int side = kGridSide * kGridSide * c.scale + (kGridSide + 1) * kSheetLineWidth;
   ASSERT_EQ(sheet.width, static_cast<std::uint32_t>(side));
   ASSERT_EQ(sheet.height, static_cast<std::uint32_t>(side));
 

@@ -60,7 +60,7 @@ TEST(FormatJsonTest, HoldsTheFiveFieldsInOrderOnOneLine) {
   for (std::size_t i = 0; i < 64; ++i) {
     EXPECT_EQ(coefficients[i], std::to_string(table.at(static_cast<long long>(i)))) << i;
     EXPECT_EQ(pixels[i], std::to_string(block.Pixel[i])) << i;
-    EXPECT_EQ(tooltips[i], '"' + block.ToolTip[i] + '"') << i;
+    EXPECT_EQ(tooltips[i], '"' + std::string(block.ToolTip[i]) + '"') << i;
     EXPECT_EQ(colours[i], std::to_string(block.Colour[i])) << i;
   }
 }

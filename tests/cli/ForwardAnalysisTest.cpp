@@ -25,7 +25,7 @@ constexpr double kSameBlockShare = 0.99;
 // k coefficients at random places, of a size that keeps most blocks within
 // -127..127 whatever k is, so that sparse and dense tables both occur.
 CoefTable RandomUnclippedTable(std::mt19937& random) {
-  std::uniform_int_distribution<int> count(1, kCoefCount), place(0, kCoefCount - 1);
+  std::uniform_int_distribution<int> count(1, kGridCount), place(0, kGridCount - 1);
   for (;;) {
     const int k = count(random);
     const int limit = std::clamp(static_cast<int>(std::lround(160 / std::sqrt(k))), 1, 100);
@@ -88,7 +88,7 @@ TEST_P(AnalyseUniformBlockTest, FindsTheCoefficientAndComparesAsTheWindowShows) 
     ASSERT_NEAR(analysis.coefficients[i], 0.0, 1e-12) << i;
   }
   ASSERT_TRUE(analysis.rounded);
-  for (int i = 0; i < kCoefCount; ++i) {
+  for (int i = 0; i < kGridCount; ++i) {
     EXPECT_EQ(analysis.rounded->table.at(i), i == 0 ? c.rounded : 0) << i;
   }
   EXPECT_EQ(analysis.rounded->block.Pixel[27], c.pixel);

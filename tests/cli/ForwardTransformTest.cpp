@@ -27,11 +27,11 @@ TEST_P(ForwardTransformTest, GivesBackTheCoefficientsOfTheUnroundedSums) {
   double worst = 0;
   for (int run = 0; run < 500; ++run) {
     CoefTable table;
-    for (int i = 0; i < kCoefCount; ++i) table.set(i, static_cast<std::int16_t>(entry(random)));
+    for (int i = 0; i < kGridCount; ++i) table.set(i, static_cast<std::int16_t>(entry(random)));
 
     const RealCoefficients coefficients = ForwardTransform(ComputeBlockSums(table));
 
-    for (int i = 0; i < kCoefCount; ++i) {
+    for (int i = 0; i < kGridCount; ++i) {
       worst = std::fmax(worst, std::fabs(coefficients[static_cast<std::size_t>(i)] - table.at(i)));
     }
   }
@@ -47,17 +47,17 @@ INSTANTIATE_TEST_SUITE_P(Tables, ForwardTransformTest,
 // exchanges; the second has rank 2.
 TEST(InvertMatrixTest, ExchangesRowsForAPivotAndRefusesASingularMatrix) {
   SquareMatrix exchange{}, singular{};
-  for (std::size_t i = 0; i < kBlockSide; ++i) {
-    exchange[i][(i + 1) % kBlockSide] = 2;
-    for (std::size_t j = 0; j < kBlockSide; ++j) singular[i][j] = static_cast<long double>(i + j);
+  for (std::size_t i = 0; i < kGridSide; ++i) {
+    exchange[i][(i + 1) % kGridSide] = 2;
+    for (std::size_t j = 0; j < kGridSide; ++j) singular[i][j] = static_cast<long double>(i + j);
   }
 
   const auto inverse = InvertMatrix(exchange);
 
   ASSERT_TRUE(inverse);
-  for (std::size_t i = 0; i < kBlockSide; ++i) {
-    for (std::size_t j = 0; j < kBlockSide; ++j) {
-      EXPECT_EQ((*inverse)[i][j], (j + 1) % kBlockSide == i ? 0.5L : 0.0L) << i << ", " << j;
+  for (std::size_t i = 0; i < kGridSide; ++i) {
+    for (std::size_t j = 0; j < kGridSide; ++j) {
+      EXPECT_EQ((*inverse)[i][j], (j + 1) % kGridSide == i ? 0.5L : 0.0L) << i << ", " << j;
     }
   }
   EXPECT_FALSE(InvertMatrix(singular));
@@ -81,7 +81,7 @@ TEST_P(RoundCoefficientsTest, RoundsHalvesToEvenAndLimitsAsTheWindowDoes) {
 
   const CoefTable table = RoundCoefficients(coefficients);
 
-  for (int i = 0; i < kCoefCount; ++i) EXPECT_EQ(table.at(i), i == 19 ? GetParam().expected : 0);
+  for (int i = 0; i < kGridCount; ++i) EXPECT_EQ(table.at(i), i == 19 ? GetParam().expected : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundCoefficientsTest,

@@ -61,7 +61,7 @@ DecodedIco ReadIco(std::span<const std::uint8_t> file) {
   for (int i = 0; i < 256; ++i) {
     const auto quad = bmp.Bytes(4);
     expectField("palette reserved byte", quad[3], 0);
-    ico.image.palette.push_back(quad[2] | quad[1] << 8 | static_cast<platform::Rgb>(quad[0]) << 16);
+    ico.image.palette.push_back(quad[2] | quad[1] << 8 | static_cast<Rgb>(quad[0]) << 16);
   }
   // Rows from the bottom: the last one read is the top of the image.
   ico.image.pixels.resize(static_cast<std::size_t>(width) * height);

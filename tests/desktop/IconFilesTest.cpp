@@ -13,7 +13,7 @@ using platform::IndexedImage;
 IndexedImage patterned(int width, int height, std::size_t colours) {
   IndexedImage image{width, height, {}, {}};
   for (std::size_t i = 0; i < colours; ++i) {
-    image.palette.push_back(static_cast<platform::Rgb>(0x010203 * (i + 1) % 0x1000000));
+    image.palette.push_back(static_cast<Rgb>(0x010203 * (i + 1) % 0x1000000));
   }
   for (int i = 0; i < width * height; ++i) {
     image.pixels.push_back(
@@ -48,7 +48,7 @@ TEST(IconFiles, IcoReadsBackAsTheImage) {
 TEST(IconFiles, PngIsGreyOnlyWhenEveryColourUsedIsGrey) {
   struct Case {
     const char* what;
-    std::vector<platform::Rgb> palette;
+    std::vector<Rgb> palette;
     std::vector<std::uint8_t> pixels;
     cli::PngColour colour;
     std::vector<std::uint8_t> samples;

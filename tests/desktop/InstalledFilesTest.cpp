@@ -79,7 +79,7 @@ TEST(InstalledFiles, IconsAreTheWindowsImageEnlargedWithoutSmoothing) {
       for (int x = 0; x < side; ++x) {
         const int sourceX = x / enlargedTile * tile + tile / 2;
         const int sourceY = y / enlargedTile * tile + tile / 2;
-        const platform::Rgb want =
+        const Rgb want =
             image
                 .palette[image.pixels[static_cast<std::size_t>(sourceY * ui::kIconSide + sourceX)]];
         const std::size_t at = (static_cast<std::size_t>(y) * png.width + x) * channels;
@@ -87,8 +87,8 @@ TEST(InstalledFiles, IconsAreTheWindowsImageEnlargedWithoutSmoothing) {
           return png.samples[at + (channels == 1 ? 0 : c)];
         };
         const bool same =
-            sample(0) == platform::RedOf(want) && sample(1) == platform::GreenOf(want) &&
-            sample(2) == platform::BlueOf(want) && (channels == 1 || sample(3) == 255);
+            sample(0) == RedOf(want) && sample(1) == GreenOf(want) &&
+            sample(2) == BlueOf(want) && (channels == 1 || sample(3) == 255);
         if (!same && wrong++ < 3) ADD_FAILURE() << "pixel (" << x << "," << y << ")";
       }
     }

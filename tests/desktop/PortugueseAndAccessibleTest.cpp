@@ -24,7 +24,6 @@ using dct::platform::Runtime;
 using dct::ui::Form1;
 
 constexpr int kControlCount = 139;
-constexpr dct::platform::Rgb kRed = 0x0000FF;
 
 class PortugueseWindow : public testing::Test {
  protected:
@@ -137,7 +136,7 @@ TEST_F(PortugueseWindow, IndicatorSaysInWordsWhetherAPixelWasClipped) {
     EXPECT_EQ(accessible(indicator, QAccessible::Description).toStdString(), step.description)
         << step.what;
     // The words and the colour tell the same.
-    EXPECT_EQ(form_.Widgets().Text3->BackColor() == kRed, &step.description == &clipped)
+    EXPECT_EQ(form_.Widgets().Text3->BackColor() == dct::kClippedRed, &step.description == &clipped)
         << step.what;
   }
 }

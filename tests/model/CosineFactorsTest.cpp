@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <ostream>
@@ -17,7 +16,7 @@ namespace {
 
 int frequencyProduct(int p, int f) { return (2 * p + 1) * f; }
 
-std::uint64_t bitsOf(double value) { return std::bit_cast<std::uint64_t>(value); }
+std::uint64_t bitsOf(double value) { return __builtin_bit_cast(std::uint64_t, value); }
 
 #if defined(DCT_HAVE_QUADMATH)
 
@@ -50,8 +49,8 @@ double relativeDistanceToMidpoint(__float128 value, double nearest) {
 
 TEST(CosineFactorsTest, AreTheCorrectlyRoundedCosinesOfTheOnceRoundedArguments) {
   const CosineTable& factors = CosineFactors();
-  for (int p = 0; p < kBlockSide; ++p) {
-    for (int f = 0; f < kBlockSide; ++f) {
+  for (int p = 0; p < kGridSide; ++p) {
+    for (int f = 0; f < kGridSide; ++f) {
       SCOPED_TRACE("c(" + std::to_string(p) + ", " + std::to_string(f) + ")");
       const QuadReference reference = quadReference(p, f);
       EXPECT_EQ(bitsOf(CosineArgument(p, f)), bitsOf(reference.argument));
@@ -72,13 +71,16 @@ TEST(CosineFactorsTest, AreTheCorrectlyRoundedCosinesOfTheOnceRoundedArguments) 
 
 #endif
 
-// The literal reconstruction calls cos for every factor, so it agrees with
-// the fast one only where the platform's cosine is correctly rounded for
-// these 64 arguments.
+// Where the platform's cosine is correctly rounded for these 64 arguments, it
+// gives the constants' bits: a second check of them, independent of the first.
 TEST(CosineFactorsTest, ThePlatformCosineGivesTheSameBits) {
+#if defined(__EMSCRIPTEN__)
+  GTEST_SKIP() << "the browser build's cos gives c(6,4) one unit in the last place below the "
+                  "correctly rounded value that the constants hold";
+#endif
   const CosineTable& factors = CosineFactors();
-  for (int p = 0; p < kBlockSide; ++p) {
-    for (int f = 0; f < kBlockSide; ++f) {
+  for (int p = 0; p < kGridSide; ++p) {
+    for (int f = 0; f < kGridSide; ++f) {
       EXPECT_EQ(bitsOf(std::cos(CosineArgument(p, f))), bitsOf(factors[p][f]))
           << "c(" << p << ", " << f << ")";
     }

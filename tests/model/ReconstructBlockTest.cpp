@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CosineFactors.h"
 #include "ReconstructBlock.h"
 
 namespace dct {
@@ -28,7 +28,7 @@ CoefTable tableOf(const Entries& entries) {
   return coef;
 }
 
-int pixelAt(int x, int y) { return x + kBlockSide * y; }
+int pixelAt(int x, int y) { return x + kGridSide * y; }
 
 struct CaseName {
   template <class Info>
@@ -46,18 +46,18 @@ struct LineCase {
   const char* name;
   Entries entries;
   Line line;
-  std::array<int, kBlockSide> values;
+  std::array<int, kGridSide> values;
   bool clipped;
   friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 };
 
 // The pixel indices that a line's values are read from, one list per copy of
 // the line that must read the same.
-std::vector<std::array<int, kBlockSide>> linesOf(Line line) {
-  std::vector<std::array<int, kBlockSide>> lines;
-  for (int n = 0; n < kBlockSide; ++n) {
-    std::array<int, kBlockSide> pixels{};
-    for (int i = 0; i < kBlockSide; ++i) {
+std::vector<std::array<int, kGridSide>> linesOf(Line line) {
+  std::vector<std::array<int, kGridSide>> lines;
+  for (int n = 0; n < kGridSide; ++n) {
+    std::array<int, kGridSide> pixels{};
+    for (int i = 0; i < kGridSide; ++i) {
       switch (line) {
         case Line::EveryRow:
           pixels[i] = pixelAt(i, n);
@@ -69,7 +69,7 @@ std::vector<std::array<int, kBlockSide>> linesOf(Line line) {
           pixels[i] = pixelAt(i, 0);
           break;
         case Line::RightColumn:
-          pixels[i] = pixelAt(kBlockSide - 1, i);
+          pixels[i] = pixelAt(kGridSide - 1, i);
           break;
         case Line::Diagonal:
           pixels[i] = pixelAt(i, i);
@@ -87,16 +87,16 @@ class ReconstructBlockLineTest : public testing::TestWithParam<LineCase> {};
 TEST_P(ReconstructBlockLineTest, ReadsTheValuesAndTheClippedFlag) {
   const PixelBlock block = ReconstructBlock(tableOf(GetParam().entries));
   for (const auto& pixels : linesOf(GetParam().line)) {
-    std::array<int, kBlockSide> read{};
-    for (int i = 0; i < kBlockSide; ++i) read[i] = block.Pixel[pixels[i]];
+    std::array<int, kGridSide> read{};
+    for (int i = 0; i < kGridSide; ++i) read[i] = block.Pixel[pixels[i]];
     EXPECT_EQ(read, GetParam().values) << "line starting at pixel " << pixels[0];
   }
   EXPECT_EQ(block.Clipped, GetParam().clipped);
 }
 
-constexpr std::array<int, kBlockSide> kCosineRow{98, 83, 55, 19, -20, -56, -84, -99};
+constexpr std::array<int, kGridSide> kCosineRow{98, 83, 55, 19, -20, -56, -84, -99};
 template <class T>
-constexpr std::array<T, kBlockSide> same(T value) {
+constexpr std::array<T, kGridSide> same(T value) {
   return {value, value, value, value, value, value, value, value};
 }
 
@@ -172,7 +172,7 @@ struct SumLineCase {
   const char* name;
   Entries entries;
   Line line;
-  std::array<double, kBlockSide> sums;
+  std::array<double, kGridSide> sums;
   double tolerance;
   friend void PrintTo(const SumLineCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -182,7 +182,7 @@ class ComputeBlockSumsTest : public testing::TestWithParam<SumLineCase> {};
 TEST_P(ComputeBlockSumsTest, LandWhereTheRoundingExpectsThem) {
   const BlockSums sums = ComputeBlockSums(tableOf(GetParam().entries));
   for (const auto& pixels : linesOf(GetParam().line)) {
-    for (int i = 0; i < kBlockSide; ++i) {
+    for (int i = 0; i < kGridSide; ++i) {
       EXPECT_NEAR(sums[pixels[i]], GetParam().sums[i], GetParam().tolerance)
           << "pixel " << pixels[i];
     }
@@ -255,8 +255,8 @@ class ReconstructBlockLookTest : public testing::TestWithParam<LookCase> {};
 TEST_P(ReconstructBlockLookTest, ShowsTheValueAsTextAndGrey) {
   const LookCase& c = GetParam();
   const PixelBlock block = ReconstructBlock(tableOf(c.entries));
-  for (int p = 0; p < kPixelCount; ++p) {
-    if (c.column >= 0 && p % kBlockSide != c.column) continue;
+  for (int p = 0; p < kGridCount; ++p) {
+    if (c.column >= 0 && p % kGridSide != c.column) continue;
     EXPECT_EQ(block.Pixel[p], c.value) << "pixel " << p;
     EXPECT_EQ(block.ToolTip[p], c.toolTip) << "pixel " << p;
     EXPECT_EQ(block.Colour[p], c.colour) << "pixel " << p;
@@ -300,7 +300,7 @@ TEST_P(ShadeBlockTest, RoundsDownThenClips) {
   BlockSums sums{};
   sums.fill(c.sum);
   const PixelBlock block = ShadeBlock(sums);
-  for (int p = 0; p < kPixelCount; ++p) {
+  for (int p = 0; p < kGridCount; ++p) {
     ASSERT_EQ(block.Pixel[p], c.value) << "pixel " << p;
     ASSERT_EQ(block.ToolTip[p], c.toolTip) << "pixel " << p;
     ASSERT_EQ(block.Colour[p], c.colour) << "pixel " << p;
@@ -312,11 +312,11 @@ TEST_P(ShadeBlockTest, RoundsDownThenClips) {
 // neither lose its value nor lend it to a neighbour.
 TEST_P(ShadeBlockTest, RoundsDownEachPixelOnItsOwn) {
   const SumCase& c = GetParam();
-  for (int at = 0; at < kPixelCount; ++at) {
+  for (int at = 0; at < kGridCount; ++at) {
     BlockSums sums{};
     sums[at] = c.sum;
     const PixelBlock block = ShadeBlock(sums);
-    for (int p = 0; p < kPixelCount; ++p) {
+    for (int p = 0; p < kGridCount; ++p) {
       ASSERT_EQ(block.Pixel[p], p == at ? c.value : 0) << "sum at " << at << ", pixel " << p;
     }
     ASSERT_EQ(block.ToolTip[at], c.toolTip) << "sum at " << at;
@@ -354,7 +354,7 @@ TEST(ShadeBlockLevelsTest, EveryValueHasItsTextAndItsGrey) {
     char text[8];
     std::snprintf(text, sizeof text, "%d", value);
     const auto level = static_cast<Rgb>(value + 128);
-    for (int p = 0; p < kPixelCount; ++p) {
+    for (int p = 0; p < kGridCount; ++p) {
       ASSERT_EQ(block.Pixel[p], value);
       ASSERT_EQ(block.ToolTip[p], text);
       ASSERT_EQ(block.Colour[p], level | level << 8 | level << 16) << "value " << value;
@@ -387,11 +387,11 @@ struct OrderCase {
 double sumFor(const CoefTable& coef, int x, int y, unsigned order) {
   const CosineTable& c = CosineFactors();
   double sum = 0.0;
-  for (int outer = 0; outer < kBlockSide; ++outer) {
-    for (int inner = 0; inner < kBlockSide; ++inner) {
+  for (int outer = 0; outer < kGridSide; ++outer) {
+    for (int inner = 0; inner < kGridSide; ++inner) {
       const int u = order == kRowMajor ? inner : outer;
       const int v = order == kRowMajor ? outer : inner;
-      const double first = coef.at(u + kBlockSide * v) * c[x][u];
+      const double first = coef.at(u + kGridSide * v) * c[x][u];
       if (order == kFused) {
         sum = std::fma(first, c[y][v], sum);
       } else {
@@ -474,13 +474,13 @@ struct RandomCase {
 
 CoefTable randomTable(const RandomCase& c, std::mt19937& generator) {
   std::uniform_int_distribution<int> value(c.low, c.high);
-  std::uniform_int_distribution<int> index(0, kCoefCount - 1);
+  std::uniform_int_distribution<int> index(0, kGridCount - 1);
   std::uniform_int_distribution<int> count(1, 6);
   const auto draw = [&] { return static_cast<std::int16_t>(value(generator)); };
   CoefTable coef;
   switch (c.shape) {
     case Shape::Dense:
-      for (int i = 0; i < kCoefCount; ++i) coef.set(i, draw());
+      for (int i = 0; i < kGridCount; ++i) coef.set(i, draw());
       break;
     case Shape::Sparse:
       for (int n = count(generator); n > 0; --n) coef.set(index(generator), draw());
@@ -491,7 +491,7 @@ CoefTable randomTable(const RandomCase& c, std::mt19937& generator) {
       coef.set(0, draw());
       for (int n = count(generator); n > 0; --n) {
         const int i = index(generator);
-        const int transposed = (i % kBlockSide) * kBlockSide + i / kBlockSide;
+        const int transposed = (i % kGridSide) * kGridSide + i / kGridSide;
         const std::int16_t v = draw();
         coef.set(i, v);
         coef.set(transposed, static_cast<std::int16_t>(-v));
@@ -509,8 +509,8 @@ TEST_P(FastAndLiteralTest, AgreeBitForBit) {
     const CoefTable coef = randomTable(GetParam(), generator);
     const BlockSums fast = ComputeBlockSums(coef);
     const BlockSums literal = ComputeBlockSumsLiteral(coef);
-    for (int p = 0; p < kPixelCount; ++p) {
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(fast[p]), std::bit_cast<std::uint64_t>(literal[p]))
+    for (int p = 0; p < kGridCount; ++p) {
+      ASSERT_EQ(__builtin_bit_cast(std::uint64_t, fast[p]), __builtin_bit_cast(std::uint64_t, literal[p]))
           << "table " << n << ", pixel " << p << ": " << fast[p] << " against " << literal[p];
     }
     ASSERT_EQ(ReconstructBlock(coef), ReconstructBlockLiteral(coef)) << "table " << n;

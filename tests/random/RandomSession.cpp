@@ -10,7 +10,7 @@
 
 #include "CoefficientFromText.h"
 #include "OpenWindow.h"
-#include "Palette.h"
+#include "Colour.h"
 #include "ReconstructBlock.h"
 #include "Runtime.h"
 #include "ScrollBarInput.h"
@@ -177,7 +177,7 @@ std::optional<std::string> RandomSession::Check() const {
     const auto index = static_cast<std::size_t>(p);
     const platform::TextBox& box = *c.Text1[index];
     const Rgb colour = computed ? block.Colour[index] : kResetGrey;
-    const std::string hint = computed ? block.ToolTip[index] : "0";
+    const std::string hint(computed ? block.ToolTip[index] : "0");
     if (box.BackColor() != colour || box.ToolTipText() != hint) {
       return "pixel " + std::to_string(p) + " shows " + std::to_string(box.BackColor()) + " \"" +
              box.ToolTipText() + "\", not " + std::to_string(colour) + " \"" + hint + "\"";

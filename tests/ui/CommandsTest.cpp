@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "Palette.h"
+#include "Colour.h"
 #include "Runtime.h"
 #include "WindowFixture.h"
 

@@ -11,7 +11,7 @@
 namespace dct::ui::testing_support {
 namespace {
 
-using platform::Rgb;
+
 using platform::TwipsToPixels;
 
 QRect pixelsOf(int left, int top, int width, int height) {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "CoefficientFromText.h"
-#include "Palette.h"
+#include "Colour.h"
 #include "ReconstructBlock.h"
 #include "Runtime.h"
 
@@ -21,7 +21,7 @@ QColor drawnBackground(QWidget* box) {
 }
 
 QColor qcolour(Rgb rgb) {
-  return QColor(platform::RedOf(rgb), platform::GreenOf(rgb), platform::BlueOf(rgb));
+  return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "Form1.h"
-#include "Palette.h"
+#include "Colour.h"
 #include "ScrollBarInput.h"
 
 namespace dct::ui::testing_support {

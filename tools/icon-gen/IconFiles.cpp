@@ -7,7 +7,6 @@ namespace dct::icon {
 namespace {
 
 using platform::IndexedImage;
-using platform::Rgb;
 
 constexpr std::size_t kIcoPaletteSize = 256;
 constexpr std::uint32_t kIcoDirSize = 6;
@@ -29,8 +28,8 @@ void checkPixels(const IndexedImage& image) {
 }
 
 bool isGrey(Rgb colour) {
-  return platform::RedOf(colour) == platform::GreenOf(colour) &&
-         platform::GreenOf(colour) == platform::BlueOf(colour);
+  return RedOf(colour) == GreenOf(colour) &&
+         GreenOf(colour) == BlueOf(colour);
 }
 
 // Rows of bits or bytes in a bitmap are padded to whole 32-bit words.
@@ -79,10 +78,10 @@ cli::PngImage ToPngImage(const IndexedImage& image) {
   png.samples.reserve(image.pixels.size() * (grey ? 1U : 4U));
   for (const std::uint8_t index : image.pixels) {
     const Rgb colour = image.palette[index];
-    png.samples.push_back(static_cast<std::uint8_t>(platform::RedOf(colour)));
+    png.samples.push_back(static_cast<std::uint8_t>(RedOf(colour)));
     if (grey) continue;
-    png.samples.push_back(static_cast<std::uint8_t>(platform::GreenOf(colour)));
-    png.samples.push_back(static_cast<std::uint8_t>(platform::BlueOf(colour)));
+    png.samples.push_back(static_cast<std::uint8_t>(GreenOf(colour)));
+    png.samples.push_back(static_cast<std::uint8_t>(BlueOf(colour)));
     png.samples.push_back(0xFF);
   }
   return png;
@@ -135,9 +134,9 @@ std::vector<std::uint8_t> EncodeIco(const IndexedImage& image) {
   // The palette as blue, green, red, reserved; unused entries black.
   for (std::size_t i = 0; i < kIcoPaletteSize; ++i) {
     const Rgb colour = i < image.palette.size() ? image.palette[i] : 0;
-    out.push_back(static_cast<std::uint8_t>(platform::BlueOf(colour)));
-    out.push_back(static_cast<std::uint8_t>(platform::GreenOf(colour)));
-    out.push_back(static_cast<std::uint8_t>(platform::RedOf(colour)));
+    out.push_back(static_cast<std::uint8_t>(BlueOf(colour)));
+    out.push_back(static_cast<std::uint8_t>(GreenOf(colour)));
+    out.push_back(static_cast<std::uint8_t>(RedOf(colour)));
     out.push_back(0);
   }
   for (std::uint32_t row = height; row-- > 0;) {

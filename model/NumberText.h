@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace dct {
+
+// A decimal number found at the start of a text.
+struct LeadingNumber {
+  // The double nearest the number: ±infinity beyond the largest double, ±0
+  // below the smallest.
+  double value;
+  // How many characters it took, leading blanks included.
+  std::size_t length;
+};
+
+// The longest leading decimal number of the text: blanks (spaces and tabs),
+// an optional "+" or "-", digits with an optional "." (a digit on at least
+// one side of it), and an optional exponent ("e" or "E", an optional sign and
+// at least one digit; an "e" without digits is not part of the number). The
+// point is "." whatever the locale. Nothing when the text does not begin
+// with such a number. Any text is read, however long.
+std::optional<LeadingNumber> ReadLeadingNumber(std::string_view text);
+
+// The nearest whole number, a half going to the even neighbour (2.5 gives 2,
+// 3.5 gives 4, -2.5 gives -2). Infinities are returned as they are.
+double RoundHalfToEven(double value);
+
+}  // namespace dct
