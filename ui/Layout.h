@@ -5,8 +5,8 @@
 #include <variant>
 
 #include "CommandButton.h"
-#include "Grid.h"
 #include "Geometry.h"
+#include "Grid.h"
 #include "ScrollBar.h"
 #include "TextBox.h"
 

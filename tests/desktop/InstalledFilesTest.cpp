@@ -86,9 +86,8 @@ TEST(InstalledFiles, IconsAreTheWindowsImageEnlargedWithoutSmoothing) {
         const auto sample = [&](std::size_t c) {
           return png.samples[at + (channels == 1 ? 0 : c)];
         };
-        const bool same =
-            sample(0) == RedOf(want) && sample(1) == GreenOf(want) &&
-            sample(2) == BlueOf(want) && (channels == 1 || sample(3) == 255);
+        const bool same = sample(0) == RedOf(want) && sample(1) == GreenOf(want) &&
+                          sample(2) == BlueOf(want) && (channels == 1 || sample(3) == 255);
         if (!same && wrong++ < 3) ADD_FAILURE() << "pixel (" << x << "," << y << ")";
       }
     }

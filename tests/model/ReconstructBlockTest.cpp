@@ -510,7 +510,8 @@ TEST_P(FastAndLiteralTest, AgreeBitForBit) {
     const BlockSums fast = ComputeBlockSums(coef);
     const BlockSums literal = ComputeBlockSumsLiteral(coef);
     for (int p = 0; p < kGridCount; ++p) {
-      ASSERT_EQ(__builtin_bit_cast(std::uint64_t, fast[p]), __builtin_bit_cast(std::uint64_t, literal[p]))
+      ASSERT_EQ(__builtin_bit_cast(std::uint64_t, fast[p]),
+                __builtin_bit_cast(std::uint64_t, literal[p]))
           << "table " << n << ", pixel " << p << ": " << fast[p] << " against " << literal[p];
     }
     ASSERT_EQ(ReconstructBlock(coef), ReconstructBlockLiteral(coef)) << "table " << n;

@@ -9,8 +9,8 @@
 #include <stdexcept>
 
 #include "CoefficientFromText.h"
-#include "OpenWindow.h"
 #include "Colour.h"
+#include "OpenWindow.h"
 #include "ReconstructBlock.h"
 #include "Runtime.h"
 #include "ScrollBarInput.h"

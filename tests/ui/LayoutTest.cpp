@@ -11,7 +11,6 @@
 namespace dct::ui::testing_support {
 namespace {
 
-
 using platform::TwipsToPixels;
 
 QRect pixelsOf(int left, int top, int width, int height) {

@@ -20,9 +20,7 @@ QColor drawnBackground(QWidget* box) {
   return image.pixelColor(3, image.height() - 5);
 }
 
-QColor qcolour(Rgb rgb) {
-  return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
-}
+QColor qcolour(Rgb rgb) { return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)); }
 
 }  // namespace
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "Form1.h"
 #include "Colour.h"
+#include "Form1.h"
 #include "ScrollBarInput.h"
 
 namespace dct::ui::testing_support {

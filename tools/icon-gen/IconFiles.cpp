@@ -28,8 +28,7 @@ void checkPixels(const IndexedImage& image) {
 }
 
 bool isGrey(Rgb colour) {
-  return RedOf(colour) == GreenOf(colour) &&
-         GreenOf(colour) == BlueOf(colour);
+  return RedOf(colour) == GreenOf(colour) && GreenOf(colour) == BlueOf(colour);
 }
 
 // Rows of bits or bytes in a bitmap are padded to whole 32-bit words.
