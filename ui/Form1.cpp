@@ -2,12 +2,13 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "AppIcon.h"
 #include "BlockView.h"
 #include "CoefficientFromText.h"
-#include "FormBuilder.h"
 #include "Colour.h"
+#include "FormBuilder.h"
 #include "ReconstructBlock.h"
 
 namespace dct::ui {
@@ -20,6 +21,8 @@ platform::TextBox& element(const std::array<platform::TextBox*, kGridCount>& arr
   }
   return *array[static_cast<std::size_t>(index)];
 }
+
+constexpr std::string_view kLoneMinus = "-";
 
 // Numbers shown as text: plain decimal, a leading "-" when negative.
 std::string decimal(int value) { return std::to_string(value); }
@@ -154,8 +157,12 @@ void Form1::Text2_Change(std::int16_t Index) {
     Text2(Index).SetText(typed);
     if (Text2(Index).Text() == typed) Text2(Index).SetSelStart(cursor);
   }
-  const std::int16_t b = CoefficientFromText(Text2(Index).Text());
-  controls_.HScroll2->SetValue(b);
+  const std::string text = Text2(Index).Text();
+  controls_.HScroll2->SetValue(CoefficientFromText(text));
+  // A lone minus sign reads as 0, and when the value was another, the bar's
+  // Change has just rewritten it to "0": the digits typed next would then
+  // make a positive number. Put the sign back; the coefficient stays 0 meanwhile.
+  if (text == kLoneMinus && Text2(Index).Text() != text) Text2(Index).SetText(text);
 }
 
 void Form1::Text2_Click(std::int16_t Index) {

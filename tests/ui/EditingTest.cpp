@@ -23,11 +23,11 @@ struct Keystroke {
 constexpr Keystroke Type(char typed, const char* text, int value, bool computes) {
   return {typed, Qt::Key_unknown, text, value, computes};
 }
-constexpr Keystroke Press(Qt::Key key, const char* text, int value) {
-  return {0, key, text, value, false};
-}
 constexpr bool kComputes = true;
 constexpr bool kKept = false;
+constexpr Keystroke Press(Qt::Key key, const char* text, int value, bool computes = kKept) {
+  return {0, key, text, value, computes};
+}
 
 void PrintTo(const Keystroke& k, std::ostream* os) {
   if (k.typed != 0) {
@@ -140,8 +140,17 @@ INSTANTIATE_TEST_SUITE_P(
                    {Type('.', "3.", 3, kKept), Type('5', "4", 4, kComputes)}},
         TypingCase{
             "LoneMinusOverZeroStaysAsTyped", 0, Start::SelectAll, {Type('-', "-", 0, kKept)}},
-        TypingCase{
-            "LoneMinusOverFortySetsZero", 40, Start::SelectAll, {Type('-', "0", 0, kComputes)}},
+        // The sign stays while the value is 0 meanwhile, so the digits after it
+        // make a negative number.
+        TypingCase{"MinusThirtyEightOverForty",
+                   40,
+                   Start::SelectAll,
+                   {Type('-', "-", 0, kComputes), Type('3', "-3", -3, kComputes),
+                    Type('8', "-38", -38, kComputes)}},
+        TypingCase{"BackspaceLeavesALoneMinusThatSevenFollows",
+                   -5,
+                   Start::CursorAtEnd,
+                   {Press(Qt::Key_Backspace, "-", 0, kComputes), Type('7', "-7", -7, kComputes)}},
         TypingCase{"MinusFiftyAfterDeletingTheZero",
                    0,
                    Start::CursorAtEnd,
@@ -301,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TabCase{"DigitThreeTabsAway", 30, 3, -12, "7", "7", 7},
                       TabCase{"HundredFiftyIntoABoxOfAnotherValue", 30, 1, -12, "150", "100", 100},
                       TabCase{"LettersIntoABoxOfAnotherValue", 30, 1, -12, "ab", "0b", 0},
-                      TabCase{"LoneMinusIntoABoxOfAnotherValue", 30, 1, -12, "-", "0", 0},
+                      TabCase{"LoneMinusIntoABoxOfAnotherValue", 30, 1, -12, "-", "-", 0},
                       TabCase{"LoneMinusIntoAZeroBoxNextToAnotherValue", 30, 1, 0, "-", "-", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
