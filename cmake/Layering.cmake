@@ -12,3 +12,13 @@ endfunction()
 
 dct_forbid_links(dct_model "Qt" "the model must stay free of Qt")
 dct_forbid_links(dct_ui "Qt" "the user interface must use Qt only through the platform layer")
+
+# The platform's own headers are all that the program's code sees of it:
+# neither toolkit may appear in them, only in the backends' folders.
+file(GLOB _platform_headers ${PROJECT_SOURCE_DIR}/platform/*.h)
+foreach(_header IN LISTS _platform_headers)
+  file(READ ${_header} _text)
+  if(_text MATCHES "#include <(Q|emscripten)")
+    message(FATAL_ERROR "${_header} names a toolkit: keep it in platform/qt or platform/web")
+  endif()
+endforeach()

@@ -1,28 +1,27 @@
 #pragma once
 
-#include <string>
+#include <memory>
 
 #include "Control.h"
-
-class QPushButton;
+#include "Peers.h"
 
 namespace dct::platform {
 
-struct CommandButtonSpec {
-  ControlIdentity identity;
-  std::string caption;
-};
-
 // A push button that is neither the default (Enter) nor the cancel button.
-class CommandButton : public Control {
+class CommandButton : public Control, private ButtonInput {
  public:
-  CommandButton(QWidget* parent, const CommandButtonSpec& settings);
+  CommandButton(FormPeer& form, const CommandButtonSpec& settings);
   ~CommandButton() override;
 
   void OnClick(Handler handler) { onClick_ = std::move(handler); }
 
+  ControlPeer& Peer() const override { return *peer_; }
+
  private:
+  void Clicked() override;
+
   Handler onClick_;
+  std::unique_ptr<ControlPeer> peer_;
 };
 
 }  // namespace dct::platform

@@ -1,31 +1,28 @@
 #include "Control.h"
 
-#include <QWidget>
-
+#include "Peers.h"
 #include "Runtime.h"
 
 namespace dct::platform {
 
-Control::Control(ControlIdentity identity, QWidget* widget)
-    : identity_(std::move(identity)), widget_(widget) {
-  const Rect& r = identity_.rect;
-  widget_->setGeometry(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
-                       TwipsToPixels(r.height));
-  QString name = QString::fromStdString(identity_.name);
-  if (identity_.index >= 0) name += QStringLiteral("(%1)").arg(identity_.index);
-  widget_->setObjectName(name);
+std::string ControlIdentity::Name() const {
+  return index < 0 ? name : name + "(" + std::to_string(index) + ")";
 }
+
+Control::Control(ControlIdentity identity) : identity_(std::move(identity)) {}
 
 Control::~Control() = default;
 
 void Control::SetAccessibleName(std::string_view text) {
-  const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  if (widget_->accessibleName() != value) widget_->setAccessibleName(value);
+  if (accessibleName_ == text) return;
+  accessibleName_ = text;
+  Peer().SetAccessibleName(text);
 }
 
 void Control::SetAccessibleDescription(std::string_view text) {
-  const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  if (widget_->accessibleDescription() != value) widget_->setAccessibleDescription(value);
+  if (accessibleDescription_ == text) return;
+  accessibleDescription_ = text;
+  Peer().SetAccessibleDescription(text);
 }
 
 void Control::Raise(std::string_view event, const Handler& handler) const {

@@ -4,23 +4,15 @@
 #include <string>
 #include <string_view>
 
-#include "Geometry.h"
-
-class QWidget;
+#include "ControlSpecs.h"
 
 namespace dct::platform {
 
+class ControlPeer;
+
 using Handler = std::function<void()>;
 
-// What every control has: a name (with an index for an element of a control
-// array), a place on the form and a position in the Tab order.
-struct ControlIdentity {
-  std::string name;
-  int index = -1;  // -1: not an array element
-  Rect rect;
-  int tabIndex = 0;
-};
-
+// A control of a form, whichever toolkit shows it.
 class Control {
  public:
   virtual ~Control();
@@ -32,17 +24,18 @@ class Control {
   void SetAccessibleName(std::string_view text);
   void SetAccessibleDescription(std::string_view text);
 
-  // The toolkit's widget, for the form's layout and for tests that drive it.
-  QWidget* widget() const { return widget_; }
+  // The toolkit's side of the control, for the backend's own tests and tools.
+  virtual ControlPeer& Peer() const = 0;
 
  protected:
-  Control(ControlIdentity identity, QWidget* widget);
+  explicit Control(ControlIdentity identity);
   // Runs the handler of this control's event (if one is set) through the runtime.
   void Raise(std::string_view event, const Handler& handler) const;
 
  private:
   ControlIdentity identity_;
-  QWidget* widget_;
+  std::string accessibleName_;
+  std::string accessibleDescription_;
 };
 
 }  // namespace dct::platform

@@ -1,23 +1,17 @@
 #pragma once
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "CommandButton.h"
-#include "IndexedImage.h"
+#include "ControlSpecs.h"
 #include "Label.h"
 #include "ScrollBar.h"
 #include "TextBox.h"
 
 namespace dct::platform {
 
-struct FormSpec {
-  std::string title;
-  int clientWidth = 0;  // twips
-  int clientHeight = 0;
-  IndexedImage icon;
-};
+class FormPeer;
 
 // A top-level window with the standard resizable frame, holding controls at
 // fixed places; resizing moves none of them.
@@ -37,16 +31,17 @@ class Form {
   void ApplyTabOrder();
   void Show();
 
-  QWidget* widget() const { return window_.get(); }
+  // The toolkit's side of the window, for the backend's own tests and tools.
+  FormPeer& Peer() const { return *peer_; }
 
  private:
   template <typename T, typename Settings>
   T& add(const Settings& settings);
 
-  // Declared before the window so that the widgets go first: no control is
-  // destroyed while its widget could still raise an event.
+  // Declared before the window so that the window goes first: no control is
+  // destroyed while what shows it could still report the user's input.
   std::vector<std::unique_ptr<Control>> controls_;
-  std::unique_ptr<QWidget> window_;
+  std::unique_ptr<FormPeer> peer_;
 };
 
 }  // namespace dct::platform

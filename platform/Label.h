@@ -1,21 +1,22 @@
 #pragma once
 
-#include <string>
+#include <memory>
 
 #include "Control.h"
+#include "Peers.h"
 
 namespace dct::platform {
-
-struct LabelSpec {
-  ControlIdentity identity;
-  std::string caption;
-};
 
 // Text aligned left, no border, no access key; never takes the focus.
 class Label : public Control {
  public:
-  Label(QWidget* parent, const LabelSpec& settings);
+  Label(FormPeer& form, const LabelSpec& settings);
   ~Label() override;
+
+  ControlPeer& Peer() const override { return *peer_; }
+
+ private:
+  std::unique_ptr<ControlPeer> peer_;
 };
 
 }  // namespace dct::platform

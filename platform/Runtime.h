@@ -34,13 +34,13 @@ struct ProgramDescription {
 // and re-entrantly, failures reported and fatal.
 class Runtime {
  public:
-  // Creates the application, the start-up form, raises Load, shows the window
-  // and delivers events until the program ends. Returns the exit status.
+  // Creates the start-up form, raises Load, shows the window and delivers
+  // events until the program ends. Returns the exit status.
   static int Start(int argc, char** argv, const ProgramDescription& program);
 
-  // Prepares the toolkit as Start does, for hosts (tests, benchmarks) that own
-  // the application object themselves.
-  static void ConfigureApplication();
+  // A new run of the program begins: for hosts (tests, benchmarks) that open
+  // windows one after another.
+  static void Begin();
 
   // Raises the form's Load and then shows it, unless Load ended the program.
   static void LoadAndShow(StartupForm& form);
@@ -53,9 +53,9 @@ class Runtime {
   static void End();
   static bool HasEnded();
 
-  // A failure the program cannot go on from: reported on standard error and,
-  // where there is a screen, in a dialog; then the program ends with status 1.
-  [[noreturn]] static void ReportFailure(std::string_view what);
+  // A failure the program cannot go on from: reported on standard error and
+  // where the user sees it; then the program ends with status 1.
+  static void ReportFailure(std::string_view what);
 
   // Nesting of handlers, for tests of the event cascade.
   static int HandlerDepth();

@@ -1,30 +1,23 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "Colour.h"
 #include "Control.h"
+#include "Peers.h"
 
 namespace dct::platform {
 
-class BoxEdit;
-
-enum class Alignment { Left, Centre };
-
-struct TextBoxSpec {
-  ControlIdentity identity;
-  std::string text;
-  Alignment alignment = Alignment::Left;
-  bool enabled = true;
-  bool tabStop = true;
-};
+class FormPeer;
 
 // A single-line text box without a length limit. Assigning a different text
-// raises Change before the assignment returns; an equal text raises nothing.
-class TextBox : public Control {
+// raises Change before the assignment returns; an equal text raises nothing
+// and leaves the box (its cursor and selection) alone.
+class TextBox : public Control, private TextBoxInput {
  public:
-  TextBox(QWidget* parent, const TextBoxSpec& settings);
+  TextBox(FormPeer& form, const TextBoxSpec& settings);
   ~TextBox() override;
 
   std::string Text() const;
@@ -37,7 +30,7 @@ class TextBox : public Control {
   Rgb BackColor() const { return backColor_; }
   void SetBackColor(Rgb colour);
 
-  std::string ToolTipText() const;
+  const std::string& ToolTipText() const { return toolTip_; }
   void SetToolTipText(std::string_view text);
 
   // 0: the toolkit's default pointer (an I-beam), 1: the arrow.
@@ -47,14 +40,18 @@ class TextBox : public Control {
   void OnChange(Handler handler) { onChange_ = std::move(handler); }
   void OnClick(Handler handler) { onClick_ = std::move(handler); }
 
- private:
-  class ClickFilter;
+  ControlPeer& Peer() const override { return *peer_; }
 
-  BoxEdit* edit_;
+ private:
+  void Edited() override;
+  void Clicked() override;
+
   Rgb backColor_ = kWhite;
+  std::string toolTip_;
   int mousePointer_ = 0;
   Handler onChange_;
   Handler onClick_;
+  std::unique_ptr<TextBoxPeer> peer_;
 };
 
 }  // namespace dct::platform

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "Form1.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "Runtime.h"
 
 namespace {
@@ -56,7 +58,7 @@ void BM_Reset(benchmark::State& state) {
 void BM_StartUp(benchmark::State& state) {
   for (auto _ : state) {
     auto form = loadedWindow();
-    form->Window().widget()->repaint();
+    dct::platform::qt::WindowOf(form->Window())->repaint();
     benchmark::DoNotOptimize(form.get());
   }
 }
@@ -71,7 +73,7 @@ BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
-  dct::platform::Runtime::ConfigureApplication();
+  dct::platform::qt::ConfigureApplication();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -16,6 +16,8 @@
 #include <memory>
 
 #include "Form1.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "Runtime.h"
 
 namespace {
@@ -32,8 +34,9 @@ class PortugueseWindow : public testing::Test {
   }
 
   QWidget* control(const char* objectName) {
-    QWidget* widget = form_.Window().widget()->findChild<QWidget*>(QLatin1String(objectName),
-                                                                   Qt::FindDirectChildrenOnly);
+    QWidget* widget =
+        dct::platform::qt::WindowOf(form_.Window())
+            ->findChild<QWidget*>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
     if (widget == nullptr) ADD_FAILURE() << "no control " << objectName;
     return widget;
   }
@@ -52,7 +55,7 @@ TEST_F(PortugueseWindow, DesktopLanguageIsNotPortugueseHere) {
 }
 
 TEST_F(PortugueseWindow, BoxContextMenuUsesTheToolkitsPortugueseTexts) {
-  auto* box = qobject_cast<QLineEdit*>(form_.Widgets().Text2[0]->widget());
+  auto* box = qobject_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*form_.Widgets().Text2[0]));
   ASSERT_NE(box, nullptr);
   const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
   QStringList texts;
@@ -68,7 +71,8 @@ TEST_F(PortugueseWindow, BoxContextMenuUsesTheToolkitsPortugueseTexts) {
 }
 
 TEST_F(PortugueseWindow, EveryControlHasAnAccessibleName) {
-  const auto controls = form_.Window().widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  const auto controls = dct::platform::qt::WindowOf(form_.Window())
+                            ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   ASSERT_EQ(controls.size(), kControlCount);
   QSet<QString> boxNames;
   for (QWidget* widget : controls) {

@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "Runtime.h"
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
-  dct::platform::Runtime::ConfigureApplication();
+  dct::platform::qt::ConfigureApplication();
   return RUN_ALL_TESTS();
 }

@@ -11,6 +11,8 @@
 #include "CoefficientFromText.h"
 #include "Colour.h"
 #include "OpenWindow.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "ReconstructBlock.h"
 #include "Runtime.h"
 #include "ScrollBarInput.h"
@@ -55,7 +57,7 @@ RandomSession::~RandomSession() = default;
 
 QWidget* RandomSession::focused() const {
   QWidget* widget = QApplication::focusWidget();
-  return widget != nullptr ? widget : form_->Window().widget();
+  return widget != nullptr ? widget : dct::platform::qt::WindowOf(form_->Window());
 }
 
 void RandomSession::noteReset() { computationsAtReset_ = form_->BlockComputations(); }
@@ -66,10 +68,14 @@ void RandomSession::Play(const Action& action) {
   using K = Action::Kind;
   switch (action.kind) {
     case K::ClickCoefficientBox:
-      QTest::mouseClick(c.Text2[static_cast<std::size_t>(action.number)]->widget(), Qt::LeftButton);
+      QTest::mouseClick(
+          dct::platform::qt::WidgetOf(*c.Text2[static_cast<std::size_t>(action.number)]),
+          Qt::LeftButton);
       break;
     case K::ClickPixelBox:
-      QTest::mouseClick(c.Text1[static_cast<std::size_t>(action.number)]->widget(), Qt::LeftButton);
+      QTest::mouseClick(
+          dct::platform::qt::WidgetOf(*c.Text1[static_cast<std::size_t>(action.number)]),
+          Qt::LeftButton);
       break;
     case K::Type:
       if (edit != nullptr) typeText(edit, QString::fromStdString(action.text));
@@ -102,10 +108,10 @@ void RandomSession::Play(const Action& action) {
       playOnBar(action);
       break;
     case K::Zero:
-      QTest::mouseClick(c.Command2->widget(), Qt::LeftButton);
+      QTest::mouseClick(dct::platform::qt::WidgetOf(*c.Command2), Qt::LeftButton);
       break;
     case K::Reset:
-      QTest::mouseClick(c.Command1->widget(), Qt::LeftButton);
+      QTest::mouseClick(dct::platform::qt::WidgetOf(*c.Command1), Qt::LeftButton);
       noteReset();
       break;
   }
@@ -113,7 +119,8 @@ void RandomSession::Play(const Action& action) {
 
 void RandomSession::playOnBar(const Action& action) {
   const Controls& c = form_->Widgets();
-  auto* bar = static_cast<QScrollBar*>((action.bar == 1 ? c.HScroll1 : c.HScroll2)->widget());
+  auto* bar = static_cast<QScrollBar*>(
+      dct::platform::qt::WidgetOf(*(action.bar == 1 ? c.HScroll1 : c.HScroll2)));
   const bool left = action.number < 0;
   switch (action.kind) {
     case Action::Kind::ArrowClick:

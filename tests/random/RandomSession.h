@@ -8,6 +8,8 @@
 #include "Action.h"
 #include "Form1.h"
 
+class QWidget;
+
 namespace dct::ui::random_test {
 
 // A fresh window driven through QTest input only, checked after each action.

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "Colour.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "Runtime.h"
 #include "WindowFixture.h"
 
@@ -97,7 +99,7 @@ TEST_F(CommandsTest, SairEndsTheProgramAndNothingIsHandledAfterwards) {
   const int before = form().BlockComputations();
   click(button(3));
   EXPECT_TRUE(platform::Runtime::HasEnded());
-  EXPECT_FALSE(form().Window().widget()->isVisible());
+  EXPECT_FALSE(dct::platform::qt::WindowOf(form().Window())->isVisible());
   form().Widgets().Text2[3]->SetText("50");
   EXPECT_EQ(form().BlockComputations(), before);
   EXPECT_EQ(model().Coef.at(3), 7);

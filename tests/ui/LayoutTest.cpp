@@ -6,6 +6,8 @@
 
 #include "AppIcon.h"
 #include "Geometry.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "WindowFixture.h"
 
 namespace dct::ui::testing_support {
@@ -27,7 +29,8 @@ struct Placed {
 class LayoutTest : public WindowFixture, public ::testing::WithParamInterface<Placed> {
  protected:
   QWidget* named(const char* name) {
-    return form().Window().widget()->findChild<QWidget*>(QString::fromLatin1(name));
+    return dct::platform::qt::WindowOf(form().Window())
+        ->findChild<QWidget*>(QString::fromLatin1(name));
   }
 };
 
@@ -72,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(CornerBoxesAndSingleControls, LayoutTest,
 using WindowTest = WindowFixture;
 
 TEST_F(WindowTest, HasItsTitleClientSizeAndAResizableFrame) {
-  QWidget* window = form().Window().widget();
+  QWidget* window = dct::platform::qt::WindowOf(form().Window());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Transformada DCT"));
   EXPECT_EQ(window->size(), QSize(TwipsToPixels(7860), TwipsToPixels(5448)));
   EXPECT_FALSE(window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
@@ -80,7 +83,7 @@ TEST_F(WindowTest, HasItsTitleClientSizeAndAResizableFrame) {
 }
 
 TEST_F(WindowTest, EnlargingTheWindowMovesNoControl) {
-  QWidget* window = form().Window().widget();
+  QWidget* window = dct::platform::qt::WindowOf(form().Window());
   std::vector<QRect> before;
   const auto children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (QWidget* child : children) before.push_back(child->geometry());
@@ -128,7 +131,8 @@ class BarSettingsTest : public WindowFixture, public ::testing::WithParamInterfa
 
 TEST_P(BarSettingsTest, HasItsRangeAndSteps) {
   const BarSettings& b = GetParam();
-  const auto* bar = form().Window().widget()->findChild<QScrollBar*>(QString::fromLatin1(b.name));
+  const auto* bar = dct::platform::qt::WindowOf(form().Window())
+                        ->findChild<QScrollBar*>(QString::fromLatin1(b.name));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->minimum(), b.min);
   EXPECT_EQ(bar->maximum(), b.max);
@@ -167,7 +171,8 @@ TEST_F(WindowTest, MinusHundredFitsCentredInACoefficientBox) {
 
 TEST_F(WindowTest, LabelsShowTheirWholeCaption) {
   for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Valor"}) {
-    const auto* label = form().Window().widget()->findChild<QWidget*>(QString::fromLatin1(name));
+    const auto* label = dct::platform::qt::WindowOf(form().Window())
+                            ->findChild<QWidget*>(QString::fromLatin1(name));
     const QString caption = label->property("text").toString();
     EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(caption), label->width()) << name;
   }
@@ -196,7 +201,8 @@ TEST(AppIconTest, IsA32PixelMosaicOfSevenOpaqueGreysFromBlackToWhite) {
 }
 
 TEST_F(WindowTest, ShowsTheIcon) {
-  const QImage shown = form().Window().widget()->windowIcon().pixmap(32, 32).toImage();
+  const QImage shown =
+      dct::platform::qt::WindowOf(form().Window())->windowIcon().pixmap(32, 32).toImage();
   ASSERT_EQ(shown.size(), QSize(32, 32));
   const platform::IndexedImage icon = AppIcon();
   for (const QPoint at : {QPoint(0, 0), QPoint(31, 31), QPoint(12, 3), QPoint(27, 9)}) {

@@ -10,6 +10,8 @@
 
 #include "CoefTable.h"
 #include "Form.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "Runtime.h"
 #include "ScrollBarInput.h"
 
@@ -23,7 +25,7 @@ using ui::testing_support::TrackRightOfThumb;
 class RuntimeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Runtime::ConfigureApplication();
+    dct::platform::qt::ConfigureApplication();
     form_ = std::make_unique<Form>(FormSpec{"runtime", 6000, 3000, {}});
     TextBoxSpec box;
     box.identity = {"A", -1, {0, 0, 1500, 372}, 0};
@@ -38,12 +40,14 @@ class RuntimeTest : public ::testing::Test {
     bar_ = &form_->AddScrollBar(scroll);
     form_->ApplyTabOrder();
     form_->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_->widget()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dct::platform::qt::WindowOf(*form_)));
     Runtime::ResetDeepestHandlerNesting();
   }
 
-  QLineEdit* edit(TextBox* box) { return static_cast<QLineEdit*>(box->widget()); }
-  QScrollBar* bar() { return static_cast<QScrollBar*>(bar_->widget()); }
+  QLineEdit* edit(TextBox* box) {
+    return static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*box));
+  }
+  QScrollBar* bar() { return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*bar_)); }
 
   std::unique_ptr<Form> form_;
   TextBox* a_ = nullptr;
@@ -149,7 +153,7 @@ TEST_F(RuntimeTest, EndClosesTheWindowAndRaisesNothingMore) {
   a_->OnChange([&] { ++changes; });
   Runtime::End();
   EXPECT_TRUE(Runtime::HasEnded());
-  EXPECT_FALSE(form_->widget()->isVisible());
+  EXPECT_FALSE(dct::platform::qt::WindowOf(*form_)->isVisible());
   a_->SetText("after the end");
   EXPECT_EQ(changes, 0);
 }

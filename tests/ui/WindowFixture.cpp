@@ -7,6 +7,8 @@
 
 #include "CoefficientFromText.h"
 #include "Colour.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "ReconstructBlock.h"
 #include "Runtime.h"
 
@@ -33,24 +35,26 @@ void WindowFixture::TearDown() { form_.reset(); }
 
 QLineEdit* WindowFixture::coefBox(int index) const {
   return static_cast<QLineEdit*>(
-      form_->Widgets().Text2.at(static_cast<std::size_t>(index))->widget());
+      dct::platform::qt::WidgetOf(*form_->Widgets().Text2.at(static_cast<std::size_t>(index))));
 }
 QLineEdit* WindowFixture::pixelBox(int index) const {
   return static_cast<QLineEdit*>(
-      form_->Widgets().Text1.at(static_cast<std::size_t>(index))->widget());
+      dct::platform::qt::WidgetOf(*form_->Widgets().Text1.at(static_cast<std::size_t>(index))));
 }
 QLineEdit* WindowFixture::indicator() const {
-  return static_cast<QLineEdit*>(form_->Widgets().Text3->widget());
+  return static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*form_->Widgets().Text3));
 }
 QScrollBar* WindowFixture::selector() const {
-  return static_cast<QScrollBar*>(form_->Widgets().HScroll1->widget());
+  return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*form_->Widgets().HScroll1));
 }
 QScrollBar* WindowFixture::valueBar() const {
-  return static_cast<QScrollBar*>(form_->Widgets().HScroll2->widget());
+  return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*form_->Widgets().HScroll2));
 }
 QWidget* WindowFixture::button(int number) const {
   const Controls& c = form_->Widgets();
-  return (number == 1 ? c.Command1 : number == 2 ? c.Command2 : c.Command3)->widget();
+  return dct::platform::qt::WidgetOf(*(number == 1   ? c.Command1
+                                       : number == 2 ? c.Command2
+                                                     : c.Command3));
 }
 
 void WindowFixture::click(QWidget* widget, QPoint at) {
@@ -131,8 +135,8 @@ void WindowFixture::expectResetState() {
 
 CoefTextChanges::CoefTextChanges(const Controls& controls) {
   for (const platform::TextBox* box : controls.Text2) {
-    spies_.push_back(std::make_unique<QSignalSpy>(static_cast<QLineEdit*>(box->widget()),
-                                                  &QLineEdit::textChanged));
+    spies_.push_back(std::make_unique<QSignalSpy>(
+        static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*box)), &QLineEdit::textChanged));
   }
 }
 

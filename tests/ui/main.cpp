@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "Runtime.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +15,6 @@ int main(int argc, char** argv) {
   // A forked child would share the parent's toolkit state: start afresh instead.
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   QApplication application(argc, argv);
-  dct::platform::Runtime::ConfigureApplication();
+  dct::platform::qt::ConfigureApplication();
   return RUN_ALL_TESTS();
 }

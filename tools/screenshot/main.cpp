@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "Form1.h"
+#include "QtAccess.h"
+#include "QtApplication.h"
 #include "Runtime.h"
 
 namespace {
@@ -26,7 +28,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication application(argc, argv);
-  dct::platform::Runtime::ConfigureApplication();
+  dct::platform::qt::ConfigureApplication();
   dct::ui::Form1 form;
   dct::platform::Runtime::LoadAndShow(form);
   for (const auto& [index, text] : kExample) {
@@ -34,7 +36,7 @@ int main(int argc, char** argv) {
   }
   form.Text2_Click(9);
   QApplication::processEvents();
-  const QPixmap picture = form.Window().widget()->grab();
+  const QPixmap picture = dct::platform::qt::WindowOf(form.Window())->grab();
   if (!picture.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "window-screenshot: cannot write %s\n", argv[1]);
     return 1;

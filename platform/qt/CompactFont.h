@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-namespace dct::platform {
+namespace dct::platform::qt {
 
 // A box's frame takes a pixel a side, and negative text margins cancel the
 // line edit's own 2-pixel inner margins.
@@ -19,4 +19,4 @@ QFont FittingFont(const QString& text, int room);
 // For a text box of the given outer width: room for "-100" and the cursor.
 QFont BoxFont(int boxWidthPixels);
 
-}  // namespace dct::platform
+}  // namespace dct::platform::qt

@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace dct::platform {
+namespace dct::platform::qt {
 namespace {
 
 // The text of a disabled box stays readable on any background.
@@ -61,4 +61,4 @@ void BoxEdit::initStyleOption(QStyleOptionFrame* option) const {
   option->palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
 }
 
-}  // namespace dct::platform
+}  // namespace dct::platform::qt

@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <array>
 
-namespace dct::platform {
+namespace dct::platform::qt {
 namespace {
 
 struct Candidate {
@@ -49,4 +49,4 @@ QFont BoxFont(int boxWidthPixels) {
   return FittingFont(QStringLiteral("-100"), boxWidthPixels - 2 * kBoxFrame - 1);
 }
 
-}  // namespace dct::platform
+}  // namespace dct::platform::qt

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 
-namespace dct::platform {
+namespace dct::platform::qt {
 
 // A line edit whose background is a plain colour of its own. Setting a
 // palette would do the same, but Qt resolves and propagates a palette on
@@ -30,4 +30,4 @@ class BoxEdit : public QLineEdit {
   QColor background_{Qt::white};
 };
 
-}  // namespace dct::platform
+}  // namespace dct::platform::qt

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ControlSpecs.h"
+#include "Peers.h"
+
+namespace dct::platform {
+
+struct ProgramDescription;
+
+// What each backend provides to the shared runtime; CMake builds exactly one.
+namespace backend {
+
+std::unique_ptr<FormPeer> CreateForm(const FormSpec& settings);
+
+// Prepares the toolkit, creates the program's start-up form, raises its Load
+// through Runtime::LoadAndShow and delivers events until the program ends.
+// Returns the exit status.
+int Run(int argc, char** argv, const ProgramDescription& program);
+
+// Ends the program at once: no further event, the windows go.
+void End();
+
+// After a failure has been printed on standard error: shows it where a user
+// sees it and ends the program with status 1. The desktop exits here; a page
+// cannot, so it returns with every control disabled.
+void Fail(const std::string& message);
+
+}  // namespace backend
+}  // namespace dct::platform

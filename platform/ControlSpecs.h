@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+#include "Geometry.h"
+#include "IndexedImage.h"
+
+namespace dct::platform {
+
+// What every control has: a name (with an index for an element of a control
+// array), a place on the form and a position in the Tab order.
+struct ControlIdentity {
+  std::string name;
+  int index = -1;  // -1: not an array element
+  Rect rect;
+  int tabIndex = 0;
+
+  // As a handler or a failure names it: "Text2(5)", "HScroll1".
+  std::string Name() const;
+};
+
+enum class Alignment { Left, Centre };
+
+struct TextBoxSpec {
+  ControlIdentity identity;
+  std::string text;
+  Alignment alignment = Alignment::Left;
+  bool enabled = true;
+  bool tabStop = true;
+};
+
+struct ScrollBarSpec {
+  ControlIdentity identity;
+  int min = 0;
+  int max = 0;
+  int smallChange = 1;
+  int largeChange = 1;
+  int value = 0;
+};
+
+struct CommandButtonSpec {
+  ControlIdentity identity;
+  std::string caption;
+};
+
+struct LabelSpec {
+  ControlIdentity identity;
+  std::string caption;
+};
+
+struct FormSpec {
+  std::string title;
+  int clientWidth = 0;  // twips
+  int clientHeight = 0;
+  IndexedImage icon;
+};
+
+}  // namespace dct::platform

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Colour.h"
+#include "ControlSpecs.h"
+
+// The meeting point of the shared runtime and a toolkit. A backend draws the
+// controls and reports what the user does to them; the shared classes decide
+// which events that raises, so that both editions raise the same handlers in
+// the same order. Nothing here is for the program's own code.
+namespace dct::platform {
+
+// A control as a toolkit shows it.
+class ControlPeer {
+ public:
+  virtual ~ControlPeer() = default;
+  virtual void SetAccessibleName(std::string_view text) = 0;
+  virtual void SetAccessibleDescription(std::string_view text) = 0;
+};
+
+// The Show... operations change only what is shown: they report nothing back.
+class TextBoxPeer : public ControlPeer {
+ public:
+  virtual std::string Text() const = 0;
+  virtual void ShowText(std::string_view text) = 0;
+  virtual int SelStart() const = 0;
+  virtual void SetSelStart(int position) = 0;
+  virtual void ShowBackColor(Rgb colour) = 0;
+  virtual void ShowToolTip(std::string_view text) = 0;
+  // 0: the toolkit's text pointer, 1: the arrow.
+  virtual void ShowMousePointer(int pointer) = 0;
+};
+
+class ScrollBarPeer : public ControlPeer {
+ public:
+  virtual void ShowValue(int value) = 0;
+};
+
+// What the user did to a text box: its text changed by typing, pasting or
+// deleting; or a click (the left button released inside the box).
+class TextBoxInput {
+ public:
+  virtual void Edited() = 0;
+  virtual void Clicked() = 0;
+
+ protected:
+  ~TextBoxInput() = default;
+};
+
+// What the user did to a scroll bar. The backend shows each new value itself
+// before it reports it.
+class ScrollBarInput {
+ public:
+  // An arrow, a click in the track or a key moved the bar.
+  virtual void Moved(int value) = 0;
+  virtual void ThumbPressed() = 0;
+  virtual void ThumbDragged(int value) = 0;
+  virtual void ThumbReleased() = 0;
+
+ protected:
+  ~ScrollBarInput() = default;
+};
+
+class ButtonInput {
+ public:
+  virtual void Clicked() = 0;
+
+ protected:
+  ~ButtonInput() = default;
+};
+
+// A top-level window holding controls at fixed places.
+class FormPeer {
+ public:
+  virtual ~FormPeer() = default;
+  virtual std::unique_ptr<TextBoxPeer> AddTextBox(const TextBoxSpec& settings,
+                                                  TextBoxInput& input) = 0;
+  virtual std::unique_ptr<ScrollBarPeer> AddScrollBar(const ScrollBarSpec& settings,
+                                                      ScrollBarInput& input) = 0;
+  virtual std::unique_ptr<ControlPeer> AddCommandButton(const CommandButtonSpec& settings,
+                                                        ButtonInput& input) = 0;
+  virtual std::unique_ptr<ControlPeer> AddLabel(const LabelSpec& settings) = 0;
+  // Every control, in ascending TabIndex; the backend chains those that take
+  // the focus from the keyboard.
+  virtual void SetTabOrder(const std::vector<ControlPeer*>& controls) = 0;
+  virtual void Show() = 0;
+};
+
+}  // namespace dct::platform

@@ -1,0 +1,89 @@
+#include "QtForm.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+#include "Backend.h"
+#include "QtButton.h"
+#include "QtLabel.h"
+#include "QtScrollBar.h"
+#include "QtTextBox.h"
+
+namespace dct::platform {
+namespace qt {
+namespace {
+
+QImage toQImage(const IndexedImage& image) {
+  QImage result(image.width, image.height, QImage::Format_Indexed8);
+  QList<QRgb> table;
+  for (const Rgb colour : image.palette)
+    table.append(qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+  result.setColorTable(table);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      result.setPixel(x, y, image.pixels[static_cast<std::size_t>(y * image.width + x)]);
+    }
+  }
+  return result;
+}
+
+// Qt would leave it to the window system to enlarge a lone small image on a
+// dense screen, smoothing it; whole multiples without smoothing keep the
+// image's squares sharp.
+QIcon crispIcon(const QImage& image) {
+  QIcon icon;
+  for (const int factor : {1, 2, 4}) {
+    icon.addPixmap(QPixmap::fromImage(
+        image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+  }
+  return icon;
+}
+
+}  // namespace
+
+QtForm::QtForm(const FormSpec& settings) : window_(std::make_unique<QWidget>()) {
+  window_->setWindowTitle(QString::fromStdString(settings.title));
+  window_->resize(TwipsToPixels(settings.clientWidth), TwipsToPixels(settings.clientHeight));
+  if (settings.icon.width > 0) window_->setWindowIcon(crispIcon(toQImage(settings.icon)));
+}
+
+QtForm::~QtForm() = default;
+
+std::unique_ptr<TextBoxPeer> QtForm::AddTextBox(const TextBoxSpec& settings, TextBoxInput& input) {
+  return std::make_unique<QtTextBox>(window_.get(), settings, input);
+}
+
+std::unique_ptr<ScrollBarPeer> QtForm::AddScrollBar(const ScrollBarSpec& settings,
+                                                    ScrollBarInput& input) {
+  return std::make_unique<QtScrollBar>(window_.get(), settings, input);
+}
+
+std::unique_ptr<ControlPeer> QtForm::AddCommandButton(const CommandButtonSpec& settings,
+                                                      ButtonInput& input) {
+  return std::make_unique<QtButton>(window_.get(), settings, input);
+}
+
+std::unique_ptr<ControlPeer> QtForm::AddLabel(const LabelSpec& settings) {
+  return std::make_unique<QtLabel>(window_.get(), settings);
+}
+
+void QtForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
+  QWidget* previous = nullptr;
+  for (ControlPeer* control : controls) {
+    QWidget* widget = dynamic_cast<WidgetHolder&>(*control).widget();
+    if (!(widget->focusPolicy() & Qt::TabFocus)) continue;
+    if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+void QtForm::Show() { window_->show(); }
+
+}  // namespace qt
+
+std::unique_ptr<FormPeer> backend::CreateForm(const FormSpec& settings) {
+  return std::make_unique<qt::QtForm>(settings);
+}
+
+}  // namespace dct::platform

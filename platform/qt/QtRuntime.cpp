@@ -1,0 +1,75 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+#include "Backend.h"
+#include "QtApplication.h"
+#include "Runtime.h"
+
+namespace dct::platform {
+namespace qt {
+namespace {
+
+// The toolkit's own texts (a text box's context menu) in Portuguese, like the
+// rest of the window, whatever the desktop's language.
+void installPortugueseToolkitTexts() {
+  static QTranslator translator;
+  if (!translator.isEmpty()) return;
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (translator.load(QStringLiteral("qtbase_pt_BR"), folder) ||
+      translator.load(QStringLiteral("qtbase_pt"), folder)) {
+    QCoreApplication::installTranslator(&translator);
+  }
+}
+
+bool hasScreenForDialogs() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+}  // namespace
+
+void ConfigureApplication() {
+  // Fusion everywhere, with its own palette: a desktop theme must not change
+  // how the boxes are drawn or how the scroll bars behave.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setPalette(QApplication::style()->standardPalette());
+  QApplication::setApplicationName(QStringLiteral("transformada-dct"));
+  QApplication::setApplicationVersion(QStringLiteral(DCT_VERSION));
+  // Lets a Wayland desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(DCT_APP_ID));
+  installPortugueseToolkitTexts();
+  Runtime::Begin();
+}
+
+}  // namespace qt
+
+int backend::Run(int argc, char** argv, const ProgramDescription& program) {
+  QApplication application(argc, argv);
+  qt::ConfigureApplication();
+  const auto form = program.createStartupForm();
+  Runtime::LoadAndShow(*form);
+  if (Runtime::HasEnded()) return EXIT_SUCCESS;
+  return QApplication::exec();
+}
+
+void backend::End() {
+  for (QWidget* window : QApplication::topLevelWidgets()) window->close();
+  QCoreApplication::exit(EXIT_SUCCESS);
+}
+
+void backend::Fail(const std::string& message) {
+  if (qApp != nullptr && qt::hasScreenForDialogs()) {
+    QMessageBox::critical(nullptr, QStringLiteral("Transformada DCT"),
+                          QString::fromStdString(message));
+  }
+  // No destructors: the failure may have left the window half-updated.
+  std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace dct::platform

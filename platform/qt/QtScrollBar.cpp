@@ -1,0 +1,83 @@
+#include "QtScrollBar.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <array>
+
+namespace dct::platform::qt {
+namespace {
+
+struct KeyAction {
+  int key;
+  QAbstractSlider::SliderAction action;
+};
+
+// Qt inverts the keys of a horizontal scroll bar by default (Left increases);
+// here Left and Up decrease, Right and Down increase, whatever the defaults.
+constexpr std::array<KeyAction, 8> kKeyActions{{
+    {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+    {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+    {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+    {Qt::Key_End, QAbstractSlider::SliderToMaximum},
+}};
+
+}  // namespace
+
+class QtScrollBar::KeyFilter : public QObject {
+ public:
+  explicit KeyFilter(QScrollBar* bar) : QObject(bar), bar_(bar) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+      for (const KeyAction& entry : kKeyActions) {
+        if (key->key() == entry.key && modifiers == Qt::NoModifier) {
+          bar_->triggerAction(entry.action);
+          return true;
+        }
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QScrollBar* bar_;
+};
+
+QtScrollBar::QtScrollBar(QWidget* window, const ScrollBarSpec& settings, ScrollBarInput& input)
+    : QtPeer(new QScrollBar(Qt::Horizontal, window), settings.identity),
+      bar_(static_cast<QScrollBar*>(widget())) {
+  bar_->setRange(settings.min, settings.max);
+  bar_->setSingleStep(settings.smallChange);
+  bar_->setPageStep(settings.largeChange);
+  bar_->setValue(settings.value);
+  bar_->setTracking(true);
+  bar_->setFocusPolicy(Qt::StrongFocus);
+  bar_->setContextMenuPolicy(Qt::NoContextMenu);
+  bar_->installEventFilter(new KeyFilter(bar_));
+  // While the user holds the thumb, each new position is a drag; any other
+  // move (an arrow, the track, a key, a middle click) is a move of its own.
+  QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this, &input](int value) {
+    if (showing_) return;
+    if (bar_->isSliderDown()) {
+      input.ThumbDragged(value);
+    } else {
+      input.Moved(value);
+    }
+  });
+  QObject::connect(bar_, &QScrollBar::sliderPressed, bar_, [&input] { input.ThumbPressed(); });
+  QObject::connect(bar_, &QScrollBar::sliderReleased, bar_, [&input] { input.ThumbReleased(); });
+}
+
+void QtScrollBar::ShowValue(int value) {
+  showing_ = true;
+  bar_->setValue(value);
+  showing_ = false;
+}
+
+}  // namespace dct::platform::qt

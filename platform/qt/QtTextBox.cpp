@@ -1,0 +1,80 @@
+#include "QtTextBox.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <climits>
+
+#include "BoxEdit.h"
+#include "CompactFont.h"
+
+namespace dct::platform::qt {
+
+// Qt's line edit has no click signal: a left-button release inside the box is
+// the click. The event goes on to the box, so focus and cursor stay normal.
+class QtTextBox::ClickFilter : public QObject {
+ public:
+  ClickFilter(BoxEdit* edit, TextBoxInput& input) : QObject(edit), edit_(edit), input_(input) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease) {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton &&
+          edit_->rect().contains(mouse->position().toPoint())) {
+        input_.Clicked();
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  BoxEdit* edit_;
+  TextBoxInput& input_;
+};
+
+QtTextBox::QtTextBox(QWidget* window, const TextBoxSpec& settings, TextBoxInput& input)
+    : QtPeer(new BoxEdit(window), settings.identity), edit_(static_cast<BoxEdit*>(widget())) {
+  edit_->setMaxLength(INT_MAX);
+  edit_->setText(QString::fromStdString(settings.text));
+  edit_->setAlignment(settings.alignment == Alignment::Centre ? Qt::AlignCenter
+                                                              : Qt::AlignLeft | Qt::AlignVCenter);
+  edit_->setFont(BoxFont(edit_->width()));
+  edit_->setTextMargins(kBoxTextMargin, 0, kBoxTextMargin, 0);
+  edit_->setEnabled(settings.enabled);
+  edit_->setFocusPolicy(!settings.enabled  ? Qt::NoFocus
+                        : settings.tabStop ? Qt::StrongFocus
+                                           : Qt::ClickFocus);
+  edit_->installEventFilter(new ClickFilter(edit_, input));
+  // The handlers read the text afresh: the signal's argument can be stale
+  // once a handler has assigned the text again.
+  QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this, &input] {
+    if (!showing_) input.Edited();
+  });
+}
+
+std::string QtTextBox::Text() const { return edit_->text().toStdString(); }
+
+void QtTextBox::ShowText(std::string_view text) {
+  showing_ = true;
+  edit_->setText(FromUtf8(text));
+  showing_ = false;
+}
+
+int QtTextBox::SelStart() const { return edit_->cursorPosition(); }
+
+void QtTextBox::SetSelStart(int position) { edit_->setCursorPosition(position); }
+
+void QtTextBox::ShowBackColor(Rgb colour) {
+  edit_->setBackground(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+}
+
+void QtTextBox::ShowToolTip(std::string_view text) { edit_->setToolTip(FromUtf8(text)); }
+
+void QtTextBox::ShowMousePointer(int pointer) {
+  if (pointer == 1) {
+    edit_->setCursor(Qt::ArrowCursor);
+  } else {
+    edit_->unsetCursor();
+  }
+}
+
+}  // namespace dct::platform::qt
