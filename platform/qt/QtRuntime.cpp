@@ -6,6 +6,8 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 #include "Backend.h"
 #include "QtApplication.h"
@@ -14,6 +16,40 @@
 namespace dct::platform {
 namespace qt {
 namespace {
+
+constexpr const char* kNoDisplay =
+    "transformada-dct: no graphical display can be opened: DISPLAY and WAYLAND_DISPLAY are "
+    "unset or name none that accepts a connection";
+
+[[noreturn]] void noDisplay() {
+  std::fprintf(stderr, "%s\n", kNoDisplay);
+  std::_Exit(EXIT_FAILURE);
+}
+
+// While the toolkit looks for the display, its complaints about the platform
+// make way for one line that says what is missing, and its fatal error (an
+// abort advising to reinstall) for a plain exit.
+void replaceDisplayComplaints(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+  if (type == QtFatalMsg) noDisplay();
+  if (context.category != nullptr && std::strncmp(context.category, "qt.qpa", 6) == 0) return;
+  std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// An explicit QT_QPA_PLATFORM (offscreen, say) is the user's choice and left
+// to the toolkit.
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    return std::make_unique<QApplication>(argc, argv);
+  }
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    noDisplay();
+  }
+  const QtMessageHandler previous = qInstallMessageHandler(replaceDisplayComplaints);
+  auto application = std::make_unique<QApplication>(argc, argv);
+  qInstallMessageHandler(previous);
+  return application;
+}
 
 // The toolkit's own texts (a text box's context menu) in Portuguese, like the
 // rest of the window, whatever the desktop's language.
@@ -50,7 +86,7 @@ void ConfigureApplication() {
 }  // namespace qt
 
 int backend::Run(int argc, char** argv, const ProgramDescription& program) {
-  QApplication application(argc, argv);
+  const auto application = qt::openApplication(argc, argv);
   qt::ConfigureApplication();
   const auto form = program.createStartupForm();
   Runtime::LoadAndShow(*form);

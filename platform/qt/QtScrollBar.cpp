@@ -1,7 +1,9 @@
 #include "QtScrollBar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
 #include <array>
 
 namespace dct::platform::qt {
@@ -27,6 +29,24 @@ constexpr std::array<KeyAction, 8> kKeyActions{{
 
 }  // namespace
 
+// Fusion draws no mark on a focused scroll bar, so a keyboard user could not
+// tell where the keys go: draw the frame the style gives focused controls.
+class QtScrollBar::Bar : public QScrollBar {
+ public:
+  explicit Bar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+};
+
 class QtScrollBar::KeyFilter : public QObject {
  public:
   explicit KeyFilter(QScrollBar* bar) : QObject(bar), bar_(bar) {}
@@ -50,8 +70,7 @@ class QtScrollBar::KeyFilter : public QObject {
 };
 
 QtScrollBar::QtScrollBar(QWidget* window, const ScrollBarSpec& settings, ScrollBarInput& input)
-    : QtPeer(new QScrollBar(Qt::Horizontal, window), settings.identity),
-      bar_(static_cast<QScrollBar*>(widget())) {
+    : QtPeer(new Bar(window), settings.identity), bar_(static_cast<QScrollBar*>(widget())) {
   bar_->setRange(settings.min, settings.max);
   bar_->setSingleStep(settings.smallChange);
   bar_->setPageStep(settings.largeChange);

@@ -7,8 +7,8 @@ class QScrollBar;
 
 namespace dct::platform::qt {
 
-// A scroll bar as Qt's, with the keys of a desktop scroll bar. What the user does is reported; what
-// the program shows is not.
+// A scroll bar as Qt's, with the keys of a desktop scroll bar and a focus
+// frame. What the user does is reported; what the program shows is not.
 class QtScrollBar : public QtPeer<ScrollBarPeer> {
  public:
   QtScrollBar(QWidget* window, const ScrollBarSpec& settings, ScrollBarInput& input);
@@ -16,6 +16,7 @@ class QtScrollBar : public QtPeer<ScrollBarPeer> {
   void ShowValue(int value) override;
 
  private:
+  class Bar;
   class KeyFilter;
 
   QScrollBar* bar_;

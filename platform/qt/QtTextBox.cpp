@@ -1,7 +1,9 @@
 #include "QtTextBox.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <climits>
 
 #include "BoxEdit.h"
@@ -67,7 +69,15 @@ void QtTextBox::ShowBackColor(Rgb colour) {
   edit_->setBackground(QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
 }
 
-void QtTextBox::ShowToolTip(std::string_view text) { edit_->setToolTip(FromUtf8(text)); }
+void QtTextBox::ShowToolTip(std::string_view text) {
+  const QString value = FromUtf8(text);
+  edit_->setToolTip(value);
+  // A hint already open over this box would keep its old text until the
+  // pointer left it: show the new one at once.
+  if (QToolTip::isVisible() && edit_->underMouse()) {
+    QToolTip::showText(QCursor::pos(), value, edit_);
+  }
+}
 
 void QtTextBox::ShowMousePointer(int pointer) {
   if (pointer == 1) {

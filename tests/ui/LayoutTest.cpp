@@ -1,7 +1,9 @@
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QImage>
 #include <QTest>
+#include <QToolTip>
 #include <set>
 
 #include "AppIcon.h"
@@ -119,6 +121,35 @@ TEST_F(WindowTest, IndicatorCannotBeClickedIntoOrTypedInto) {
   click(indicator());
   EXPECT_FALSE(indicator()->hasFocus());
   EXPECT_FALSE(indicator()->isEnabled());
+}
+
+// Fusion draws a focused bar like any other; the frame that says where the
+// keys go must show, as on a button reached with Tab.
+TEST_F(WindowTest, AScrollBarReachedWithTabLooksFocused) {
+  const QImage unfocused = selector()->grab().toImage();
+  button(2)->setFocus();
+  pressTab();
+  ASSERT_TRUE(selector()->hasFocus());
+  EXPECT_NE(selector()->grab().toImage(), unfocused);
+  pressTab();
+  EXPECT_EQ(selector()->grab().toImage(), unfocused);
+}
+
+// A hint open over a pixel box shows the value the box has now, not the one
+// it had when the hint opened.
+TEST_F(WindowTest, AnOpenHintFollowsTheBlockComputedUnderIt) {
+  QLineEdit* box = pixelBox(0);
+  QTest::mouseMove(box);
+  QHelpEvent hover(QEvent::ToolTip, box->rect().center(), box->mapToGlobal(box->rect().center()));
+  QApplication::sendEvent(box, &hover);
+  ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
+  ASSERT_EQ(QToolTip::text(), QStringLiteral("0"));
+
+  form().Widgets().HScroll2->SetValue(100);
+
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("100"));
+  QToolTip::hideText();
 }
 
 struct BarSettings {

@@ -1,0 +1,22 @@
+# Runs the window with no display to open (-DDISPLAY=... names one that
+# refuses the connection; empty: none at all) and checks that it says so in
+# one line naming the variables, and exits with status 1.
+set(env --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+if(DISPLAY)
+  list(APPEND env DISPLAY=${DISPLAY})
+else()
+  list(APPEND env --unset=DISPLAY)
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${env} ${PROGRAM}
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+if(NOT status EQUAL 1)
+  message(FATAL_ERROR "exit status ${status}, not 1; standard error:\n${err}")
+endif()
+string(REGEX MATCHALL "\n" newlines "${err}")
+list(LENGTH newlines lines)
+if(NOT lines EQUAL 1 OR NOT err MATCHES "DISPLAY" OR NOT err MATCHES "WAYLAND_DISPLAY")
+  message(FATAL_ERROR "expected one line naming DISPLAY and WAYLAND_DISPLAY, got:\n${err}")
+endif()
+if(NOT out STREQUAL "")
+  message(FATAL_ERROR "standard output: ${out}")
+endif()
