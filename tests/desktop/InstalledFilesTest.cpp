@@ -44,7 +44,10 @@ TEST(InstalledFiles, HoldExactlyWhatADesktopExpects) {
       kBin / "dct-block",
       kData / "applications" / (kAppId + ".desktop"),
       kData / "metainfo" / (kAppId + ".metainfo.xml"),
-      fs::path(DCT_TEST_MANDIR) / "man1" / "dct-block.1",
+      fs::path(DCT_TEST_MANDIR) / "man1" / "dct-block.1.gz",
+      fs::path(DCT_TEST_MANDIR) / "man1" / "transformada-dct.1.gz",
+      fs::path(DCT_TEST_DOCDIR) / "copyright",
+      fs::path(DCT_TEST_DOCDIR) / "changelog.gz",
   };
   for (const int side : kIconSides) expected.insert(iconPath(side, kAppId));
   std::set<fs::path> installed;
@@ -126,6 +129,28 @@ TEST(InstalledFiles, NameEachOtherAndWhatIsInstalled) {
   EXPECT_EQ(match[1].str(), icon);
   ASSERT_TRUE(std::regex_search(metainfo, match, std::regex("<release version=\"([^\"]+)\"")));
   EXPECT_EQ(match[1].str(), DCT_TEST_PROJECT_VERSION);
+}
+
+// The copyright file says, in Debian's form, what LICENSE says: the same
+// holders and year for every file, and the same text of the licence.
+TEST(InstalledFiles, CopyrightStatesTheLicence) {
+  const std::string licence = ReadText(DCT_TEST_LICENSE);
+  const std::string copyright = ReadText(kPrefix / DCT_TEST_DOCDIR / "copyright");
+  std::smatch match;
+  ASSERT_TRUE(std::regex_search(licence, match, std::regex("\nCopyright \\(c\\) ([^\n]+)\n")));
+  const std::string holders = match[1].str();
+  EXPECT_NE(copyright.find("\nFiles: *\nCopyright: " + holders + "\nLicense: Expat\n"),
+            std::string::npos)
+      << holders;
+
+  const std::size_t grant = licence.find("Permission is hereby granted");
+  ASSERT_NE(grant, std::string::npos);
+  ASSERT_TRUE(
+      std::regex_search(copyright, match, std::regex("\nLicense: Expat\n((?: [^\n]*\n)+)")));
+  // Each line of the text is indented by a space; a blank line is " .".
+  std::string text = std::regex_replace(match[1].str(), std::regex("(^|\n) \\.(?=\n)"), "$1");
+  text = std::regex_replace(text, std::regex("(^|\n) "), "$1");
+  EXPECT_EQ(text, licence.substr(grant));
 }
 
 }  // namespace

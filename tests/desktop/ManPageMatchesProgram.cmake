@@ -11,7 +11,8 @@ if(NOT status EQUAL 0 OR NOT version MATCHES "^dct-block ([^\n]+)\n$")
 endif()
 set(version "${CMAKE_MATCH_1}")
 
-file(READ "${MANPAGE}" page)
+include(${CMAKE_CURRENT_LIST_DIR}/ReadGzip.cmake)
+read_gzip("${MANPAGE}" page)
 # troff writes a hyphen of an option as \- and switches fonts with \fB, \fI, \fR
 string(REPLACE "\\-" "-" page "${page}")
 string(REGEX REPLACE "\\\\f[BIRP]" "" page "${page}")
