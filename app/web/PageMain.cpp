@@ -1,5 +1,6 @@
 // The window as a page: the same program, then what only a page has, a link
 // that opens it with a block and that follows every change of value.
+#include <emscripten/eventloop.h>
 #include <emscripten/val.h>
 
 #include <memory>
@@ -15,6 +16,8 @@ namespace {
 using dct::platform::Runtime;
 using dct::ui::Form1;
 using emscripten::val;
+
+constexpr double kLinkDelayMs = 250;
 
 constexpr const char* kUnreadableLink =
     "O endereço desta página traz coeficientes que não se podem ler; foram ignorados.";
@@ -67,6 +70,19 @@ int main(int argc, char** argv) {
   } else {
     showNotice(kUnreadableLink);
   }
-  dct::platform::web::AfterEachEvent([form] { rewriteFragment(*form); });
+  // Once the user pauses: browsers ignore a page that rewrites its address
+  // too often (a thumb dragged across the bar), and it costs more than all the
+  // rest of an event.
+  static long pending = 0;
+  static Form1* shown = form;
+  dct::platform::web::AfterEachEvent([] {
+    if (pending != 0) emscripten_clear_timeout(pending);
+    pending = emscripten_set_timeout(
+        [](void*) {
+          pending = 0;
+          rewriteFragment(*shown);
+        },
+        kLinkDelayMs, nullptr);
+  });
   return status;
 }

@@ -22,6 +22,14 @@ void SetPixels(val element, const char* property, int pixels);
 void PlaceElement(val element, const ControlIdentity& identity);
 std::string CssColour(Rgb colour);
 
+// The few writes that a change of value makes 64 times over, as direct calls
+// into the page's script: a number for the element, plain arguments, no
+// marshalling of method names and values as embind's generic calls do.
+int RegisterElement(const val& element);
+void SetBackground(int element, Rgb colour);
+void SetAttribute(int element, const char* name, const std::string& value);
+void SetValue(int element, const std::string& value);
+
 // Calls `handler` with the event each time `type` happens on `target`.
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler);
 

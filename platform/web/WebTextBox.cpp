@@ -31,7 +31,9 @@ bool isTouch(const val& event) { return event["pointerType"].as<std::string>() =
 
 WebTextBox::WebTextBox(const val& client, const TextBoxSpec& settings, TextBoxInput& input,
                        WebHint& hint)
-    : WebPeer(createInput(settings), settings.identity), hint_(hint) {
+    : WebPeer(createInput(settings), settings.identity),
+      hint_(hint),
+      index_(RegisterElement(element())) {
   client.call<void>("appendChild", element());
   listen(input);
 }
@@ -55,7 +57,7 @@ void WebTextBox::listen(TextBoxInput& input) {
 
 std::string WebTextBox::Text() const { return element()["value"].as<std::string>(); }
 
-void WebTextBox::ShowText(std::string_view text) { element().set("value", std::string(text)); }
+void WebTextBox::ShowText(std::string_view text) { SetValue(index_, std::string(text)); }
 
 int WebTextBox::SelStart() const { return element()["selectionStart"].as<int>(); }
 
@@ -63,13 +65,11 @@ void WebTextBox::SetSelStart(int position) {
   element().call<void>("setSelectionRange", position, position);
 }
 
-void WebTextBox::ShowBackColor(Rgb colour) {
-  element()["style"].set("backgroundColor", CssColour(colour));
-}
+void WebTextBox::ShowBackColor(Rgb colour) { SetBackground(index_, colour); }
 
 void WebTextBox::ShowToolTip(std::string_view text) {
   toolTip_ = text;
-  setAttribute(element(), "aria-description", toolTip_.c_str());
+  SetAttribute(index_, "aria-description", toolTip_);
   hint_.Refresh(*this);
 }
 

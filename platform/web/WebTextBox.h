@@ -26,6 +26,7 @@ class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
   void listen(TextBoxInput& input);
 
   WebHint& hint_;
+  int index_;
   std::string toolTip_;
 };
 
