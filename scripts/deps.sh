@@ -9,6 +9,7 @@ packages=(
   qt6-translations-l10n  # the toolkit's Portuguese texts, loaded at run time
   fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libbenchmark-dev
+  libcli11-dev  # dct-block's arguments
 )
 packages+=("$@")
 
