@@ -1,5 +1,6 @@
 #include "DctBlockTool.h"
 
+#include <QBuffer>
 #include <string>
 
 #include "ArgumentParser.h"
@@ -106,8 +107,14 @@ Result<CoefTable> Coefficients(const CliOptions& options, std::istream& in) {
 // The image is written before anything is printed, so that a failure to
 // write it leaves standard output empty.
 std::optional<Failure> WriteImage(const std::string& option, const std::string& path,
-                                  const PngImage& image) {
-  if (auto failure = WriteFileAtomically(path, PngWriter::Encode(image))) {
+                                  const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  const std::span bytes(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                        static_cast<std::size_t>(png.size()));
+  if (auto failure = WriteFileAtomically(path, bytes)) {
     return Failure{Quoted(option + " " + path) + ": " + failure->message};
   }
   return std::nullopt;
@@ -138,7 +145,7 @@ int Forward(const CliOptions& options, std::istream& in, std::ostream& out, std:
 }
 
 int DrawBasisSheet(const CliOptions& options, std::ostream& err) {
-  const PngImage sheet = BasisSheetImage(options.sheetValue, options.scale);
+  const QImage sheet = BasisSheetImage(options.sheetValue, options.scale);
   if (auto failure = WriteImage("--basis-sheet", *options.sheetPath, sheet)) {
     return Fail(err, failure->message);
   }
