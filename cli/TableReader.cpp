@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 
@@ -47,27 +46,29 @@ std::string DescribePixel(int index) {
          ", y=" + std::to_string(index / kGridSide) + ")";
 }
 
-template <typename T>
-Result<T> NamingTheFile(const std::string& path, Result<T> read) {
-  if (read.ok()) return read;
-  return Failure{Quoted("--table " + path) + ": " + read.error()};
+// `read` on the stream. A read error (a folder given as the file, a failing
+// device) is reported as such, not as a table that ends early: the standard
+// library's file buffers throw on one.
+template <typename T, typename Read>
+Result<T> ReadStream(std::istream& in, Read read) {
+  try {
+    return read(in);
+  } catch (const std::ios_base::failure& error) {
+    return Failure{"cannot be read: " + error.code().message()};
+  }
 }
 
-// Runs `read` on the named file or, for "-", on standard input.
+// Runs `read` on the named file or, for "-", on standard input; failures name
+// the file as the --table argument.
 template <typename T, typename Read>
 Result<T> LoadFile(const std::string& path, std::istream& standardInput, Read read) {
-  if (path == "-") return NamingTheFile<T>(path, read(standardInput));
-  std::error_code ignored;
-  // An open directory reads as an empty file; say what is really wrong.
-  if (std::filesystem::is_directory(path, ignored)) {
-    return NamingTheFile<T>(path, Failure{"is a directory"});
-  }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    return NamingTheFile<T>(path,
-                            Failure{std::string("cannot be opened: ") + std::strerror(errno)});
-  }
-  return NamingTheFile<T>(path, read(file));
+  std::ifstream file;
+  if (path != "-") file.open(path, std::ios::binary);
+  Result<T> result = path == "-" ? ReadStream<T>(standardInput, read)
+                     : file      ? ReadStream<T>(file, read)
+                            : Failure{std::string("cannot be opened: ") + std::strerror(errno)};
+  if (result.ok()) return result;
+  return Failure{Quoted("--table " + path) + ": " + result.error()};
 }
 
 // Reads exactly 64 words, handing each with its index to `take`, which
@@ -134,7 +135,7 @@ Result<PixelValues> LoadBlock(const std::optional<std::string>& path, std::istre
                               PixelForm form) {
   const auto read = [form](std::istream& in) { return ReadBlock(in, form); };
   if (path) return LoadFile<PixelValues>(*path, standardInput, read);
-  const auto values = read(standardInput);
+  const auto values = ReadStream<PixelValues>(standardInput, read);
   if (values.ok()) return values;
   return Failure{"standard input: " + values.error()};
 }

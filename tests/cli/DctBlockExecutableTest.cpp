@@ -27,16 +27,19 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
-// Runs dct-block on `args` with `input` on standard input and standard output
-// going to a file that is read back, or to `device` when given.
+// Runs dct-block on `args` with `input` on standard input, or the file
+// `inputFrom` when given, and standard output going to a file that is read
+// back, or to `device` when given.
 Outcome RunDctBlockProcess(const test::TempFolder& folder, const std::vector<std::string>& args,
-                           const std::string& input = "", const std::string& device = "") {
+                           const std::string& input = "", const std::string& device = "",
+                           const std::string& inputFrom = "") {
   const std::string outPath = device.empty() ? folder.file("stdout") : device;
-  test::WriteText(folder.file("stdin"), input);
+  const std::string inPath = inputFrom.empty() ? folder.file("stdin") : inputFrom;
+  if (inputFrom.empty()) test::WriteText(inPath, input);
   std::ostringstream command;
   command << ShellQuoted(DCT_BLOCK_EXECUTABLE);
   for (const std::string& arg : args) command << ' ' << ShellQuoted(arg);
-  command << " <" << ShellQuoted(folder.file("stdin")) << " >" << ShellQuoted(outPath) << " 2>"
+  command << " <" << ShellQuoted(inPath) << " >" << ShellQuoted(outPath) << " 2>"
           << ShellQuoted(folder.file("stderr"));
   const int raw = std::system(command.str().c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, device.empty() ? test::ReadText(outPath) : "",
@@ -109,6 +112,8 @@ struct FailureCase {
   std::vector<std::string> args;
   std::string input;
   std::string culprit;  // as the error line must quote it
+  std::string reason = "";
+  std::string inputFrom = "";  // a file to read standard input from instead
   friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -116,11 +121,12 @@ class DctBlockFailureTest : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(DctBlockFailureTest, ExitsWithTwoAndOneLineOnStandardErrorOnly) {
   test::TempFolder folder;
-  const Outcome run = RunDctBlockProcess(folder, GetParam().args, GetParam().input);
+  const FailureCase& c = GetParam();
+  const Outcome run = RunDctBlockProcess(folder, c.args, c.input, "", c.inputFrom);
 
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err.rfind("dct-block: '" + GetParam().culprit + "': ", 0), 0U) << run.err;
+  EXPECT_EQ(run.err.rfind("dct-block: '" + c.culprit + "': " + c.reason, 0), 0U) << run.err;
   EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
 }
 
@@ -143,7 +149,13 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"unwritable_sheet",
                     {"--basis-sheet", "/nonexistent/s.png"},
                     "",
-                    "--basis-sheet /nonexistent/s.png"}),
+                    "--basis-sheet /nonexistent/s.png"},
+        FailureCase{"standard_input_unreadable",
+                    {"--table", "-"},
+                    "",
+                    "--table -",
+                    "cannot be read: Is a directory",
+                    "/"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST(DctBlockExecutableTest, NamesStandardInputWhenTheBlockComesFromThere) {
@@ -154,11 +166,18 @@ TEST(DctBlockExecutableTest, NamesStandardInputWhenTheBlockComesFromThere) {
   EXPECT_EQ(run.err, "dct-block: standard input: ends after 3 of the 64 numbers\n");
 }
 
-TEST(DctBlockExecutableTest, ReportsAStandardOutputThatCannotBeWritten) {
-  test::TempFolder folder;
-  const Outcome run = RunDctBlockProcess(folder, {"0,0=1"}, "", "/dev/full");
+// The image file is put in place only after the block is printed.
+TEST(DctBlockExecutableTest, ReportsAStandardOutputThatCannotBeWrittenAndKeepsTheOldImage) {
+  test::TempFolder folder, images;
+  test::WriteText(images.file("b.png"), "old");
+
+  const Outcome run =
+      RunDctBlockProcess(folder, {"0,0=1", "--png", images.file("b.png")}, "", "/dev/full");
+
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "dct-block: cannot write to standard output\n");
+  EXPECT_EQ(test::ReadText(images.file("b.png")), "old");
+  EXPECT_EQ(images.entries(), 1U);
 }
 
 }  // namespace

@@ -146,8 +146,11 @@ TEST(LoadTableTest, ReadsAFileOrStandardInputAndNamesItInFailures) {
   EXPECT_EQ(LoadTable("-", standardInput).error(), "'--table -': ends after 3 of the 64 numbers");
   EXPECT_EQ(LoadTable(folder.file("none"), unused).error(),
             "'--table " + folder.file("none") + "': cannot be opened: No such file or directory");
+  // Read errors, not tables that end early.
   EXPECT_EQ(LoadTable(folder.file(""), unused).error(),
-            "'--table " + folder.file("") + "': is a directory");
+            "'--table " + folder.file("") + "': cannot be read: Is a directory");
+  EXPECT_EQ(LoadTable("/proc/self/mem", unused).error(),
+            "'--table /proc/self/mem': cannot be read: Input/output error");
 }
 
 }  // namespace
