@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n  # the toolkit's Portuguese texts, loaded at run time
   fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libbenchmark-dev
-  libcli11-dev  # dct-block's arguments
+  libcli11-dev nlohmann-json3-dev  # dct-block's arguments and JSON
 )
 packages+=("$@")
 
