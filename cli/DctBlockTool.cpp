@@ -49,7 +49,9 @@ Forward transform:
                  coefficients whose sums, as the window computes them before
                  rounding down, are those values: 8 rows (v) of 8 (u), two
                  decimals each; the values are decimal numbers (such as 12,
-                 -3.75 or 1.5e2) within -2097152..2097152
+                 -3.75 or 1.5e2) within -2097152..2097152, and may be
+                 followed by "clipped: yes" or "clipped: no", so that
+                 dct-block's own output reads as it comes
   --levels       the values are the window's whole pixel values, -127..127;
                  as the window rounded each sum down, V stands for the sums
                  from V up to V+1 and is taken as V+0.5, the middle
@@ -82,7 +84,7 @@ the block is printed; a failure before that leaves standard output empty.
 Examples:
   dct-block 0,0=100 1,0=100
   dct-block --json --png block.png --scale 16 4,4=100
-  dct-block 0,0=20 1,0=-100 | head -n 8 | dct-block --forward --levels --round
+  dct-block 0,0=20 1,0=-100 | dct-block --forward --levels --round
   dct-block --basis-sheet basis.png --value -100 --scale 4
 )";
 

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -71,10 +72,28 @@ Result<T> LoadFile(const std::string& path, std::istream& standardInput, Read re
   return Failure{Quoted("--table " + path) + ": " + result.error()};
 }
 
+// What may follow the 64 numbers: nothing, or for a block also the line
+// "clipped: yes" or "clipped: no" that dct-block prints after its rows. A
+// further number is one too many; any other word is named.
+std::optional<Failure> ReadEnd(std::istream& in, std::size_t maxLength, bool clippedLine) {
+  int number = kGridCount + 1;
+  std::optional<std::string> word = NextWord(in, maxLength);
+  if (clippedLine && word == "clipped:") {
+    const std::optional<std::string> answer = NextWord(in, maxLength);
+    if (answer == "yes" || answer == "no") {
+      word = NextWord(in, maxLength);
+      number += 2;
+    }
+  }
+  if (!word) return std::nullopt;
+  if (ParseDecimal(*word, HUGE_VAL).ok()) return Failure{"holds more than 64 numbers"};
+  return Failure{"word " + std::to_string(number) + " " + Quoted(*word) + " is not a number"};
+}
+
 // Reads exactly 64 words, handing each with its index to `take`, which
-// gives the reason why it cannot be used, or nothing.
+// gives the reason why it cannot be used, or nothing; then ReadEnd.
 template <typename Take>
-std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength,
+std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength, bool clippedLine,
                                  std::string (*describe)(int), Take take) {
   for (int index = 0; index < kGridCount; ++index) {
     const std::optional<std::string> word = NextWord(in, maxLength);
@@ -86,8 +105,7 @@ std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength,
       return Failure{describe(index) + " " + Quoted(*word) + " " + *reason};
     }
   }
-  if (NextWord(in, maxLength)) return Failure{"holds more than 64 numbers"};
-  return std::nullopt;
+  return ReadEnd(in, maxLength, clippedLine);
 }
 
 Result<double> ParsePixel(const std::string& word, PixelForm form) {
@@ -102,7 +120,7 @@ Result<double> ParsePixel(const std::string& word, PixelForm form) {
 Result<CoefTable> ReadTable(std::istream& in) {
   CoefTable table;
   const auto failure =
-      ReadWords(in, kMaxWordLength, Describe,
+      ReadWords(in, kMaxWordLength, false, Describe,
                 [&](int index, const std::string& word) -> std::optional<std::string> {
                   const auto value = ParseInteger(word, kInt16Min, kInt16Max);
                   if (!value.ok()) return value.error();
@@ -116,7 +134,7 @@ Result<CoefTable> ReadTable(std::istream& in) {
 Result<PixelValues> ReadBlock(std::istream& in, PixelForm form) {
   PixelValues values{};
   const auto failure =
-      ReadWords(in, kMaxDecimalLength, DescribePixel,
+      ReadWords(in, kMaxDecimalLength, true, DescribePixel,
                 [&](int index, const std::string& word) -> std::optional<std::string> {
                   const auto value = ParsePixel(word, form);
                   if (!value.ok()) return value.error();
