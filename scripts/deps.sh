@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev  # dct-block's arguments and JSON
+  python3  # runs the README's dct-block examples as a test
 )
 packages+=("$@")
 
