@@ -94,6 +94,7 @@ std::vector<Argument> ReadArguments(std::span<const std::string_view> args) {
   try {
     app.parse(left);
   } catch (const CLI::ParseError&) {
+    if (left.size() == typed.size()) throw;  // a fault of the options' set-up, not of the line
     const std::string& culprit = typed[typed.size() - left.size() - 1];
     const auto rule =
         std::ranges::find(kOptions, culprit.substr(0, culprit.find('=')), &OptionRule::name);

@@ -1,5 +1,6 @@
 #include "DctBlockTool.h"
 
+#include <optional>
 #include <string>
 
 #include "ArgumentParser.h"

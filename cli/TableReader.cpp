@@ -63,13 +63,14 @@ Result<T> ReadStream(std::istream& in, Read read) {
 // the file as the --table argument.
 template <typename T, typename Read>
 Result<T> LoadFile(const std::string& path, std::istream& standardInput, Read read) {
-  std::ifstream file;
-  if (path != "-") file.open(path, std::ios::binary);
-  Result<T> result = path == "-" ? ReadStream<T>(standardInput, read)
-                     : file      ? ReadStream<T>(file, read)
-                            : Failure{std::string("cannot be opened: ") + std::strerror(errno)};
-  if (result.ok()) return result;
-  return Failure{Quoted("--table " + path) + ": " + result.error()};
+  const auto named = [&path](Result<T> result) -> Result<T> {
+    if (result.ok()) return result;
+    return Failure{Quoted("--table " + path) + ": " + result.error()};
+  };
+  if (path == "-") return named(ReadStream<T>(standardInput, read));
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return named(Failure{std::string("cannot be opened: ") + std::strerror(errno)});
+  return named(ReadStream<T>(file, read));
 }
 
 // What may follow the 64 numbers: nothing, or for a block also the line
