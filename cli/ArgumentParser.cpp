@@ -123,6 +123,7 @@ class Parser {
     const bool flag = arg.option->value.empty();
     if (flag && arg.typed != name) return fault(arg, name + " takes no value");
     if (!flag && !arg.value) return fault(arg, "needs " + std::string(arg.option->value));
+    if (arg.option->modes == kAnyMode && !stop_) stop_ = arg;
     if (!seen_.try_emplace(arg.option->name, arg).second && !flag) {
       return fault(arg, name + " is given twice");
     }
@@ -138,12 +139,8 @@ class Parser {
 
   Result<CliOptions> finish() {
     // --help and --version end the reading where they stand.
-    const Argument* stop = nullptr;
-    for (const char* name : {"--help", "-h", "--version"}) {
-      if (has(name) && (!stop || seen_.at(name).position < stop->position)) stop = &seen_.at(name);
-    }
-    if (stop && (!fault_ || stop->position < fault_->first)) {
-      options_.action = stop->option->name == "--version" ? Action::ShowVersion : Action::ShowHelp;
+    if (stop_ && (!fault_ || stop_->position < fault_->first)) {
+      options_.action = stop_->option->name == "--version" ? Action::ShowVersion : Action::ShowHelp;
       return options_;
     }
     if (!fault_) checkCombinations();
@@ -250,6 +247,7 @@ class Parser {
   std::map<std::string_view, Argument> seen_;
   std::array<std::optional<std::string>, kGridCount> setBy_{};
   std::optional<std::pair<std::size_t, std::string>> fault_;
+  std::optional<Argument> stop_;  // the first --help or --version
 };
 
 }  // namespace
