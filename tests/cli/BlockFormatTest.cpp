@@ -73,7 +73,7 @@ TEST(FormatJsonTest, SaysFalseAndEscapesTooltipText) {
 
   const std::string json = FormatJson(CoefTable{}, block);
 
-  EXPECT_NE(json.find(R"("tooltips":["say \"hi\"","back\\slash","line\u000Abreak","",)"),
+  EXPECT_NE(json.find(R"("tooltips":["say \"hi\"","back\\slash","line\nbreak","",)"),
             std::string::npos)
       << json;
   EXPECT_EQ(json.substr(json.size() - 18), ",\"clipped\":false}\n");
