@@ -1,6 +1,8 @@
 #include "BlockFormat.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <iomanip>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -10,6 +12,17 @@ namespace dct::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+// The fewest digits that read back as the same double, and a whole number
+// without a fraction ("8", not nlohmann's "8.0"): every integer below 2^53 is
+// a double exactly.
+Json Number(double value) {
+  constexpr double kExactIntegers = 9007199254740992.0;
+  if (value == std::trunc(value) && std::fabs(value) < kExactIntegers) {
+    return static_cast<std::int64_t>(value);
+  }
+  return value;
+}
 
 Json Table(const CoefTable& table) {
   Json entries = Json::array();
@@ -68,8 +81,9 @@ std::string FormatForwardText(const ForwardAnalysis& analysis) {
 }
 
 std::string FormatForwardJson(const ForwardAnalysis& analysis) {
-  // nlohmann writes each double in the fewest digits that read back as it.
-  Json json{{"coefficients", analysis.coefficients}};
+  Json coefficients = Json::array();
+  for (const double value : analysis.coefficients) coefficients.push_back(Number(value));
+  Json json{{"coefficients", coefficients}};
   if (const auto& rounded = analysis.rounded) {
     json["rounded"] = Table(rounded->table);
     json["pixels"] = rounded->block.Pixel;
