@@ -8,12 +8,13 @@
 
 namespace dct::cli {
 
-// Reads the command line (without the program name) from left to right.
-// --help and --version end the reading where they stand, so whatever follows
-// them is ignored. The first argument that cannot be read ends it with a
-// Failure naming that argument. What needs the whole line (options that do
-// not go together, the range of --scale, which depends on the mode) is
-// checked at the end, and of those faults the one whose argument comes first
+// Reads the command line (without the program name): CLI11 recognises the
+// options and their values; what it leaves are u,v=VALUE words. --help and
+// --version end the reading where they stand, so whatever follows them is
+// ignored. Of the arguments that cannot be read, the Failure names the first.
+// What needs the whole line (options that do not go together, the range of
+// --scale, which depends on the mode) is checked only when every argument
+// could be read, and of those faults too the one whose argument comes first
 // is reported.
 Result<CliOptions> ParseArguments(std::span<const std::string_view> args);
 

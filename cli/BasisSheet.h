@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QImage>
 #include <cstdint>
-
-#include "PngWriter.h"
 
 namespace dct::cli {
 
@@ -12,10 +11,9 @@ inline constexpr int kSheetLineWidth = 2;
 inline constexpr std::uint8_t kSheetLineLevel = 0;
 
 // The 64 blocks that each single coefficient F(u, v) = value makes, laid out
-// as the coefficient grid: u across, v down. Each is shaded as the window
-// shades it, each pixel an N×N square, N = scale, with a line of
-// kSheetLineWidth between blocks and around the sheet, so the sheet is
-// 64·N + 9·kSheetLineWidth pixels square.
-PngImage BasisSheetImage(std::int16_t value, int scale);
+// as the coefficient grid: u across, v down, each as BlockImage draws it,
+// with a line of kSheetLineWidth between blocks and around the sheet, so the
+// sheet is 64·N + 9·kSheetLineWidth pixels square, N = scale.
+QImage BasisSheetImage(std::int16_t value, int scale);
 
 }  // namespace dct::cli

@@ -1,46 +1,33 @@
 #include "BlockFormat.h"
 
 #include <charconv>
-#include <cstdio>
+#include <cmath>
+#include <cstdint>
 #include <iomanip>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string_view>
 
 namespace dct::cli {
 namespace {
 
-std::string JsonString(std::string_view text) {
-  std::string json = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (byte < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04X", byte);
-      json += escaped;
-    } else {
-      json += c;
-    }
+using Json = nlohmann::ordered_json;
+
+// The fewest digits that read back as the same double, and a whole number
+// without a fraction ("8", not nlohmann's "8.0"): every integer below 2^53 is
+// a double exactly.
+Json Number(double value) {
+  constexpr double kExactIntegers = 9007199254740992.0;
+  if (value == std::trunc(value) && std::fabs(value) < kExactIntegers) {
+    return static_cast<std::int64_t>(value);
   }
-  return json + "\"";
+  return value;
 }
 
-// Writes "name":[...] with each of the 64 entries that `entry` gives.
-template <typename Entry>
-void JsonArray(std::ostringstream& json, std::string_view name, Entry entry) {
-  json << '"' << name << "\":[";
-  for (int i = 0; i < kGridCount; ++i) json << (i == 0 ? "" : ",") << entry(i);
-  json << ']';
-}
-
-// The shortest text that reads back as the same double: JSON numbers that
-// lose nothing. to_chars, unlike printf, ignores the locale.
-std::string ShortestText(double value) {
-  char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
+Json Table(const CoefTable& table) {
+  Json entries = Json::array();
+  for (int i = 0; i < kGridCount; ++i) entries.push_back(table.at(i));
+  return entries;
 }
 
 std::string TwoDecimals(double value) {
@@ -94,35 +81,24 @@ std::string FormatForwardText(const ForwardAnalysis& analysis) {
 }
 
 std::string FormatForwardJson(const ForwardAnalysis& analysis) {
-  const auto at = [](int i) { return static_cast<std::size_t>(i); };
-  std::ostringstream json;
-  json << '{';
-  JsonArray(json, "coefficients",
-            [&](int i) { return ShortestText(analysis.coefficients[at(i)]); });
+  Json coefficients = Json::array();
+  for (const double value : analysis.coefficients) coefficients.push_back(Number(value));
+  Json json{{"coefficients", coefficients}};
   if (const auto& rounded = analysis.rounded) {
-    json << ',';
-    JsonArray(json, "rounded", [&](int i) { return rounded->table.at(i); });
-    json << ',';
-    JsonArray(json, "pixels", [&](int i) { return rounded->block.Pixel[at(i)]; });
-    json << ",\"max_difference\":" << rounded->maxDifference;
+    json["rounded"] = Table(rounded->table);
+    json["pixels"] = rounded->block.Pixel;
+    json["max_difference"] = rounded->maxDifference;
   }
-  json << "}\n";
-  return json.str();
+  return json.dump() + "\n";
 }
 
 std::string FormatJson(const CoefTable& coefficients, const PixelBlock& block) {
-  const auto at = [](int i) { return static_cast<std::size_t>(i); };
-  std::ostringstream json;
-  json << '{';
-  JsonArray(json, "coefficients", [&](int i) { return coefficients.at(i); });
-  json << ',';
-  JsonArray(json, "pixels", [&](int i) { return block.Pixel[at(i)]; });
-  json << ',';
-  JsonArray(json, "tooltips", [&](int i) { return JsonString(block.ToolTip[at(i)]); });
-  json << ',';
-  JsonArray(json, "colours", [&](int i) { return block.Colour[at(i)]; });
-  json << ",\"clipped\":" << (block.Clipped ? "true" : "false") << "}\n";
-  return json.str();
+  Json json{{"coefficients", Table(coefficients)}, {"pixels", block.Pixel}};
+  json["tooltips"] = Json::array();
+  for (const std::string_view tip : block.ToolTip) json["tooltips"].push_back(std::string(tip));
+  json["colours"] = block.Colour;
+  json["clipped"] = block.Clipped;
+  return json.dump() + "\n";
 }
 
 }  // namespace dct::cli

@@ -30,9 +30,9 @@ std::string FormatForwardText(const ForwardAnalysis& analysis);
 
 // One JSON object on one line, ending in a newline:
 // {"coefficients":[64 by index 8·v+u]} with each number written in the
-// fewest digits that read back as the same double; with rounding, also
-// "rounded":[64 by index 8·v+u],"pixels":[64 by index 8·y+x],
-// "max_difference":N.
+// fewest digits that read back as the same double;
+// with rounding, also "rounded":[64 by index 8·v+u],
+// "pixels":[64 by index 8·y+x],"max_difference":N.
 std::string FormatForwardJson(const ForwardAnalysis& analysis);
 
 }  // namespace dct::cli

@@ -1,19 +1,21 @@
 #include "BlockImage.h"
 
-#include <cstdint>
+#include <cstddef>
 
 namespace dct::cli {
 
-PngImage BlockImage(const PixelBlock& block, int scale) {
-  const auto side = static_cast<std::uint32_t>(kGridSide * scale);
-  PngImage image{side, side, PngColour::Grey, {}};
-  image.samples.reserve(std::size_t{side} * side);
-  for (std::uint32_t row = 0; row < side; ++row) {
-    const auto y = static_cast<int>(row) / scale;
-    for (std::uint32_t column = 0; column < side; ++column) {
-      const auto x = static_cast<int>(column) / scale;
-      const int level = block.Pixel[static_cast<std::size_t>(x + kGridSide * y)] + 128;
-      image.samples.push_back(static_cast<std::uint8_t>(level));
+QImage BlockImage(const PixelBlock& block, int scale) {
+  const int side = kGridSide * scale;
+  QImage image(side, side, QImage::Format_Grayscale8);
+  // Squares drawn here rather than by QImage::scaled, whose nearest-pixel
+  // scaling strays by a pixel at some factors.
+  for (int row = 0; row < side; ++row) {
+    uchar* line = image.scanLine(row);
+    for (int column = 0; column < side; ++column) {
+      // The window's own colour, whose red, green and blue are all the grey.
+      const Rgb colour =
+          block.Colour[static_cast<std::size_t>(column / scale + kGridSide * (row / scale))];
+      line[column] = static_cast<uchar>(RedOf(colour));
     }
   }
   return image;

@@ -1,14 +1,15 @@
 #include "DctBlockTool.h"
 
+#include <optional>
 #include <string>
 
 #include "ArgumentParser.h"
-#include "AtomicFile.h"
 #include "BasisSheet.h"
 #include "BlockFormat.h"
 #include "BlockImage.h"
 #include "ForwardAnalysis.h"
 #include "IntegerText.h"
+#include "PendingFile.h"
 #include "ReconstructBlock.h"
 #include "TableReader.h"
 
@@ -49,7 +50,9 @@ Forward transform:
                  coefficients whose sums, as the window computes them before
                  rounding down, are those values: 8 rows (v) of 8 (u), two
                  decimals each; the values are decimal numbers (such as 12,
-                 -3.75 or 1.5e2) within -2097152..2097152
+                 -3.75 or 1.5e2) within -2097152..2097152, and may be
+                 followed by "clipped: yes" or "clipped: no", so that
+                 dct-block's own output reads as it comes
   --levels       the values are the window's whole pixel values, -127..127;
                  as the window rounded each sum down, V stands for the sums
                  from V up to V+1 and is taken as V+0.5, the middle
@@ -75,13 +78,14 @@ Output: the pixel values, one row per line from the top, then "clipped: yes"
 when a value had to be limited to -127..127, else "clipped: no".
 --basis-sheet prints nothing.
 
-Exit status: 0 on success; 2 on any failure, with one line on standard error,
-nothing on standard output and no image left half-written.
+Exit status: 0 on success; 2 on any failure, with one line on standard error
+and no image left half-written. The image file is put in place last, after
+the block is printed; a failure before that leaves standard output empty.
 
 Examples:
   dct-block 0,0=100 1,0=100
   dct-block --json --png block.png --scale 16 4,4=100
-  dct-block 0,0=20 1,0=-100 | head -n 8 | dct-block --forward --levels --round
+  dct-block 0,0=20 1,0=-100 | dct-block --forward --levels --round
   dct-block --basis-sheet basis.png --value -100 --scale 4
 )";
 
@@ -90,12 +94,37 @@ int Fail(std::ostream& err, const std::string& message) {
   return kExitFailure;
 }
 
-// Also reports output that could not be written (a full disk), which would
-// otherwise pass for success.
-int Print(std::ostream& out, std::ostream& err, std::string_view text) {
-  out << text;
-  out.flush();
-  return out ? kExitSuccess : Fail(err, "cannot write to standard output");
+// An image to write to a file, and the option that named the file.
+struct ImageFile {
+  std::string option;
+  std::string path;
+  QImage image;
+};
+
+// Writes the image file beside its path, prints the text, and only when both
+// succeeded puts the file in place: a failure leaves the path as it was, and
+// standard output empty unless that last step failed.
+int Output(std::ostream& out, std::ostream& err, std::string_view text,
+           const std::optional<ImageFile>& image = std::nullopt) {
+  std::optional<PendingFile> file;
+  const auto failed = [&](const Failure& failure) {
+    return Fail(err, Quoted(image->option + " " + image->path) + ": " + failure.message);
+  };
+  if (image) {
+    file.emplace(image->path);
+    if (auto failure = file->WritePng(image->image)) return failed(*failure);
+  }
+  if (!text.empty()) {
+    out << text;
+    out.flush();
+    // Output that could not be written (a full disk) would otherwise pass for
+    // success.
+    if (!out) return Fail(err, "cannot write to standard output");
+  }
+  if (file) {
+    if (auto failure = file->Commit()) return failed(*failure);
+  }
+  return kExitSuccess;
 }
 
 Result<CoefTable> Coefficients(const CliOptions& options, std::istream& in) {
@@ -103,28 +132,16 @@ Result<CoefTable> Coefficients(const CliOptions& options, std::istream& in) {
   return options.coefficients;
 }
 
-// The image is written before anything is printed, so that a failure to
-// write it leaves standard output empty.
-std::optional<Failure> WriteImage(const std::string& option, const std::string& path,
-                                  const PngImage& image) {
-  if (auto failure = WriteFileAtomically(path, PngWriter::Encode(image))) {
-    return Failure{Quoted(option + " " + path) + ": " + failure->message};
-  }
-  return std::nullopt;
-}
-
 int Reconstruct(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
   const auto coefficients = Coefficients(options, in);
   if (!coefficients.ok()) return Fail(err, coefficients.error());
   const PixelBlock block = ReconstructBlock(coefficients.value());
-  if (const auto& png = options.pngPath) {
-    if (auto failure = WriteImage("--png", *png, BlockImage(block, options.scale))) {
-      return Fail(err, failure->message);
-    }
-  }
-  return Print(out, err,
-               options.format == OutputFormat::Json ? FormatJson(coefficients.value(), block)
-                                                    : FormatText(block));
+  std::optional<ImageFile> png;
+  if (options.pngPath) png = ImageFile{"--png", *options.pngPath, BlockImage(block, options.scale)};
+  return Output(out, err,
+                options.format == OutputFormat::Json ? FormatJson(coefficients.value(), block)
+                                                     : FormatText(block),
+                png);
 }
 
 int Forward(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -132,17 +149,9 @@ int Forward(const CliOptions& options, std::istream& in, std::ostream& out, std:
   const auto values = LoadBlock(options.tablePath, in, form);
   if (!values.ok()) return Fail(err, values.error());
   const ForwardAnalysis analysis = AnalyseBlock(values.value(), form, options.round);
-  return Print(out, err,
-               options.format == OutputFormat::Json ? FormatForwardJson(analysis)
-                                                    : FormatForwardText(analysis));
-}
-
-int DrawBasisSheet(const CliOptions& options, std::ostream& err) {
-  const PngImage sheet = BasisSheetImage(options.sheetValue, options.scale);
-  if (auto failure = WriteImage("--basis-sheet", *options.sheetPath, sheet)) {
-    return Fail(err, failure->message);
-  }
-  return kExitSuccess;
+  return Output(out, err,
+                options.format == OutputFormat::Json ? FormatForwardJson(analysis)
+                                                     : FormatForwardText(analysis));
 }
 
 }  // namespace
@@ -153,13 +162,15 @@ int RunDctBlock(std::span<const std::string_view> args, std::istream& in, std::o
   if (!options.ok()) return Fail(err, options.error());
   switch (options.value().action) {
     case Action::ShowHelp:
-      return Print(out, err, kUsage);
+      return Output(out, err, kUsage);
     case Action::ShowVersion:
-      return Print(out, err, std::string("dct-block ") + DCT_VERSION + "\n");
+      return Output(out, err, std::string("dct-block ") + DCT_VERSION + "\n");
     case Action::Forward:
       return Forward(options.value(), in, out, err);
     case Action::BasisSheet:
-      return DrawBasisSheet(options.value(), err);
+      return Output(out, err, "",
+                    ImageFile{"--basis-sheet", *options.value().sheetPath,
+                              BasisSheetImage(options.value().sheetValue, options.value().scale)});
     case Action::Reconstruct:
       break;
   }

@@ -14,7 +14,8 @@ inline constexpr int kExitFailure = 2;
 
 // The whole of dct-block, given its arguments (without the program name) and
 // its three streams; returns the exit status. On a failure it writes one line
-// to `err` and nothing to `out`.
+// to `err`, and nothing to `out` unless the failure is the last step: putting
+// an image file in place once the text is printed.
 int RunDctBlock(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                 std::ostream& err);
 

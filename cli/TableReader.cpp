@@ -2,9 +2,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 
@@ -47,33 +47,54 @@ std::string DescribePixel(int index) {
          ", y=" + std::to_string(index / kGridSide) + ")";
 }
 
-template <typename T>
-Result<T> NamingTheFile(const std::string& path, Result<T> read) {
-  if (read.ok()) return read;
-  return Failure{Quoted("--table " + path) + ": " + read.error()};
+// `read` on the stream. A read error (a folder given as the file, a failing
+// device) is reported as such, not as a table that ends early: the standard
+// library's file buffers throw on one.
+template <typename T, typename Read>
+Result<T> ReadStream(std::istream& in, Read read) {
+  try {
+    return read(in);
+  } catch (const std::ios_base::failure& error) {
+    return Failure{"cannot be read: " + error.code().message()};
+  }
 }
 
-// Runs `read` on the named file or, for "-", on standard input.
+// Runs `read` on the named file or, for "-", on standard input; failures name
+// the file as the --table argument.
 template <typename T, typename Read>
 Result<T> LoadFile(const std::string& path, std::istream& standardInput, Read read) {
-  if (path == "-") return NamingTheFile<T>(path, read(standardInput));
-  std::error_code ignored;
-  // An open directory reads as an empty file; say what is really wrong.
-  if (std::filesystem::is_directory(path, ignored)) {
-    return NamingTheFile<T>(path, Failure{"is a directory"});
-  }
+  const auto named = [&path](Result<T> result) -> Result<T> {
+    if (result.ok()) return result;
+    return Failure{Quoted("--table " + path) + ": " + result.error()};
+  };
+  if (path == "-") return named(ReadStream<T>(standardInput, read));
   std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    return NamingTheFile<T>(path,
-                            Failure{std::string("cannot be opened: ") + std::strerror(errno)});
+  if (!file) return named(Failure{std::string("cannot be opened: ") + std::strerror(errno)});
+  return named(ReadStream<T>(file, read));
+}
+
+// What may follow the 64 numbers: nothing, or for a block also the line
+// "clipped: yes" or "clipped: no" that dct-block prints after its rows. A
+// further number is one too many; any other word is named.
+std::optional<Failure> ReadEnd(std::istream& in, std::size_t maxLength, bool clippedLine) {
+  int number = kGridCount + 1;
+  std::optional<std::string> word = NextWord(in, maxLength);
+  if (clippedLine && word == "clipped:") {
+    const std::optional<std::string> answer = NextWord(in, maxLength);
+    if (answer == "yes" || answer == "no") {
+      word = NextWord(in, maxLength);
+      number += 2;
+    }
   }
-  return NamingTheFile<T>(path, read(file));
+  if (!word) return std::nullopt;
+  if (ParseDecimal(*word, HUGE_VAL).ok()) return Failure{"holds more than 64 numbers"};
+  return Failure{"word " + std::to_string(number) + " " + Quoted(*word) + " is not a number"};
 }
 
 // Reads exactly 64 words, handing each with its index to `take`, which
-// gives the reason why it cannot be used, or nothing.
+// gives the reason why it cannot be used, or nothing; then ReadEnd.
 template <typename Take>
-std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength,
+std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength, bool clippedLine,
                                  std::string (*describe)(int), Take take) {
   for (int index = 0; index < kGridCount; ++index) {
     const std::optional<std::string> word = NextWord(in, maxLength);
@@ -85,8 +106,7 @@ std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength,
       return Failure{describe(index) + " " + Quoted(*word) + " " + *reason};
     }
   }
-  if (NextWord(in, maxLength)) return Failure{"holds more than 64 numbers"};
-  return std::nullopt;
+  return ReadEnd(in, maxLength, clippedLine);
 }
 
 Result<double> ParsePixel(const std::string& word, PixelForm form) {
@@ -101,7 +121,7 @@ Result<double> ParsePixel(const std::string& word, PixelForm form) {
 Result<CoefTable> ReadTable(std::istream& in) {
   CoefTable table;
   const auto failure =
-      ReadWords(in, kMaxWordLength, Describe,
+      ReadWords(in, kMaxWordLength, false, Describe,
                 [&](int index, const std::string& word) -> std::optional<std::string> {
                   const auto value = ParseInteger(word, kInt16Min, kInt16Max);
                   if (!value.ok()) return value.error();
@@ -115,7 +135,7 @@ Result<CoefTable> ReadTable(std::istream& in) {
 Result<PixelValues> ReadBlock(std::istream& in, PixelForm form) {
   PixelValues values{};
   const auto failure =
-      ReadWords(in, kMaxDecimalLength, DescribePixel,
+      ReadWords(in, kMaxDecimalLength, true, DescribePixel,
                 [&](int index, const std::string& word) -> std::optional<std::string> {
                   const auto value = ParsePixel(word, form);
                   if (!value.ok()) return value.error();
@@ -134,7 +154,7 @@ Result<PixelValues> LoadBlock(const std::optional<std::string>& path, std::istre
                               PixelForm form) {
   const auto read = [form](std::istream& in) { return ReadBlock(in, form); };
   if (path) return LoadFile<PixelValues>(*path, standardInput, read);
-  const auto values = read(standardInput);
+  const auto values = ReadStream<PixelValues>(standardInput, read);
   if (values.ok()) return values;
   return Failure{"standard input: " + values.error()};
 }

@@ -34,7 +34,9 @@ inline constexpr double kMaxPixelValue = 64.0 * 32768.0;
 enum class PixelForm { Sums, Levels };
 
 // Reads exactly 64 whitespace-separated values as pixels 0..63, row by row
-// from the top, stopping at the first fault as ReadTable does.
+// from the top, stopping at the first fault as ReadTable does. They may be
+// followed by the line "clipped: yes" or "clipped: no", so that dct-block's
+// own output reads as it comes.
 Result<PixelValues> ReadBlock(std::istream& in, PixelForm form);
 
 // ReadBlock on the named file, or on `standardInput` when the name is "-";

@@ -6,6 +6,9 @@
 #include "DctBlockTool.h"
 
 int main(int argc, char** argv) {
+  // Standard input then has a file buffer of its own, which reports a read
+  // error rather than taking it for the end of the input.
+  std::ios::sync_with_stdio(false);
   try {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     return dct::cli::RunDctBlock(args, std::cin, std::cout, std::cerr);

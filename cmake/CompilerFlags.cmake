@@ -4,8 +4,12 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   # GCC fuses a*b+c into one rounding wherever the target has FMA; that changes
   # sums that lie within an ulp of an integer, and with them the rounded pixels.
   add_compile_options(-ffp-contract=off -fno-fast-math)
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86|X86|AMD64|x86_64)$")
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86|X86|AMD64|x86_64)$"
+     AND NOT EMSCRIPTEN)
     # x87 keeps intermediates in 80 bits; SSE2 rounds every operation to double.
+    # (WebAssembly rounds every operation to double by itself; its toolchain
+    # calls itself x86, and -msse2 there would ask for vector instructions
+    # that older browsers lack.)
     add_compile_options(-msse2 -mfpmath=sse)
   endif()
   add_compile_options(-Wall -Wextra -Wpedantic -Wconversion)
@@ -21,4 +25,11 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
 elseif(MSVC)
   # /fp:precise neither contracts nor reorders; 32-bit targets use SSE2 by default.
   add_compile_options(/fp:precise /W4 /utf-8)
+endif()
+
+if(EMSCRIPTEN)
+  # WebAssembly builds leave exceptions out unless asked; the program reports
+  # a refused index through one, as on the desktop.
+  add_compile_options(-fexceptions)
+  add_link_options(-fexceptions)
 endif()

@@ -1,5 +1,6 @@
 # The layers: the model knows nothing of Qt; the user interface reaches Qt
-# only through the platform layer.
+# only through the platform layer; dct-block uses Qt's files and images but
+# no widgets.
 function(dct_forbid_links target pattern why)
   if(TARGET ${target})
     get_target_property(_libs ${target} LINK_LIBRARIES)
@@ -12,6 +13,7 @@ endfunction()
 
 dct_forbid_links(dct_model "Qt" "the model must stay free of Qt")
 dct_forbid_links(dct_ui "Qt" "the user interface must use Qt only through the platform layer")
+dct_forbid_links(dct_cli "Qt6::Widgets" "dct-block must run without widgets")
 
 # The platform's own headers are all that the program's code sees of it:
 # neither toolkit may appear in them, only in the backends' folders.

@@ -28,7 +28,7 @@ Label& Form::AddLabel(const LabelSpec& settings) { return add<Label>(settings); 
 void Form::ApplyTabOrder() {
   std::vector<const Control*> sorted;
   for (const auto& control : controls_) sorted.push_back(control.get());
-  std::stable_sort(sorted.begin(), sorted.end(), [](const Control* a, const Control* b) {
+  std::sort(sorted.begin(), sorted.end(), [](const Control* a, const Control* b) {
     return a->Identity().tabIndex < b->Identity().tabIndex;
   });
   std::vector<ControlPeer*> peers;

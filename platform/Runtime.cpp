@@ -72,7 +72,7 @@ bool Runtime::HasEnded() { return ended; }
 
 void Runtime::ReportFailure(std::string_view what) {
   const std::string message = "transformada-dct: fatal error in " + std::string(what);
-  std::fprintf(stderr, "%s\n", message.c_str());
+  std::fputs((message + "\n").c_str(), stderr);
   std::fflush(stderr);
   ended = true;
   backend::Fail(message);

@@ -3,14 +3,13 @@
 namespace dct::platform {
 
 TextBox::TextBox(FormPeer& form, const TextBoxSpec& settings)
-    : Control(settings.identity), peer_(form.AddTextBox(settings, *this)) {}
+    : Control(settings.identity), text_(settings.text), peer_(form.AddTextBox(settings, *this)) {}
 
 TextBox::~TextBox() = default;
 
-std::string TextBox::Text() const { return peer_->Text(); }
-
 void TextBox::SetText(std::string_view text) {
-  if (peer_->Text() == text) return;
+  if (text_ == text) return;
+  text_ = text;
   peer_->ShowText(text);
   Raise("Change", onChange_);
 }
@@ -37,7 +36,10 @@ void TextBox::SetMousePointer(int pointer) {
   peer_->ShowMousePointer(pointer);
 }
 
-void TextBox::Edited() { Raise("Change", onChange_); }
+void TextBox::Edited() {
+  text_ = peer_->Text();
+  Raise("Change", onChange_);
+}
 
 void TextBox::Clicked() { Raise("Click", onClick_); }
 

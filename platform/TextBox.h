@@ -20,7 +20,7 @@ class TextBox : public Control, private TextBoxInput {
   TextBox(FormPeer& form, const TextBoxSpec& settings);
   ~TextBox() override;
 
-  std::string Text() const;
+  const std::string& Text() const { return text_; }
   void SetText(std::string_view text);
 
   // The cursor's place, in characters from the start of the text.
@@ -46,6 +46,9 @@ class TextBox : public Control, private TextBoxInput {
   void Edited() override;
   void Clicked() override;
 
+  // What the box shows, kept here as the user's edits report it, so that an
+  // assignment need not ask the toolkit each time.
+  std::string text_;
   Rgb backColor_ = kWhite;
   std::string toolTip_;
   int mousePointer_ = 0;

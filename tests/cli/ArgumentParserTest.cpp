@@ -107,12 +107,16 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{
             "set_twice", {"1,0=1", "1,0=3"}, "'1,0=3': this coefficient is already set by '1,0=1'"},
         ArgsCase{"first_fault_wins", {"9,0=1", "--bogus"}, "'9,0=1': "},
+        ArgsCase{"fault_before_help", {"--value", "x", "--help"}, "'--value x': the value is not"},
         ArgsCase{"newline_stays_escaped", {"0,0=1\n2"}, "'0,0=1\\x0A2': "},
         ArgsCase{"unknown_option", {"--colour"}, "'--colour': unknown option"},
         ArgsCase{"double_dash", {"--"}, "'--': unknown option"},
         ArgsCase{"flag_with_a_value", {"--json=yes"}, "'--json=yes': --json takes no value"},
         ArgsCase{"table_without_file", {"--table"}, "'--table': needs a file name"},
         ArgsCase{"empty_file_name", {"--png="}, "'--png=': the file name is empty"},
+        // As "--png=$FILE" reads with FILE unset: the word after is no file name.
+        ArgsCase{
+            "empty_file_name_then_a_word", {"--png=", "0,0=1"}, "'--png=': the file name is empty"},
         ArgsCase{"png_to_standard_output",
                  {"--png", "-"},
                  "'--png -': the image cannot go to standard output"},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <regex>
 #include <sstream>
 #include <string>
@@ -73,7 +75,7 @@ TEST(FormatJsonTest, SaysFalseAndEscapesTooltipText) {
 
   const std::string json = FormatJson(CoefTable{}, block);
 
-  EXPECT_NE(json.find(R"("tooltips":["say \"hi\"","back\\slash","line\u000Abreak","",)"),
+  EXPECT_NE(json.find(R"("tooltips":["say \"hi\"","back\\slash","line\nbreak","",)"),
             std::string::npos)
       << json;
   EXPECT_EQ(json.substr(json.size() - 18), ",\"clipped\":false}\n");
@@ -116,6 +118,7 @@ TEST(FormatForwardJsonTest, WritesEveryDigitAndWhatRoundingGave) {
   analysis.coefficients[2] = 0.1 + 0.2;  // 0.30000000000000004
   analysis.coefficients[3] = -3.5527136788005009e-15;
   analysis.coefficients[4] = 1.0 / 3.0;
+  analysis.coefficients[5] = -8.0;
   CoefTable table;
   table.set(1, 100);
   table.set(8, -3);
@@ -135,6 +138,10 @@ TEST(FormatForwardJsonTest, WritesEveryDigitAndWhatRoundingGave) {
   ASSERT_EQ(pixels.size(), 64U);
   for (std::size_t i = 0; i < 64; ++i) {
     EXPECT_EQ(std::stod(numbers[i]), analysis.coefficients[i]) << numbers[i];
+    // A whole number as an integer, as a reader of coefficients expects.
+    if (analysis.coefficients[i] == std::trunc(analysis.coefficients[i])) {
+      EXPECT_EQ(numbers[i].find('.'), std::string::npos) << numbers[i];
+    }
     EXPECT_EQ(rounded[i], std::to_string(table.at(static_cast<long long>(i)))) << i;
     EXPECT_EQ(pixels[i], std::to_string(analysis.rounded->block.Pixel[i])) << i;
   }

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QImage>
+
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "PngDecoder.h"
 #include "TempFolder.h"
 
 namespace dct::cli {
@@ -26,16 +27,19 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
-// Runs dct-block on `args` with `input` on standard input and standard output
-// going to a file that is read back, or to `device` when given.
+// Runs dct-block on `args` with `input` on standard input, or the file
+// `inputFrom` when given, and standard output going to a file that is read
+// back, or to `device` when given.
 Outcome RunDctBlockProcess(const test::TempFolder& folder, const std::vector<std::string>& args,
-                           const std::string& input = "", const std::string& device = "") {
+                           const std::string& input = "", const std::string& device = "",
+                           const std::string& inputFrom = "") {
   const std::string outPath = device.empty() ? folder.file("stdout") : device;
-  test::WriteText(folder.file("stdin"), input);
+  const std::string inPath = inputFrom.empty() ? folder.file("stdin") : inputFrom;
+  if (inputFrom.empty()) test::WriteText(inPath, input);
   std::ostringstream command;
   command << ShellQuoted(DCT_BLOCK_EXECUTABLE);
   for (const std::string& arg : args) command << ' ' << ShellQuoted(arg);
-  command << " <" << ShellQuoted(folder.file("stdin")) << " >" << ShellQuoted(outPath) << " 2>"
+  command << " <" << ShellQuoted(inPath) << " >" << ShellQuoted(outPath) << " 2>"
           << ShellQuoted(folder.file("stderr"));
   const int raw = std::system(command.str().c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, device.empty() ? test::ReadText(outPath) : "",
@@ -65,10 +69,12 @@ TEST(DctBlockExecutableTest, ReadsATableFromStandardInputAndWritesThePng) {
 
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, 11), " -100 -100 ");
-  const auto image = test::DecodeStoredPng(test::ReadBytes(folder.file("b.png")));
-  ASSERT_TRUE(image.ok()) << image.error();
-  EXPECT_EQ(image.value().width, 16U);
-  EXPECT_TRUE(image.value().samples == std::vector<std::uint8_t>(16 * 16, 28));  // -100 + 128
+  QImage image(QString::fromStdString(folder.file("b.png")), "PNG");
+  ASSERT_EQ(image.format(), QImage::Format_Grayscale8);
+  EXPECT_EQ(image.size(), QSize(16, 16));
+  QImage expected(16, 16, QImage::Format_Grayscale8);
+  expected.fill(28);  // -100 + 128
+  EXPECT_EQ(image, expected);
 }
 
 TEST(DctBlockExecutableTest, PrintsVersionAndHelpOnStandardOutput) {
@@ -83,15 +89,15 @@ TEST(DctBlockExecutableTest, PrintsVersionAndHelpOnStandardOutput) {
   EXPECT_NE(help.out.find("Example"), std::string::npos);
 }
 
-// What a teacher does: make a block, then ask which coefficients make it.
+// What a teacher does: make a block, then ask which coefficients make it,
+// piping the whole output, "clipped:" line and all.
 TEST(DctBlockExecutableTest, FindsTheCoefficientsOfABlockItPrinted) {
   test::TempFolder folder;
   const Outcome block = RunDctBlockProcess(folder, {"0,0=20", "1,0=-100", "3,2=9"});
   ASSERT_EQ(block.status, 0) << block.err;
-  const std::string rows = block.out.substr(0, block.out.find("clipped"));
 
   const Outcome forward =
-      RunDctBlockProcess(folder, {"--forward", "--levels", "--round", "--json"}, rows);
+      RunDctBlockProcess(folder, {"--forward", "--levels", "--round", "--json"}, block.out);
 
   ASSERT_EQ(forward.status, 0) << forward.err;
   std::string rounded = "20,-100";
@@ -106,6 +112,8 @@ struct FailureCase {
   std::vector<std::string> args;
   std::string input;
   std::string culprit;  // as the error line must quote it
+  std::string reason = "";
+  std::string inputFrom = "";  // a file to read standard input from instead
   friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -113,11 +121,12 @@ class DctBlockFailureTest : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(DctBlockFailureTest, ExitsWithTwoAndOneLineOnStandardErrorOnly) {
   test::TempFolder folder;
-  const Outcome run = RunDctBlockProcess(folder, GetParam().args, GetParam().input);
+  const FailureCase& c = GetParam();
+  const Outcome run = RunDctBlockProcess(folder, c.args, c.input, "", c.inputFrom);
 
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err.rfind("dct-block: '" + GetParam().culprit + "': ", 0), 0U) << run.err;
+  EXPECT_EQ(run.err.rfind("dct-block: '" + c.culprit + "': " + c.reason, 0), 0U) << run.err;
   EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
 }
 
@@ -140,7 +149,13 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"unwritable_sheet",
                     {"--basis-sheet", "/nonexistent/s.png"},
                     "",
-                    "--basis-sheet /nonexistent/s.png"}),
+                    "--basis-sheet /nonexistent/s.png"},
+        FailureCase{"standard_input_unreadable",
+                    {"--table", "-"},
+                    "",
+                    "--table -",
+                    "cannot be read: Is a directory",
+                    "/"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST(DctBlockExecutableTest, NamesStandardInputWhenTheBlockComesFromThere) {
@@ -151,11 +166,18 @@ TEST(DctBlockExecutableTest, NamesStandardInputWhenTheBlockComesFromThere) {
   EXPECT_EQ(run.err, "dct-block: standard input: ends after 3 of the 64 numbers\n");
 }
 
-TEST(DctBlockExecutableTest, ReportsAStandardOutputThatCannotBeWritten) {
-  test::TempFolder folder;
-  const Outcome run = RunDctBlockProcess(folder, {"0,0=1"}, "", "/dev/full");
+// The image file is put in place only after the block is printed.
+TEST(DctBlockExecutableTest, ReportsAStandardOutputThatCannotBeWrittenAndKeepsTheOldImage) {
+  test::TempFolder folder, images;
+  test::WriteText(images.file("b.png"), "old");
+
+  const Outcome run =
+      RunDctBlockProcess(folder, {"0,0=1", "--png", images.file("b.png")}, "", "/dev/full");
+
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "dct-block: cannot write to standard output\n");
+  EXPECT_EQ(test::ReadText(images.file("b.png")), "old");
+  EXPECT_EQ(images.entries(), 1U);
 }
 
 }  // namespace

@@ -57,6 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadTableCase{"empty", " \n\t\n", "ends after 0 of the 64 numbers"},
         BadTableCase{"one_short", Numbers(63), "ends after 63 of the 64 numbers"},
         BadTableCase{"one_too_many", Numbers(65), "holds more than 64 numbers"},
+        // Only a block may end in dct-block's "clipped:" line.
+        BadTableCase{"clipped_line", Numbers(64) + "clipped: no\n",
+                     "word 65 'clipped:' is not a number"},
         BadTableCase{"word", Numbers(64, " ", 5, "abc"),
                      "number 6 (F(5,0)) 'abc' is not a decimal integer"},
         BadTableCase{"comma_after_last", Numbers(64, " ", 63, "-1,"),
@@ -118,7 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
         PixelWordCase{"whole_level", kLevels, "-127", -127, ""},
         PixelWordCase{"decimal_comma", kSums, "1,5", 0, "is not a decimal number"},
         PixelWordCase{"plus_sign", kSums, "+1", 0, "is not a decimal number"},
+        PixelWordCase{"trailing_point", kSums, "5.", 5, ""},
         PixelWordCase{"infinity", kSums, "inf", 0, "is not a decimal number"},
+        PixelWordCase{"not_a_number", kSums, "nan", 0, "is not a decimal number"},
+        PixelWordCase{"exponent_without_digits", kSums, "1e", 0, "is not a decimal number"},
         PixelWordCase{"hexadecimal", kSums, "0x10", 0, "is not a decimal number"},
         PixelWordCase{"beyond_any_sum", kSums, "2097152.5", 0, "is outside -2097152..2097152"},
         PixelWordCase{"beyond_any_double", kSums, "1e400", 0, "is outside -2097152..2097152"},
@@ -127,6 +133,41 @@ INSTANTIATE_TEST_SUITE_P(
         PixelWordCase{"level_beyond_the_window", kLevels, "128", 0,
                       "is outside -127..127 (--levels takes whole pixel values)"}),
     [](const testing::TestParamInfo<PixelWordCase>& info) { return std::string(info.param.name); });
+
+struct BlockEndCase {
+  const char* name;
+  std::string end;     // after the 64 values
+  std::string reason;  // empty when accepted
+  friend void PrintTo(const BlockEndCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ReadBlockEndTest : public testing::TestWithParam<BlockEndCase> {};
+
+TEST_P(ReadBlockEndTest, TakesDctBlocksClippedLineAndNamesAnyOtherWord) {
+  std::istringstream in(Numbers(64) + GetParam().end);
+  const auto block = ReadBlock(in, kSums);
+  if (GetParam().reason.empty()) {
+    ASSERT_TRUE(block.ok()) << block.error();
+    EXPECT_EQ(block.value()[63], 32767);
+  } else {
+    ASSERT_FALSE(block.ok());
+    EXPECT_EQ(block.error(), GetParam().reason);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, ReadBlockEndTest,
+    testing::Values(BlockEndCase{"nothing", "", ""},
+                    BlockEndCase{"clipped_yes", "clipped: yes\n", ""},
+                    BlockEndCase{"clipped_no_unfinished", "clipped: no", ""},
+                    BlockEndCase{"then_a_number", "clipped: no 5", "holds more than 64 numbers"},
+                    BlockEndCase{"clipped_twice", "clipped: no\nclipped: no\n",
+                                 "word 67 'clipped:' is not a number"},
+                    BlockEndCase{"unanswered", "clipped: maybe",
+                                 "word 65 'clipped:' is not a number"},
+                    BlockEndCase{"a_word", "abc", "word 65 'abc' is not a number"},
+                    BlockEndCase{"a_decimal", "-0.5", "holds more than 64 numbers"}),
+    [](const testing::TestParamInfo<BlockEndCase>& info) { return std::string(info.param.name); });
 
 TEST(LoadTableTest, ReadsAFileOrStandardInputAndNamesItInFailures) {
   test::TempFolder folder;
@@ -143,8 +184,11 @@ TEST(LoadTableTest, ReadsAFileOrStandardInputAndNamesItInFailures) {
   EXPECT_EQ(LoadTable("-", standardInput).error(), "'--table -': ends after 3 of the 64 numbers");
   EXPECT_EQ(LoadTable(folder.file("none"), unused).error(),
             "'--table " + folder.file("none") + "': cannot be opened: No such file or directory");
+  // Read errors, not tables that end early.
   EXPECT_EQ(LoadTable(folder.file(""), unused).error(),
-            "'--table " + folder.file("") + "': is a directory");
+            "'--table " + folder.file("") + "': cannot be read: Is a directory");
+  EXPECT_EQ(LoadTable("/proc/self/mem", unused).error(),
+            "'--table /proc/self/mem': cannot be read: Input/output error");
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ IndexedImage patterned(int width, int height, std::size_t colours) {
   return image;
 }
 
-TEST(IconFiles, IcoReadsBackAsTheImage) {
+// Both formats hold the image's own palette and pixels.
+TEST(IconFiles, IcoAndQtImageHoldTheImage) {
   struct Case {
     int width, height;
     std::size_t colours;
@@ -42,33 +43,15 @@ TEST(IconFiles, IcoReadsBackAsTheImage) {
       EXPECT_EQ(ico.image.palette[i], i < c.colours ? image.palette[i] : 0) << "entry " << i;
     }
     EXPECT_TRUE(ico.allOpaque);
-  }
-}
 
-TEST(IconFiles, PngIsGreyOnlyWhenEveryColourUsedIsGrey) {
-  struct Case {
-    const char* what;
-    std::vector<Rgb> palette;
-    std::vector<std::uint8_t> pixels;
-    cli::PngColour colour;
-    std::vector<std::uint8_t> samples;
-  };
-  const Case kCases[] = {
-      {"greys", {0x000000, 0x808080}, {1, 0}, cli::PngColour::Grey, {0x80, 0x00}},
-      {"an unused colour", {0x101010, 0x0000FF}, {0, 0}, cli::PngColour::Grey, {0x10, 0x10}},
-      {"a colour in use (0x00BBGGRR)",
-       {0x101010, 0x3020FF},
-       {1, 0},
-       cli::PngColour::Rgba,
-       {0xFF, 0x20, 0x30, 0xFF, 0x10, 0x10, 0x10, 0xFF}},
-  };
-  for (const Case& c : kCases) {
-    const IndexedImage image{2, 1, c.palette, c.pixels};
-    const cli::PngImage png = icon::ToPngImage(image);
-    EXPECT_EQ(png.colour, c.colour) << c.what;
-    EXPECT_EQ(png.samples, c.samples) << c.what;
-    EXPECT_EQ(png.width, 2U);
-    EXPECT_EQ(png.height, 1U);
+    const QImage qimage = icon::ToQImage(image);
+    ASSERT_EQ(qimage.size(), QSize(c.width, c.height));
+    for (int i = 0; i < c.width * c.height; ++i) {
+      const Rgb colour = image.palette[image.pixels[static_cast<std::size_t>(i)]];
+      ASSERT_EQ(qimage.pixel(i % c.width, i / c.width),
+                qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)))
+          << "pixel " << i;
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 #include "IconFiles.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -25,10 +26,6 @@ void checkPixels(const IndexedImage& image) {
                                   " lies outside the palette");
     }
   }
-}
-
-bool isGrey(Rgb colour) {
-  return RedOf(colour) == GreenOf(colour) && GreenOf(colour) == BlueOf(colour);
 }
 
 // Rows of bits or bytes in a bitmap are padded to whole 32-bit words.
@@ -66,24 +63,21 @@ IndexedImage ScaleNearest(const IndexedImage& image, int side) {
   return scaled;
 }
 
-cli::PngImage ToPngImage(const IndexedImage& image) {
+QImage ToQImage(const IndexedImage& image) {
   checkPixels(image);
-  bool grey = true;
-  for (const std::uint8_t index : image.pixels) grey = grey && isGrey(image.palette[index]);
-  cli::PngImage png;
-  png.width = static_cast<std::uint32_t>(image.width);
-  png.height = static_cast<std::uint32_t>(image.height);
-  png.colour = grey ? cli::PngColour::Grey : cli::PngColour::Rgba;
-  png.samples.reserve(image.pixels.size() * (grey ? 1U : 4U));
-  for (const std::uint8_t index : image.pixels) {
-    const Rgb colour = image.palette[index];
-    png.samples.push_back(static_cast<std::uint8_t>(RedOf(colour)));
-    if (grey) continue;
-    png.samples.push_back(static_cast<std::uint8_t>(GreenOf(colour)));
-    png.samples.push_back(static_cast<std::uint8_t>(BlueOf(colour)));
-    png.samples.push_back(0xFF);
+  QImage qimage(image.width, image.height, QImage::Format_Indexed8);
+  QList<QRgb> colours;
+  for (const Rgb colour : image.palette) {
+    colours.append(qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)));
   }
-  return png;
+  qimage.setColorTable(colours);
+  const auto width = static_cast<std::size_t>(image.width);
+  for (int y = 0; y < image.height; ++y) {
+    std::copy_n(
+        image.pixels.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y) * width),
+        width, qimage.scanLine(y));
+  }
+  return qimage;
 }
 
 std::vector<std::uint8_t> EncodeIco(const IndexedImage& image) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <cstdint>
 #include <vector>
 
 #include "IndexedImage.h"
-#include "PngWriter.h"
 
 namespace dct::icon {
 
@@ -14,12 +14,12 @@ namespace dct::icon {
 // image that is empty or not square.
 platform::IndexedImage ScaleNearest(const platform::IndexedImage& image, int side);
 
-// The image as PNG samples: Grey when every colour in use is a grey, else
-// Rgba (fully opaque). Throws std::invalid_argument when a pixel's index lies
-// outside the palette.
-cli::PngImage ToPngImage(const platform::IndexedImage& image);
+// The image as Qt's palette image (every colour opaque), for its PNG writer.
+// Throws std::invalid_argument when a pixel's index lies outside the palette.
+QImage ToQImage(const platform::IndexedImage& image);
 
-// A Windows icon file holding the one image at 8 bits per pixel: the icon
+// A Windows icon file holding the one image at 8 bits per pixel, which Qt's
+// icon writer does not make (it writes 32 bits per pixel): the icon
 // directory with one entry, then a device-independent bitmap (an info header
 // of twice the height, a palette of 256 colours, the rows from the bottom,
 // each padded to 4 bytes) and an all-zero AND mask, so every pixel is opaque.

@@ -46,8 +46,12 @@ int run(const std::vector<std::string_view>& args) {
     if (args[i] == "--png" && i + 2 < args.size()) {
       const int side = parseSide(args[i + 1]);
       if (side == 0) return fail("--png " + std::string(args[i + 1]) + ": not a side in 1..1024");
-      const auto png = dct::icon::ToPngImage(dct::icon::ScaleNearest(image, side));
-      write(std::string(args[i + 2]), dct::cli::PngWriter::Encode(png));
+      const QImage png = dct::icon::ToQImage(dct::icon::ScaleNearest(image, side));
+      if (!png.save(
+              QString::fromUtf8(args[i + 2].data(), static_cast<qsizetype>(args[i + 2].size())),
+              "PNG")) {
+        throw std::runtime_error(std::string(args[i + 2]) + ": cannot be written");
+      }
       i += 3;
     } else if (args[i] == "--ico" && i + 1 < args.size()) {
       write(std::string(args[i + 1]), dct::icon::EncodeIco(image));

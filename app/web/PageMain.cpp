@@ -1,0 +1,88 @@
+// The window as a page: the same program, then what only a page has, a link
+// that opens it with a block and that follows every change of value.
+#include <emscripten/eventloop.h>
+#include <emscripten/val.h>
+
+#include <memory>
+#include <string>
+
+#include "BlockLink.h"
+#include "Dom.h"
+#include "Form1.h"
+#include "Runtime.h"
+
+namespace {
+
+using dct::platform::Runtime;
+using dct::ui::Form1;
+using emscripten::val;
+
+constexpr double kLinkDelayMs = 250;
+
+constexpr const char* kUnreadableLink =
+    "O endereço desta página traz coeficientes que não se podem ler; foram ignorados.";
+
+std::string currentFragment() {
+  const std::string hash = val::global("location")["hash"].as<std::string>();
+  return hash.empty() ? hash : hash.substr(1);
+}
+
+// Shown as text, never as markup: the link is input from anybody.
+void showNotice(const char* text) {
+  val notice = val::global("document").call<val>("getElementById", std::string("link-notice"));
+  if (!notice.isNull()) notice.set("textContent", std::string(text));
+}
+
+// The link's coefficients go in as a user would type each into its box;
+// then F(0,0) is selected, as at start-up.
+void enterLink(Form1& form, const std::vector<dct::web::LinkedCoefficient>& coefficients) {
+  for (const auto& coefficient : coefficients) {
+    form.Widgets().Text2[static_cast<std::size_t>(coefficient.index)]->SetText(
+        std::to_string(coefficient.value));
+  }
+  Runtime::Raise({"Text2", "Click", 0}, [&form] { form.Text2_Click(0); });
+}
+
+// history.replaceState changes the address without a reload or a new entry in
+// the history, also for a page opened from disk.
+void rewriteFragment(const Form1& form) {
+  const std::string link = dct::web::BlockLink(form.Model().Coef);
+  if (link == currentFragment()) return;
+  const val location = val::global("location");
+  const std::string address =
+      link.empty() ? location["pathname"].as<std::string>() + location["search"].as<std::string>()
+                   : "#" + link;
+  val::global("history").call<void>("replaceState", val::null(), std::string(), address);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Form1* form = nullptr;
+  const int status = Runtime::Start(argc, argv, {[&form] {
+                                      auto created = std::make_unique<Form1>();
+                                      form = created.get();
+                                      return created;
+                                    }});
+  if (form == nullptr || Runtime::HasEnded()) return status;
+  if (const auto link = dct::web::ReadBlockLink(currentFragment())) {
+    enterLink(*form, *link);
+  } else {
+    showNotice(kUnreadableLink);
+  }
+  // Once the user pauses: browsers ignore a page that rewrites its address
+  // too often (a thumb dragged across the bar), and it costs more than all the
+  // rest of an event.
+  static long pending = 0;
+  static Form1* shown = form;
+  dct::platform::web::AfterEachEvent([] {
+    if (pending != 0) emscripten_clear_timeout(pending);
+    pending = emscripten_set_timeout(
+        [](void*) {
+          pending = 0;
+          rewriteFragment(*shown);
+        },
+        kLinkDelayMs, nullptr);
+  });
+  return status;
+}

@@ -1,0 +1,73 @@
+// Timings of the page in headless Chromium (or DCT_BROWSER=firefox):
+//   node bench/web/bench-page.mjs [CHANGES]
+// - a change of value, with its 64 box updates: the time the page spends in
+//   handling one key press on the focused value bar, taken with
+//   performance.now() around the program's event entry;
+// - start-up: from the page's first script to the window built and painted
+//   (the first animation frame after it is shown);
+// - the size of the page's file.
+import { statSync } from 'node:fs';
+import { fileURLToPath } from 'node:url';
+import { launch, openPage, pageAddress } from '../../tests/web/harness.mjs';
+
+const changes = Number(process.argv[2] || 1000);
+
+function median(values) {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.floor(sorted.length / 2)];
+}
+
+async function startUp(browser) {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    const first = performance.now();
+    const shown = () => {
+      const box = document.querySelector('.window-box');
+      if (box && !box.hidden && document.getElementById('Command1')) {
+        requestAnimationFrame(() => { window.dctStartUp = performance.now() - first; });
+      } else {
+        requestAnimationFrame(shown);
+      }
+    };
+    requestAnimationFrame(shown);
+  });
+  await page.goto(pageAddress);
+  await page.waitForFunction(() => window.dctStartUp !== undefined);
+  const time = await page.evaluate(() => window.dctStartUp);
+  await page.close();
+  return time;
+}
+
+async function valueChanges(browser) {
+  const page = await openPage(browser);
+  await page.evaluate(() => {
+    window.dctTimes = [];
+    const handle = Module.dctDispatch;
+    Module.dctDispatch = (id, event) => {
+      const start = performance.now();
+      handle(id, event);
+      if (event.type === 'keydown') window.dctTimes.push(performance.now() - start);
+    };
+  });
+  // A block with every coefficient in play, then the value bar's arrow keys.
+  await page.click('[id="HScroll2"] .thumb');
+  for (let i = 0; i < changes; ++i) {
+    await page.keyboard.press(i % 200 < 100 ? 'ArrowRight' : 'ArrowLeft');
+  }
+  const times = await page.evaluate(() => window.dctTimes);
+  await page.close();
+  return times;
+}
+
+const browser = await launch();
+const starts = [];
+for (let i = 0; i < 15; ++i) starts.push(await startUp(browser));
+const times = await valueChanges(browser);
+await browser.close();
+const size = statSync(fileURLToPath(pageAddress)).size;
+console.log(JSON.stringify({
+  value_change_median_ms: Number(median(times).toFixed(3)),
+  value_changes: times.length,
+  start_up_median_ms: Number(median(starts).toFixed(1)),
+  page_bytes: size,
+}, null, 2));

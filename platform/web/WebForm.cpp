@@ -1,0 +1,188 @@
+#include "WebForm.h"
+
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "Backend.h"
+#include "WebButton.h"
+#include "WebLabel.h"
+#include "WebScrollBar.h"
+#include "WebTextBox.h"
+
+namespace dct::platform {
+namespace web {
+namespace {
+
+// The title bar above the client area, and the frame around both.
+constexpr int kTitleHeight = 24;
+constexpr int kFrame = 1;
+
+std::vector<WebForm*>& forms() {
+  static std::vector<WebForm*> all;
+  return all;
+}
+
+// The image as a PNG data address, for the title bar and the page's icon.
+std::string iconAddress(const IndexedImage& image) {
+  val canvas = CreateElement("canvas", "");
+  canvas.set("width", image.width);
+  canvas.set("height", image.height);
+  val context = canvas.call<val>("getContext", std::string("2d"));
+  val pixels = context.call<val>("createImageData", image.width, image.height);
+  val data = pixels["data"];
+  for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+    const Rgb colour = image.palette[image.pixels[i]];
+    data.set(4 * i, RedOf(colour));
+    data.set(4 * i + 1, GreenOf(colour));
+    data.set(4 * i + 2, BlueOf(colour));
+    data.set(4 * i + 3, 255);
+  }
+  context.call<void>("putImageData", pixels, 0, 0);
+  return canvas.call<std::string>("toDataURL", std::string("image/png"));
+}
+
+val titleBar(const FormSpec& settings) {
+  val bar = CreateElement("div", "title");
+  if (settings.icon.width > 0) {
+    const std::string address = iconAddress(settings.icon);
+    val icon = CreateElement("img", "icon");
+    icon.set("src", address);
+    icon.set("alt", std::string(""));
+    bar.call<void>("appendChild", icon);
+    val link = CreateElement("link", "");
+    link.set("rel", std::string("icon"));
+    link.set("href", address);
+    Document()["head"].call<void>("appendChild", link);
+  }
+  val caption = CreateElement("span", "");
+  caption.set("textContent", settings.title);
+  bar.call<void>("appendChild", caption);
+  return bar;
+}
+
+// Where the page wants the window: its element "program", or the end of the page.
+val placeOnPage() {
+  val place = Document().call<val>("getElementById", std::string("program"));
+  if (!place.isNull()) return place;
+  place = CreateElement("div", "");
+  Document()["body"].call<void>("appendChild", place);
+  return place;
+}
+
+}  // namespace
+
+WebForm::WebForm(const FormSpec& settings)
+    : width_(TwipsToPixels(settings.clientWidth)),
+      height_(TwipsToPixels(settings.clientHeight)),
+      place_(placeOnPage()),
+      box_(CreateElement("div", "window-box")),
+      window_(CreateElement("section", "window")),
+      client_(CreateElement("div", "client")),
+      status_(CreateElement("p", "status")) {
+  Document().set("title", settings.title);
+  window_.call<void>("setAttribute", std::string("aria-label"), settings.title);
+  box_.set("hidden", true);
+  SetPixels(client_, "width", width_);
+  SetPixels(client_, "height", height_);
+  window_.call<void>("appendChild", titleBar(settings));
+  window_.call<void>("appendChild", client_);
+  box_.call<void>("appendChild", window_);
+  place_.call<void>("appendChild", box_);
+  status_.call<void>("setAttribute", std::string("role"), std::string("status"));
+  place_.call<void>("appendChild", status_);
+  hint_ = std::make_unique<WebHint>(client_);
+  Listen(val::global("window"), "resize", [this](const val&) { fitToPage(); });
+  forms().push_back(this);
+}
+
+WebForm::~WebForm() {
+  forms().erase(std::remove(forms().begin(), forms().end(), this), forms().end());
+  place_.call<void>("removeChild", box_);
+  place_.call<void>("removeChild", status_);
+}
+
+std::unique_ptr<TextBoxPeer> WebForm::AddTextBox(const TextBoxSpec& settings, TextBoxInput& input) {
+  return std::make_unique<WebTextBox>(client_, settings, input, *hint_);
+}
+
+std::unique_ptr<ScrollBarPeer> WebForm::AddScrollBar(const ScrollBarSpec& settings,
+                                                     ScrollBarInput& input) {
+  return std::make_unique<WebScrollBar>(client_, settings, input);
+}
+
+std::unique_ptr<ControlPeer> WebForm::AddCommandButton(const CommandButtonSpec& settings,
+                                                       ButtonInput& input) {
+  return std::make_unique<WebButton>(client_, settings, input);
+}
+
+std::unique_ptr<ControlPeer> WebForm::AddLabel(const LabelSpec& settings) {
+  return std::make_unique<WebLabel>(client_, settings);
+}
+
+// Tab follows the order of the elements: they go in that order, which moves
+// nothing, as every control has its own place.
+void WebForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
+  firstFocus_ = val::null();
+  for (ControlPeer* control : controls) {
+    const val& element = dynamic_cast<ElementHolder&>(*control).element();
+    client_.call<void>("appendChild", element);
+    if (firstFocus_.isNull() && element["tabIndex"].as<int>() >= 0 &&
+        !element["disabled"].as<bool>()) {
+      firstFocus_ = element;
+    }
+  }
+}
+
+// As on the desktop, the window opens with the focus on the first control
+// in Tab order.
+void WebForm::Show() {
+  box_.set("hidden", false);
+  fitToPage();
+  if (firstFocus_.isNull()) return;
+  val options = val::object();
+  options.set("preventScroll", true);
+  firstFocus_.call<void>("focus", options);
+}
+
+// On a page narrower than the window, the whole window is drawn smaller, as
+// the desktop draws it at another scale; nothing in it moves.
+void WebForm::fitToPage() {
+  const int width = width_ + 2 * kFrame;
+  const int height = height_ + kTitleHeight + 2 * kFrame;
+  const double room = place_["clientWidth"].as<double>();
+  const double scale = room > 0 && room < width ? room / width : 1.0;
+  // The number is written by the browser, which writes one as CSS reads it.
+  window_["style"].set("transform", val("scale(").call<val>("concat", scale, val(")")));
+  SetPixels(box_, "width", static_cast<int>(width * scale + 0.5));
+  SetPixels(box_, "height", static_cast<int>(height * scale + 0.5));
+}
+
+void WebForm::close(const std::string& notice, bool failure) {
+  val controls = client_.call<val>("querySelectorAll", std::string("input, button"));
+  const int count = controls["length"].as<int>();
+  for (int i = 0; i < count; ++i) controls[i].set("disabled", true);
+  val bars = client_.call<val>("querySelectorAll", std::string(".bar"));
+  const int barCount = bars["length"].as<int>();
+  for (int i = 0; i < barCount; ++i) {
+    bars[i].set("tabIndex", -1);
+    bars[i].call<void>("setAttribute", std::string("aria-disabled"), std::string("true"));
+  }
+  window_["classList"].call<void>("add", std::string("ended"));
+  status_.call<void>("setAttribute", std::string("role"),
+                     std::string(failure ? "alert" : "status"));
+  status_.set("textContent", notice);
+}
+
+void WebForm::CloseAll(const std::string& notice, bool failure) {
+  for (WebForm* form : forms()) form->close(notice, failure);
+}
+
+}  // namespace web
+
+std::unique_ptr<FormPeer> backend::CreateForm(const FormSpec& settings) {
+  return std::make_unique<web::WebForm>(settings);
+}
+
+}  // namespace dct::platform

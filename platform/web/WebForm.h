@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Dom.h"
+#include "Peers.h"
+#include "WebHint.h"
+
+namespace dct::platform::web {
+
+// The window as a framed box on the page, its client area exactly as large as
+// the desktop's at scale 1, drawn smaller as a whole where the page is
+// narrower. Below it, a line says when the program has ended.
+class WebForm : public FormPeer {
+ public:
+  explicit WebForm(const FormSpec& settings);
+  ~WebForm() override;
+
+  std::unique_ptr<TextBoxPeer> AddTextBox(const TextBoxSpec& settings,
+                                          TextBoxInput& input) override;
+  std::unique_ptr<ScrollBarPeer> AddScrollBar(const ScrollBarSpec& settings,
+                                              ScrollBarInput& input) override;
+  std::unique_ptr<ControlPeer> AddCommandButton(const CommandButtonSpec& settings,
+                                                ButtonInput& input) override;
+  std::unique_ptr<ControlPeer> AddLabel(const LabelSpec& settings) override;
+  void SetTabOrder(const std::vector<ControlPeer*>& controls) override;
+  void Show() override;
+
+  // Every window of the page takes no more input and says why.
+  static void CloseAll(const std::string& notice, bool failure);
+
+ private:
+  void close(const std::string& notice, bool failure);
+  void fitToPage();
+
+  int width_;
+  int height_;
+  val place_;
+  val box_;
+  val window_;
+  val client_;
+  val status_;
+  val firstFocus_ = val::null();
+  std::unique_ptr<WebHint> hint_;
+};
+
+}  // namespace dct::platform::web

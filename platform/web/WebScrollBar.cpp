@@ -1,0 +1,205 @@
+#include "WebScrollBar.h"
+
+#include <emscripten/eventloop.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "Runtime.h"
+
+namespace dct::platform::web {
+namespace {
+
+// As a desktop repeats a held arrow: after half a second, twenty times a second.
+constexpr double kFirstRepeatMs = 500;
+constexpr double kRepeatMs = 50;
+// The arrows and the shortest thumb, in pixels, as the desktop edition's style
+// draws them.
+constexpr int kArrowWidth = 14;
+constexpr int kShortestThumb = 26;
+
+void setAttribute(const val& element, const char* name, int value) {
+  element.call<void>("setAttribute", std::string(name), std::to_string(value));
+}
+
+val createBar(const ScrollBarSpec& settings) {
+  val bar = CreateElement("div", "bar");
+  bar.call<void>("setAttribute", std::string("role"), std::string("scrollbar"));
+  bar.call<void>("setAttribute", std::string("aria-orientation"), std::string("horizontal"));
+  setAttribute(bar, "aria-valuemin", settings.min);
+  setAttribute(bar, "aria-valuemax", settings.max);
+  bar.set("tabIndex", 0);
+  for (const char* part : {"arrow left", "track", "arrow right"}) {
+    bar.call<void>("appendChild", CreateElement("div", part));
+  }
+  return bar;
+}
+
+}  // namespace
+
+WebScrollBar::WebScrollBar(const val& client, const ScrollBarSpec& settings, ScrollBarInput& input)
+    : WebPeer(createBar(settings), settings.identity),
+      input_(input),
+      min_(settings.min),
+      max_(settings.max),
+      smallChange_(settings.smallChange),
+      largeChange_(settings.largeChange),
+      value_(settings.value),
+      width_(TwipsToPixels(settings.identity.rect.width)),
+      arrow_(kArrowWidth),
+      thumb_(CreateElement("div", "thumb")) {
+  const int track = width_ - 2 * arrow_;
+  // The thumb is as long against the track as a page against the whole range.
+  thumbLength_ = std::max(kShortestThumb, largeChange_ * track / (max_ - min_ + largeChange_));
+  SetPixels(thumb_, "width", thumbLength_);
+  element().call<void>("appendChild", thumb_);
+  client.call<void>("appendChild", element());
+  layout();
+  listen();
+}
+
+WebScrollBar::~WebScrollBar() {
+  if (timer_ != 0) emscripten_clear_timeout(timer_);
+}
+
+void WebScrollBar::listen() {
+  Listen(element(), "pointerdown", [this](const val& event) { press(event); });
+  Listen(element(), "pointermove", [this](const val& event) { drag(event); });
+  Listen(element(), "pointerup", [this](const val&) { release(); });
+  Listen(element(), "pointercancel", [this](const val&) { release(); });
+  Listen(element(), "lostpointercapture", [this](const val&) { release(); });
+  Listen(element(), "keydown", [this](const val& event) { key(event); });
+}
+
+void WebScrollBar::ShowValue(int value) {
+  value_ = value;
+  layout();
+}
+
+void WebScrollBar::layout() {
+  SetPixels(thumb_, "left", thumbLeft());
+  setAttribute(element(), "aria-valuenow", value_);
+}
+
+int WebScrollBar::thumbLeft() const {
+  const int span = width_ - 2 * arrow_ - thumbLength_;
+  return arrow_ + static_cast<int>(std::lround(static_cast<double>(value_ - min_) * span /
+                                               static_cast<double>(max_ - min_)));
+}
+
+double WebScrollBar::along(const val& event) const {
+  const val box = element().call<val>("getBoundingClientRect");
+  const double scale = box["width"].as<double>() / width_;
+  return (event["clientX"].as<double>() - box["left"].as<double>()) / scale;
+}
+
+WebScrollBar::Part WebScrollBar::partAt(double x) const {
+  if (x < arrow_) return Part::LeftArrow;
+  if (x >= width_ - arrow_) return Part::RightArrow;
+  if (x < thumbLeft()) return Part::TrackBefore;
+  if (x < thumbLeft() + thumbLength_) return Part::Thumb;
+  return Part::TrackAfter;
+}
+
+void WebScrollBar::press(const val& event) {
+  if (Runtime::HasEnded() || holding_ || event["button"].as<int>() != 0) return;
+  event.call<void>("preventDefault");
+  element().call<void>("focus");
+  element().call<void>("setPointerCapture", event["pointerId"]);
+  pointer_ = along(event);
+  held_ = partAt(pointer_);
+  holding_ = true;
+  if (held_ == Part::Thumb) {
+    grab_ = pointer_ - thumbLeft();
+    input_.ThumbPressed();
+    return;
+  }
+  stepHeld();
+  if (holding_) timer_ = emscripten_set_timeout(&WebScrollBar::repeat, kFirstRepeatMs, this);
+}
+
+void WebScrollBar::repeat(void* bar) {
+  auto* self = static_cast<WebScrollBar*>(bar);
+  self->timer_ = 0;
+  if (!self->holding_ || Runtime::HasEnded()) return;
+  self->stepHeld();
+  self->timer_ = emscripten_set_timeout(&WebScrollBar::repeat, kRepeatMs, self);
+}
+
+// One step of what is held: an arrow's, or a page towards the pointer for as
+// long as the thumb has not reached it.
+void WebScrollBar::stepHeld() {
+  switch (held_) {
+    case Part::LeftArrow:
+      moveTo(value_ - smallChange_);
+      break;
+    case Part::RightArrow:
+      moveTo(value_ + smallChange_);
+      break;
+    case Part::TrackBefore:
+      if (pointer_ < thumbLeft()) moveTo(value_ - largeChange_);
+      break;
+    case Part::TrackAfter:
+      if (pointer_ >= thumbLeft() + thumbLength_) moveTo(value_ + largeChange_);
+      break;
+    case Part::Thumb:
+      break;
+  }
+}
+
+void WebScrollBar::drag(const val& event) {
+  if (!holding_) return;
+  pointer_ = along(event);
+  if (held_ != Part::Thumb || Runtime::HasEnded()) return;
+  const double span = width_ - 2 * arrow_ - thumbLength_;
+  const double offset = pointer_ - grab_ - arrow_;
+  const int value =
+      std::clamp(min_ + static_cast<int>(std::lround(offset * (max_ - min_) / span)), min_, max_);
+  if (value == value_) return;
+  ShowValue(value);
+  input_.ThumbDragged(value);
+}
+
+void WebScrollBar::release() {
+  if (!holding_) return;
+  holding_ = false;
+  if (timer_ != 0) emscripten_clear_timeout(timer_);
+  timer_ = 0;
+  if (held_ == Part::Thumb) input_.ThumbReleased();
+}
+
+void WebScrollBar::key(const val& event) {
+  if (Runtime::HasEnded()) return;
+  for (const char* modifier : {"ctrlKey", "altKey", "metaKey", "shiftKey"}) {
+    if (event[modifier].as<bool>()) return;
+  }
+  const std::string key = event["key"].as<std::string>();
+  int target = value_;
+  if (key == "ArrowLeft" || key == "ArrowUp") {
+    target = value_ - smallChange_;
+  } else if (key == "ArrowRight" || key == "ArrowDown") {
+    target = value_ + smallChange_;
+  } else if (key == "PageUp") {
+    target = value_ - largeChange_;
+  } else if (key == "PageDown") {
+    target = value_ + largeChange_;
+  } else if (key == "Home") {
+    target = min_;
+  } else if (key == "End") {
+    target = max_;
+  } else {
+    return;
+  }
+  event.call<void>("preventDefault");
+  moveTo(target);
+}
+
+void WebScrollBar::moveTo(int value) {
+  const int clamped = std::clamp(value, min_, max_);
+  if (clamped == value_) return;
+  ShowValue(clamped);
+  input_.Moved(clamped);
+}
+
+}  // namespace dct::platform::web

@@ -1,0 +1,80 @@
+#include "WebTextBox.h"
+
+namespace dct::platform::web {
+namespace {
+
+void setAttribute(const val& element, const char* name, const char* value) {
+  element.call<void>("setAttribute", std::string(name), std::string(value));
+}
+
+val createInput(const TextBoxSpec& settings) {
+  val input =
+      CreateElement("input", settings.alignment == Alignment::Centre ? "box centre" : "box");
+  input.set("type", std::string("text"));
+  input.set("value", settings.text);
+  input.set("spellcheck", false);
+  setAttribute(input, "autocomplete", "off");
+  setAttribute(input, "autocapitalize", "off");
+  setAttribute(input, "autocorrect", "off");
+  // A box that Tab skips is one nothing reads what is typed into (a pixel):
+  // a tap shows its hint and brings up no on-screen keyboard. The others get
+  // the full keyboard, which has the minus sign that some numeric pads lack.
+  setAttribute(input, "inputmode", settings.tabStop ? "text" : "none");
+  input.set("tabIndex", settings.tabStop ? 0 : -1);
+  input.set("disabled", !settings.enabled);
+  return input;
+}
+
+bool isTouch(const val& event) { return event["pointerType"].as<std::string>() == "touch"; }
+
+}  // namespace
+
+WebTextBox::WebTextBox(const val& client, const TextBoxSpec& settings, TextBoxInput& input,
+                       WebHint& hint)
+    : WebPeer(createInput(settings), settings.identity),
+      hint_(hint),
+      index_(RegisterElement(element())) {
+  client.call<void>("appendChild", element());
+  listen(input);
+}
+
+void WebTextBox::listen(TextBoxInput& input) {
+  Listen(element(), "input", [&input](const val&) { input.Edited(); });
+  Listen(element(), "click", [&input](const val& event) {
+    if (event["button"].as<int>() == 0) input.Clicked();
+  });
+  Listen(element(), "pointerenter", [this](const val& event) {
+    if (!isTouch(event) && !toolTip_.empty()) hint_.OpenSoon(*this);
+  });
+  Listen(element(), "pointerleave", [this](const val& event) {
+    if (!isTouch(event)) hint_.Close(*this);
+  });
+  // A finger cannot hover: a tap opens the hint.
+  Listen(element(), "pointerup", [this](const val& event) {
+    if (isTouch(event) && !toolTip_.empty()) hint_.OpenNow(*this);
+  });
+}
+
+std::string WebTextBox::Text() const { return element()["value"].as<std::string>(); }
+
+void WebTextBox::ShowText(std::string_view text) { SetValue(index_, std::string(text)); }
+
+int WebTextBox::SelStart() const { return element()["selectionStart"].as<int>(); }
+
+void WebTextBox::SetSelStart(int position) {
+  element().call<void>("setSelectionRange", position, position);
+}
+
+void WebTextBox::ShowBackColor(Rgb colour) { SetBackground(index_, colour); }
+
+void WebTextBox::ShowToolTip(std::string_view text) {
+  toolTip_ = text;
+  SetAttribute(index_, "aria-description", toolTip_);
+  hint_.Refresh(*this);
+}
+
+void WebTextBox::ShowMousePointer(int pointer) {
+  element()["style"].set("cursor", std::string(pointer == 1 ? "default" : ""));
+}
+
+}  // namespace dct::platform::web
