@@ -10,8 +10,9 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 # What CPack's Debian generator needs besides the build: dpkg-shlibdeps (and
-# dpkg-buildflags) from dpkg-dev, and file, with which it finds the programs.
-scripts/deps.sh dpkg-dev file
+# dpkg-buildflags) from dpkg-dev, and file, with which it finds the programs;
+# for the page, Debian's Emscripten and the font tools that cut its font.
+scripts/deps.sh dpkg-dev file emscripten binaryen python3-fonttools python3-brotli
 
 commit=$(git rev-parse HEAD)
 if [[ -n "$(git status --porcelain --untracked-files=no)" ]]; then
@@ -49,7 +50,7 @@ if ((${#debs[@]} != 1)); then
 fi
 cp "${debs[0]}" "$work/out/"
 
-"$work/src/scripts/build-web.sh" "$work/build-web"
+"$work/src/scripts/build-web.sh" "$work/build-web" -DDCT_BUILD_TESTS=OFF
 cp "$work/build-web/transformada-dct.html" "$work/out/"
 
 (cd "$work/out" && sha256sum -- *.deb transformada-dct.html >SHA256SUMS)
