@@ -10,6 +10,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "AppIcon.h"
 #include "IcoReader.h"
@@ -123,26 +124,75 @@ TEST(InstalledFiles, NameEachOtherAndWhatIsInstalled) {
   EXPECT_EQ(match[1].str(), DCT_TEST_PROJECT_VERSION);
 }
 
-// The copyright file says, in Debian's form, what LICENSE says: the same
-// holders and year for every file, and the same text of the licence.
-TEST(InstalledFiles, CopyrightStatesTheLicence) {
-  const std::string licence = ReadText(DCT_TEST_LICENSE);
-  const std::string copyright = ReadText(kPrefix / DCT_TEST_DOCDIR / "copyright");
-  std::smatch match;
-  ASSERT_TRUE(std::regex_search(licence, match, std::regex("\nCopyright \\(c\\) ([^\n]+)\n")));
-  const std::string holders = match[1].str();
-  EXPECT_NE(copyright.find("\nFiles: *\nCopyright: " + holders + "\nLicense: Expat\n"),
-            std::string::npos)
-      << holders;
+// The paragraphs of a file in Debian's copyright format, each ending in "\n".
+std::vector<std::string> paragraphs(const std::string& text) {
+  std::vector<std::string> result;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\n\n", start);
+    result.push_back(text.substr(start, end == std::string::npos ? end : end + 1 - start));
+    if (end == std::string::npos) break;
+    start = end + 2;
+  }
+  return result;
+}
 
-  const std::size_t grant = licence.find("Permission is hereby granted");
-  ASSERT_NE(grant, std::string::npos);
-  ASSERT_TRUE(
-      std::regex_search(copyright, match, std::regex("\nLicense: Expat\n((?: [^\n]*\n)+)")));
-  // Each line of the text is indented by a space; a blank line is " .".
-  std::string text = std::regex_replace(match[1].str(), std::regex("(^|\n) \\.(?=\n)"), "$1");
-  text = std::regex_replace(text, std::regex("(^|\n) "), "$1");
-  EXPECT_EQ(text, licence.substr(grant));
+// The value of a field of such a paragraph, its lines after the first
+// unindented and " ." read as a blank line; "" when absent.
+std::string field(const std::string& paragraph, const std::string& name) {
+  std::smatch match;
+  if (!std::regex_search(paragraph, match,
+                         std::regex("(^|\n)" + name + ": ?([^\n]*\n(?: [^\n]*\n)*)"))) {
+    return "";
+  }
+  const std::string value = std::regex_replace(match[2].str(), std::regex("\n \\.(?=\n)"), "\n");
+  return std::regex_replace(value, std::regex("\n "), "\n");
+}
+
+// The files that hold a licence, as LICENSE does: a title, the copyright and
+// trademark notices, the licence from its grant of permission on.
+struct LicenceFile {
+  const char* path;
+  const char* name;  // the licence's short name in Debian's copyright format
+};
+
+constexpr LicenceFile kLicenceFiles[] = {
+    {DCT_TEST_LICENSE, "Expat"},
+    {DCT_TEST_DEJAVU_NOTICE, "Bitstream-Vera"},
+};
+
+// The copyright file states each licence as its file does: the whole text in
+// a paragraph of its own, and the notices in every Files paragraph under it.
+TEST(InstalledFiles, CopyrightStatesEachLicenceAndItsNotices) {
+  const auto copyright = paragraphs(ReadText(kPrefix / DCT_TEST_DOCDIR / "copyright"));
+  for (const LicenceFile& licence : kLicenceFiles) {
+    SCOPED_TRACE(licence.path);
+    const std::string text = ReadText(licence.path);
+    const std::size_t notices = text.find("\n\n") + 2;
+    const std::size_t grant = text.find("\n\nPermission is hereby granted");
+    ASSERT_NE(grant, std::string::npos);
+    ASSERT_LT(notices, grant);
+
+    int texts = 0;
+    int filesUnder = 0;
+    for (const std::string& paragraph : copyright) {
+      const std::string name = field(paragraph, "License");
+      if (paragraph.starts_with("License: ") &&
+          name.starts_with(licence.name + std::string("\n"))) {
+        ++texts;
+        EXPECT_EQ(name.substr(name.find('\n') + 1), text.substr(grant + 2));
+      }
+      const std::regex named("(^| and )" + std::string(licence.name) + "( and |\n)");
+      if (paragraph.starts_with("Files: ") && std::regex_search(name, named)) {
+        ++filesUnder;
+        EXPECT_NE(field(paragraph, "Copyright").find(text.substr(notices, grant + 1 - notices)),
+                  std::string::npos)
+            << paragraph;
+      }
+    }
+    EXPECT_EQ(texts, 1);
+    EXPECT_GE(filesUnder, 1);
+  }
 }
 
 }  // namespace
