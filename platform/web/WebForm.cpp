@@ -24,23 +24,32 @@ std::vector<WebForm*>& forms() {
   return all;
 }
 
-// The image as a PNG data address, for the title bar and the page's icon.
+// The image as an SVG data address: a rectangle for each run of one colour
+// along a row. Quick to make (a picture drawn and encoded as a PNG took a
+// tenth of the start-up), and sharp at any size.
 std::string iconAddress(const IndexedImage& image) {
-  val canvas = CreateElement("canvas", "");
-  canvas.set("width", image.width);
-  canvas.set("height", image.height);
-  val context = canvas.call<val>("getContext", std::string("2d"));
-  val pixels = context.call<val>("createImageData", image.width, image.height);
-  val data = pixels["data"];
-  for (std::size_t i = 0; i < image.pixels.size(); ++i) {
-    const Rgb colour = image.palette[image.pixels[i]];
-    data.set(4 * i, RedOf(colour));
-    data.set(4 * i + 1, GreenOf(colour));
-    data.set(4 * i + 2, BlueOf(colour));
-    data.set(4 * i + 3, 255);
+  std::string svg =
+      "<svg xmlns='http://www.w3.org/2000/svg' shape-rendering='crispEdges' "
+      "viewBox='0 0 " +
+      std::to_string(image.width) + " " + std::to_string(image.height) + "'>";
+  const auto colourAt = [&image](int x, int y) {
+    return image.palette[image.pixels[static_cast<std::size_t>(y * image.width + x)]];
+  };
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width;) {
+      int end = x + 1;
+      while (end < image.width && colourAt(end, y) == colourAt(x, y)) ++end;
+      svg += "<rect x='" + std::to_string(x) + "' y='" + std::to_string(y) + "' width='" +
+             std::to_string(end - x) + "' height='1' fill='" + CssColour(colourAt(x, y)) + "'/>";
+      x = end;
+    }
   }
-  context.call<void>("putImageData", pixels, 0, 0);
-  return canvas.call<std::string>("toDataURL", std::string("image/png"));
+  svg += "</svg>";
+  std::string address = "data:image/svg+xml,";
+  for (const char c : svg) {
+    address += c == '#' ? "%23" : c == '<' ? "%3C" : c == '>' ? "%3E" : std::string(1, c);
+  }
+  return address;
 }
 
 val titleBar(const FormSpec& settings) {
@@ -136,14 +145,16 @@ void WebForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
 }
 
 // As on the desktop, the window opens with the focus on the first control
-// in Tab order.
+// in Tab order. Focusing lays the page out, which the window's scale is then
+// read from.
 void WebForm::Show() {
   box_.set("hidden", false);
+  if (!firstFocus_.isNull()) {
+    val options = val::object();
+    options.set("preventScroll", true);
+    firstFocus_.call<void>("focus", options);
+  }
   fitToPage();
-  if (firstFocus_.isNull()) return;
-  val options = val::object();
-  options.set("preventScroll", true);
-  firstFocus_.call<void>("focus", options);
 }
 
 // On a page narrower than the window, the whole window is drawn smaller, as
@@ -153,6 +164,9 @@ void WebForm::fitToPage() {
   const int height = height_ + kTitleHeight + 2 * kFrame;
   const double room = place_["clientWidth"].as<double>();
   const double scale = room > 0 && room < width ? room / width : 1.0;
+  // Unchanged, it is left alone: each change lays the page out again.
+  if (scale == scale_) return;
+  scale_ = scale;
   // The number is written by the browser, which writes one as CSS reads it.
   window_["style"].set("transform", val("scale(").call<val>("concat", scale, val(")")));
   SetPixels(box_, "width", static_cast<int>(width * scale + 0.5));

@@ -36,6 +36,7 @@ class WebForm : public FormPeer {
 
   int width_;
   int height_;
+  double scale_ = 1.0;
   val place_;
   val box_;
   val window_;
