@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 #include <stdexcept>
@@ -23,10 +24,36 @@ namespace {
 using testing_support::DragThumb;
 using testing_support::LeftArrow;
 using testing_support::RightArrow;
+using testing_support::ThumbRect;
 using testing_support::TrackLeftOfThumb;
 using testing_support::TrackRightOfThumb;
 
 constexpr int kDeepestNesting = 4;
+// Where a box is clicked: this far inside its right edge, after its text, so
+// that the cursor lands at the end of the text whatever the font, as it does
+// in the page when the differential test clicks it there.
+constexpr int kInsideRightEdge = 2;
+
+// QLineEdit keeps this much room beside the text, inside its text margins.
+constexpr int kLineEditMargin = 2;
+
+bool textOverflows(const QLineEdit* box) {
+  const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+  const QMargins margins = box->textMargins();
+  const int room =
+      box->width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditMargin;
+  return box->fontMetrics().horizontalAdvance(box->text()) >= room;
+}
+
+void clickAfterText(QWidget* widget) {
+  auto* box = static_cast<QLineEdit*>(widget);
+  QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(box->width() - kInsideRightEdge, box->height() / 2));
+  // A text wider than its box cannot be clicked after, and which part of it
+  // a box without the focus shows differs (a browser shows its start): to
+  // reach its end, a user presses End.
+  if (textOverflows(box)) QTest::keyClick(box, Qt::Key_End);
+}
 
 // QTest types only ASCII by key; other letters arrive as a key event that
 // carries their text, as from a keyboard layout that has them.
@@ -68,14 +95,12 @@ void RandomSession::Play(const Action& action) {
   using K = Action::Kind;
   switch (action.kind) {
     case K::ClickCoefficientBox:
-      QTest::mouseClick(
-          dct::platform::qt::WidgetOf(*c.Text2[static_cast<std::size_t>(action.number)]),
-          Qt::LeftButton);
+      clickAfterText(
+          dct::platform::qt::WidgetOf(*c.Text2[static_cast<std::size_t>(action.number)]));
       break;
     case K::ClickPixelBox:
-      QTest::mouseClick(
-          dct::platform::qt::WidgetOf(*c.Text1[static_cast<std::size_t>(action.number)]),
-          Qt::LeftButton);
+      clickAfterText(
+          dct::platform::qt::WidgetOf(*c.Text1[static_cast<std::size_t>(action.number)]));
       break;
     case K::Type:
       if (edit != nullptr) typeText(edit, QString::fromStdString(action.text));
@@ -127,17 +152,21 @@ void RandomSession::playOnBar(const Action& action) {
       QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                         left ? LeftArrow(bar) : RightArrow(bar));
       break;
-    case Action::Kind::TrackClick: {
-      const QPoint at = left ? TrackLeftOfThumb(bar) : TrackRightOfThumb(bar);
+    case Action::Kind::TrackClick:
       // At an end of the range there is no track on that side of the thumb.
-      if (bar->rect().contains(at)) QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
+      if (left ? bar->value() > bar->minimum() : bar->value() < bar->maximum()) {
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                          left ? TrackLeftOfThumb(bar) : TrackRightOfThumb(bar));
+      }
       break;
-    }
     case Action::Kind::ThumbDrag:
       (void)DragThumb(bar, action.values);
       break;
     default:
-      bar->setFocus(Qt::TabFocusReason);
+      // A user gives a bar the focus without moving it by pressing its thumb.
+      if (!bar->hasFocus()) {
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, ThumbRect(bar).center());
+      }
       QTest::keyClick(bar, static_cast<Qt::Key>(action.number));
       break;
   }

@@ -21,6 +21,7 @@ class RandomSession {
   void Play(const Action& action);
   // The first broken rule of a settled window, if any.
   std::optional<std::string> Check() const;
+  const Form1& Window() const { return *form_; }
 
  private:
   QWidget* focused() const;

@@ -1,0 +1,60 @@
+#include "WindowState.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QScrollBar>
+
+#include "BoxEdit.h"
+#include "QtAccess.h"
+
+namespace dct::ui::differential {
+namespace {
+
+using platform::qt::WidgetOf;
+
+const platform::qt::BoxEdit& boxOf(const platform::TextBox* box) {
+  return *static_cast<const platform::qt::BoxEdit*>(WidgetOf(*box));
+}
+
+QString colourOf(const platform::TextBox* box) { return boxOf(box).background().name(); }
+
+QJsonArray column(const std::array<platform::TextBox*, kGridCount>& boxes,
+                  QString (*read)(const platform::TextBox*)) {
+  QJsonArray values;
+  for (const platform::TextBox* box : boxes) values.append(read(box));
+  return values;
+}
+
+int valueOf(const platform::ScrollBar* bar) {
+  return static_cast<const QScrollBar*>(WidgetOf(*bar))->value();
+}
+
+QJsonValue focusIn(const Controls& c) {
+  const QWidget* focused = QApplication::focusWidget();
+  const QWidget* window = WidgetOf(*c.Command1)->window();
+  if (focused == nullptr || !window->isAncestorOf(focused)) return QJsonValue::Null;
+  return focused->objectName();
+}
+
+}  // namespace
+
+std::string WindowStateJson(const Form1& form) {
+  const Controls& c = form.Widgets();
+  const QJsonObject state{
+      {"coefficientTexts",
+       column(c.Text2, [](const platform::TextBox* box) { return boxOf(box).text(); })},
+      {"coefficientColours", column(c.Text2, colourOf)},
+      {"pixelHints",
+       column(c.Text1, [](const platform::TextBox* box) { return boxOf(box).toolTip(); })},
+      {"pixelGreys", column(c.Text1, colourOf)},
+      {"selector", valueOf(c.HScroll1)},
+      {"value", valueOf(c.HScroll2)},
+      {"indicator", colourOf(c.Text3)},
+      {"focus", focusIn(c)},
+  };
+  return QJsonDocument(state).toJson(QJsonDocument::Compact).toStdString();
+}
+
+}  // namespace dct::ui::differential

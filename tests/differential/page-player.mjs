@@ -1,0 +1,131 @@
+// Plays one action of the shared list on the page with real pointer and key
+// input, as window_differential (tests/random/RandomSession.cpp) plays it on
+// the desktop window: the same points on each control, the same skips.
+import { control } from '../web/harness.mjs';
+
+// As far inside a box's right edge as the desktop test clicks: after the text,
+// so that the cursor lands at its end whatever the font.
+const insideRightEdge = 2;
+
+async function boxOf(page, selector) {
+  const element = await page.$(selector);
+  return element.boundingBox();
+}
+
+async function clickAfterText(page, name) {
+  const element = await control(page, name);
+  const box = await element.boundingBox();
+  await page.mouse.click(box.x + box.width - insideRightEdge, box.y + box.height / 2);
+  // A text wider than its box cannot be clicked after (and a box without the
+  // focus shows its start here, but where its cursor was on the desktop): to
+  // reach its end, a user presses End.
+  if (await element.evaluate((input) => input.scrollWidth > input.clientWidth)) {
+    await page.keyboard.press('End');
+  }
+}
+
+async function clickCentre(page, name) {
+  const box = await (await control(page, name)).boundingBox();
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+async function withModifier(page, modifier, key) {
+  await page.keyboard.down(modifier);
+  await page.keyboard.press(key);
+  await page.keyboard.up(modifier);
+}
+
+// A bar's parts where a user sees them, and its range and value.
+async function barGeometry(page, name) {
+  const at = (part) => boxOf(page, `[id="${name}"] ${part}`);
+  const [bar, left, right, thumb] = await Promise.all(
+    [boxOf(page, `[id="${name}"]`), at('.arrow.left'), at('.arrow.right'), at('.thumb')]);
+  const [min, max, value] = await page.$eval(`[id="${name}"]`, (element) =>
+    ['aria-valuemin', 'aria-valuemax', 'aria-valuenow'].map((a) => +element.getAttribute(a)));
+  return { y: bar.y + bar.height / 2, leftArrow: left.x + left.width / 2,
+           rightArrow: right.x + right.width / 2, trackStart: left.x + left.width,
+           trackEnd: right.x, thumb, min, max, value };
+}
+
+// Presses the thumb at its middle and moves it so that it stands where each
+// value in turn puts it (the thumb's travel spread evenly over the range).
+async function dragThumb(page, bar, values) {
+  const grab = Math.floor(bar.thumb.width / 2);
+  const travel = bar.trackEnd - bar.trackStart - bar.thumb.width;
+  await page.mouse.move(bar.thumb.x + grab, bar.y);
+  await page.mouse.down();
+  for (const value of values) {
+    const offset = Math.round(((value - bar.min) * travel) / (bar.max - bar.min));
+    await page.mouse.move(bar.trackStart + offset + grab, bar.y);
+  }
+  await page.mouse.up();
+}
+
+async function playOnBar(page, action, focus) {
+  const name = `HScroll${action.bar}`;
+  const bar = await barGeometry(page, name);
+  const left = action.number < 0;
+  switch (action.kind) {
+    case 'ArrowClick':
+      return page.mouse.click(left ? bar.leftArrow : bar.rightArrow, bar.y);
+    case 'TrackClick': {
+      // At an end of the range there is no track on that side of the thumb.
+      if (left ? bar.value <= bar.min : bar.value >= bar.max) return undefined;
+      const from = left ? bar.trackStart : bar.thumb.x + bar.thumb.width;
+      const to = left ? bar.thumb.x : bar.trackEnd;
+      return page.mouse.click(from + Math.floor((to - from) / 2), bar.y);
+    }
+    case 'ThumbDrag':
+      return dragThumb(page, bar, action.values);
+    default:
+      // A user gives a bar the focus without moving it by pressing its thumb.
+      if (focus !== name) {
+        await page.mouse.click(bar.thumb.x + Math.floor(bar.thumb.width / 2), bar.y);
+      }
+      return page.keyboard.press(action.key);
+  }
+}
+
+// Left and Right in a box with a selection are left out, as window_differential
+// leaves them out: the desktop's offscreen platform moves the cursor as on
+// Windows, one character from where it stands, a browser to the selection's edge.
+function movesWithinSelection(page, action) {
+  if (action.key !== 'ArrowLeft' && action.key !== 'ArrowRight') return false;
+  return page.evaluate(() => document.activeElement.selectionStart !==
+                             document.activeElement.selectionEnd);
+}
+
+// `focus` is the focused control before the action, as windowState gives it.
+export async function playOnPage(page, action, focus) {
+  const inBox = focus !== null && focus.startsWith('Text');
+  switch (action.kind) {
+    case 'ClickCoefficientBox':
+      return clickAfterText(page, `Text2(${action.number})`);
+    case 'ClickPixelBox':
+      return clickAfterText(page, `Text1(${action.number})`);
+    case 'Type':
+      return inBox ? page.keyboard.type(action.text) : undefined;
+    case 'ClearText':
+      if (!inBox) return undefined;
+      await withModifier(page, 'Control', 'a');
+      return page.keyboard.press('Delete');
+    case 'EditKey':
+      return inBox && !(await movesWithinSelection(page, action)) ?
+        page.keyboard.press(action.key) : undefined;
+    case 'Tab':
+      return page.keyboard.press('Tab');
+    case 'BackTab':
+      return withModifier(page, 'Shift', 'Tab');
+    case 'ArrowClick':
+    case 'TrackClick':
+    case 'ThumbDrag':
+    case 'BarKey':
+      return playOnBar(page, action, focus);
+    case 'Zero':
+      return clickCentre(page, 'Command2');
+    case 'Reset':
+      return clickCentre(page, 'Command1');
+    default:
+      throw new Error(`no way to play ${JSON.stringify(action)} on the page`);
+  }
+}
