@@ -54,9 +54,12 @@ export async function openPage(browser, fragment = '', viewport = { width: 900, 
 
 // The page loaded afresh in the same tab, with another fragment.
 export async function reopen(page, fragment = '') {
-  // A new fragment alone would not load the page again.
-  if (page.url() !== 'about:blank') await page.goto('about:blank');
+  page.dctErrors.length = 0;
+  page.dctRequests.length = 0;
+  const onPage = page.url().split('#')[0] === pageAddress;
   await page.goto(pageAddress + (fragment ? `#${fragment}` : ''));
+  // Going to a fragment of the same page only scrolls: load it again.
+  if (fragment && onPage) await page.reload();
   await page.waitForSelector('.window-box:not([hidden]) #Command1');
 }
 
