@@ -4,7 +4,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   pageForEachTest, windowState, clickControl, clickBar, dragThumb, tableOf, linkOf, assertShows,
-  shownBlock, expectedBlock,
+  shownBlock, expectedBlock, pixelsPerStep,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -59,19 +59,6 @@ for (const [name, start, bar, input, selection, value] of cases) {
     await assertShows(page, table, selection);
     assert.equal((await windowState(page)).focus, bar);
   });
-}
-
-// The pixels the pointer moves along a bar for one step of its value, as the
-// bar is drawn.
-function pixelsPerStep(page, name) {
-  return page.evaluate((name) => {
-    const bar = document.getElementById(name);
-    const width = (selector) => bar.querySelector(selector).getBoundingClientRect().width;
-    const travel = bar.getBoundingClientRect().width - width('.arrow.left') -
-      width('.arrow.right') - width('.thumb');
-    const range = (end) => Number(bar.getAttribute(`aria-value${end}`));
-    return travel / (range('max') - range('min'));
-  }, name);
 }
 
 test('dragging the value thumb shows each value, computing the block at the release', async () => {

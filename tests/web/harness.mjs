@@ -159,6 +159,19 @@ export function barPoint(page, name, part) {
   );
 }
 
+// The pixels the pointer moves along a bar for one step of its value, as the
+// bar is drawn.
+export function pixelsPerStep(page, name) {
+  return page.evaluate((name) => {
+    const bar = document.getElementById(name);
+    const width = (selector) => bar.querySelector(selector).getBoundingClientRect().width;
+    const travel = bar.getBoundingClientRect().width - width('.arrow.left') -
+      width('.arrow.right') - width('.thumb');
+    const range = (end) => Number(bar.getAttribute(`aria-value${end}`));
+    return travel / (range('max') - range('min'));
+  }, name);
+}
+
 export async function clickBar(page, name, part) {
   const { x, y } = await barPoint(page, name, part);
   await page.mouse.click(x, y);
