@@ -32,11 +32,14 @@ export async function launch(name = process.env.DCT_BROWSER || 'chromium') {
                             args: [...sandbox, ...chromiumArgs] });
 }
 
-// A fresh tab with the page, wide enough for the window at scale 1, once the
-// window is shown. `fragment` is the address's part after "#".
-export async function openPage(browser, fragment = '', viewport = { width: 900, height: 900 }) {
+// A fresh tab with the page (or another at `address`), wide enough for the
+// window at scale 1, once the window is shown. `fragment` is the address's
+// part after "#".
+export async function openPage(browser, fragment = '', viewport = { width: 900, height: 900 },
+  address = pageAddress) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
+  page.dctAddress = address;
   // What went wrong in the page, and every request it made beyond itself.
   page.dctErrors = [];
   page.dctRequests = [];
@@ -46,7 +49,7 @@ export async function openPage(browser, fragment = '', viewport = { width: 900, 
   });
   page.on('request', (request) => {
     const url = request.url();
-    if (!url.startsWith('data:') && url.split('#')[0] !== pageAddress) page.dctRequests.push(url);
+    if (!url.startsWith('data:') && url.split('#')[0] !== address) page.dctRequests.push(url);
   });
   await reopen(page, fragment);
   return page;
@@ -56,8 +59,8 @@ export async function openPage(browser, fragment = '', viewport = { width: 900, 
 export async function reopen(page, fragment = '') {
   page.dctErrors.length = 0;
   page.dctRequests.length = 0;
-  const onPage = page.url().split('#')[0] === pageAddress;
-  await page.goto(pageAddress + (fragment ? `#${fragment}` : ''));
+  const onPage = page.url().split('#')[0] === page.dctAddress;
+  await page.goto(page.dctAddress + (fragment ? `#${fragment}` : ''));
   // Going to a fragment of the same page only scrolls: load it again.
   if (fragment && onPage) await page.reload();
   await page.waitForSelector('.window-box:not([hidden]) #Command1');
