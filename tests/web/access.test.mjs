@@ -126,8 +126,11 @@ test('a tap on a coefficient box selects it', async () => {
 });
 
 test('on a narrow screen the whole window is drawn smaller and takes the pointer', async () => {
-  await page.setViewport({ width: 360, height: 740 });
+  await page.setViewport({ width: 900, height: 900 });
   await reopen(page, link);
+  await page.setViewport({ width: 360, height: 740 });
+  // The browser tells the page of the new size before it draws the next frame.
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
   const { scale, places } = await placesOf(page);
   assert.ok(scale < 0.7, `drawn at ${scale}`);
   for (const [name, rect] of controls) {

@@ -2,8 +2,8 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  pageForEachTest, windowState, clickControl, clickBar, typeOver, tableOf, linkOf, assertShows,
-  fragment, highlightAt,
+  pageForEachTest, windowState, clickControl, clickBar, typeOver, pressKeys, tableOf, linkOf,
+  assertShows, fragment, highlightAt,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -44,6 +44,7 @@ const zeros = [
   { name: 'a coefficient of another value', table: { 5: 30, 27: -12 }, selected: 5 },
   { name: 'a coefficient at 0', table: { 27: -12 }, selected: 5 },
   { name: 'the start-up window', table: {}, selected: 0 },
+  { name: 'the start-up window, by the space bar after Tab', table: {}, selected: 0, key: ' ' },
 ];
 
 for (const c of zeros) {
@@ -51,10 +52,21 @@ for (const c of zeros) {
     const table = tableOf(c.table);
     const page = await tab.show(linkOf(table));
     if (c.selected !== 0) await clickControl(page, `Text2(${c.selected})`);
-    await clickControl(page, 'Command2');
+    if (c.key) {
+      await pressKeys(page, ['Tab', c.key]);
+    } else {
+      await clickControl(page, 'Command2');
+    }
     await assertShows(page, table.with(c.selected, 0), c.selected);
   });
 }
+
+// As on the desktop, where none of the buttons is the default one.
+test('Enter does not press Zero', async () => {
+  const page = await tab.show();
+  await pressKeys(page, ['Tab', 'Enter']);
+  await assertResetState(page);
+});
 
 test('Sair disables every control, says so and handles no further input', async () => {
   const page = await tab.show('2,0=7');
