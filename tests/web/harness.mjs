@@ -217,12 +217,15 @@ export function fragment(page) {
   return page.evaluate(() => location.hash.slice(1));
 }
 
+// dct-block: DCT_BLOCK, or the one scripts/build.sh makes.
+const dctBlock = process.env.DCT_BLOCK || path.join(here, '../../build/bin/dct-block');
+
 // The block dct-block computes for the table, as windowState reads a block.
 export function expectedBlock(table) {
   const link = linkOf(table);
   if (!computed.has(link)) {
     const { tooltips, colours, clipped } = JSON.parse(
-      execFileSync(process.env.DCT_BLOCK, ['--json', ...linkParts(table)], { encoding: 'utf8' }));
+      execFileSync(dctBlock, ['--json', ...linkParts(table)], { encoding: 'utf8' }));
     computed.set(link, {
       pixelHints: tooltips,
       pixelGreys: colours.map(cssColour),
