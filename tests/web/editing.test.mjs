@@ -3,7 +3,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  pageForEachTest, windowState, clickControl, selectAll, pressKeys, tableOf, linkOf,
+  pageForEachTest, control, windowState, clickControl, selectAll, pressKeys, tableOf, linkOf,
   assertShows, highlightAt,
 } from './harness.mjs';
 
@@ -11,22 +11,30 @@ const tab = pageForEachTest();
 
 const box = (index) => `Text2(${index})`;
 
-// Box 0 holds `selectedValue` and is selected (the link selects it); then a click.
+// Box 0 holds 25 and is selected (the link selects it); then a press on box
+// `target`: a left click selects it, changing no value; a right click, or a
+// press released outside the box, is no click.
 const clicks = [
-  { name: 'a box of another value', selectedValue: 25, target: 9, targetValue: -60 },
-  { name: 'a box at 0', selectedValue: 25, target: 9, targetValue: 0 },
-  { name: 'a box of the same value', selectedValue: 25, target: 9, targetValue: 25 },
-  { name: 'the selected box', selectedValue: 25, target: 0, targetValue: 25 },
+  { name: 'a click on a box of another value', target: 9, targetValue: -60, selects: true },
+  { name: 'a click on a box at 0', target: 9, targetValue: 0, selects: true },
+  { name: 'a click on a box of the same value', target: 9, targetValue: 25, selects: true },
+  { name: 'a click on the selected box', target: 0, targetValue: 25, selects: true },
+  { name: 'a right click', target: 9, targetValue: -60, button: 'right' },
+  { name: 'a press released below the window', target: 9, targetValue: -60, releaseOff: true },
 ];
 
 for (const c of clicks) {
-  test(`a click on ${c.name} selects it and changes no value`, async () => {
-    const table = tableOf({ 0: c.selectedValue, [c.target]: c.targetValue });
+  test(`${c.name} ${c.selects ? 'selects the box' : 'selects nothing'}`, async () => {
+    const table = tableOf({ 0: 25, [c.target]: c.targetValue });
     const page = await tab.show(linkOf(table));
     await assertShows(page, table, 0);
-    await clickControl(page, box(c.target));
-    await assertShows(page, table, c.target);
-    assert.equal((await windowState(page)).focus, box(c.target));
+    const { x, y } = await (await control(page, box(c.target))).clickablePoint();
+    await page.mouse.move(x, y);
+    await page.mouse.down({ button: c.button });
+    if (c.releaseOff) await page.mouse.move(x, y + 400);
+    await page.mouse.up({ button: c.button });
+    await assertShows(page, table, c.selects ? c.target : 0);
+    if (c.selects) assert.equal((await windowState(page)).focus, box(c.target));
   });
 }
 
