@@ -63,7 +63,10 @@ export async function reopen(page, fragment = '') {
   await page.goto(page.dctAddress + (fragment ? `#${fragment}` : ''));
   // Going to a fragment of the same page only scrolls: load it again.
   if (fragment && onPage) await page.reload();
-  await page.waitForSelector('.window-box:not([hidden]) #Command1');
+  // Looked for at each change of the page, not at each frame: a tab in the
+  // background draws none.
+  await page.waitForFunction(() => document.querySelector('.window-box:not([hidden]) #Command1'),
+    { polling: 'mutation' });
 }
 
 // For a test file: one browser and one tab, which each test loads afresh
