@@ -27,6 +27,16 @@ val createInput(const TextBoxSpec& settings) {
 
 bool isTouch(const val& event) { return event["pointerType"].as<std::string>() == "touch"; }
 
+// Firefox sends the release of a press that began in a text box to that box,
+// wherever the pointer is: a click is a release inside the box.
+bool isInside(const val& element, const val& event) {
+  const val box = element.call<val>("getBoundingClientRect");
+  const auto x = event["clientX"].as<double>();
+  const auto y = event["clientY"].as<double>();
+  return x >= box["left"].as<double>() && x < box["right"].as<double>() &&
+         y >= box["top"].as<double>() && y < box["bottom"].as<double>();
+}
+
 }  // namespace
 
 WebTextBox::WebTextBox(const val& client, const TextBoxSpec& settings, TextBoxInput& input,
@@ -40,8 +50,8 @@ WebTextBox::WebTextBox(const val& client, const TextBoxSpec& settings, TextBoxIn
 
 void WebTextBox::listen(TextBoxInput& input) {
   Listen(element(), "input", [&input](const val&) { input.Edited(); });
-  Listen(element(), "click", [&input](const val& event) {
-    if (event["button"].as<int>() == 0) input.Clicked();
+  Listen(element(), "click", [this, &input](const val& event) {
+    if (event["button"].as<int>() == 0 && isInside(element(), event)) input.Clicked();
   });
   Listen(element(), "pointerenter", [this](const val& event) {
     if (!isTouch(event) && !toolTip_.empty()) hint_.OpenSoon(*this);

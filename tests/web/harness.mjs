@@ -2,6 +2,9 @@
 // the window's state as a user sees it, in the form the desktop edition's
 // own dump of its window uses (tests/differential), so that the two compare.
 import puppeteer from 'puppeteer-core';
+import assert from 'node:assert/strict';
+import { before, after } from 'node:test';
+import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
 import path from 'node:path';
 
@@ -29,11 +32,14 @@ export async function launch(name = process.env.DCT_BROWSER || 'chromium') {
                             args: [...sandbox, ...chromiumArgs] });
 }
 
-// A fresh tab with the page, wide enough for the window at scale 1, once the
-// window is shown. `fragment` is the address's part after "#".
-export async function openPage(browser, fragment = '', viewport = { width: 900, height: 900 }) {
+// A fresh tab with the page (or another at `address`), wide enough for the
+// window at scale 1, once the window is shown. `fragment` is the address's
+// part after "#".
+export async function openPage(browser, fragment = '', viewport = { width: 900, height: 900 },
+  address = pageAddress) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
+  page.dctAddress = address;
   // What went wrong in the page, and every request it made beyond itself.
   page.dctErrors = [];
   page.dctRequests = [];
@@ -43,11 +49,43 @@ export async function openPage(browser, fragment = '', viewport = { width: 900, 
   });
   page.on('request', (request) => {
     const url = request.url();
-    if (!url.startsWith('data:') && url.split('#')[0] !== pageAddress) page.dctRequests.push(url);
+    if (!url.startsWith('data:') && url.split('#')[0] !== address) page.dctRequests.push(url);
   });
-  await page.goto(pageAddress + (fragment ? `#${fragment}` : ''));
-  await page.waitForSelector('.window-box:not([hidden]) #Command1');
+  await reopen(page, fragment);
   return page;
+}
+
+// The page loaded afresh in the same tab, with another fragment.
+export async function reopen(page, fragment = '') {
+  page.dctErrors.length = 0;
+  page.dctRequests.length = 0;
+  const onPage = page.url().split('#')[0] === page.dctAddress;
+  await page.goto(page.dctAddress + (fragment ? `#${fragment}` : ''));
+  // Going to a fragment of the same page only scrolls: load it again.
+  if (fragment && onPage) await page.reload();
+  // Looked for at each change of the page, not at each frame: a tab in the
+  // background draws none.
+  await page.waitForFunction(() => document.querySelector('.window-box:not([hidden]) #Command1'),
+    { polling: 'mutation' });
+}
+
+// For a test file: one browser and one tab, which each test loads afresh
+// with `show(fragment)` (quicker than a new tab), getting the page.
+export function pageForEachTest() {
+  let browser;
+  let page;
+  before(async () => {
+    browser = await launch();
+    page = await openPage(browser);
+  });
+  after(async () => { await browser.close(); });
+  return {
+    browser: () => browser,
+    show: async (fragment = '') => {
+      await reopen(page, fragment);
+      return page;
+    },
+  };
 }
 
 // The window's state: the 64 coefficient texts and colours, the 64 pixel
@@ -78,4 +116,152 @@ export function windowState(page) {
 // The element of a control by its name, as the program names it ("Text2(5)").
 export function control(page, name) {
   return page.$(`[id="${name}"]`);
+}
+
+// ---------------------------------------------------------------------------
+// A user's input, through the browser's own pointer and keyboard.
+
+export async function clickControl(page, name) {
+  await (await control(page, name)).click();
+}
+
+export async function pressKeys(page, keys) {
+  for (const key of keys) await page.keyboard.press(key);
+}
+
+// Control+A: the whole text of the focused box.
+export async function selectAll(page) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press('a');
+  await page.keyboard.up('Control');
+}
+
+// Clicks a coefficient box, selects its text and types `text` over it.
+export async function typeOver(page, name, text) {
+  await clickControl(page, name);
+  await selectAll(page);
+  await page.keyboard.type(text);
+}
+
+// Where a part of a scroll bar is on the page: the 'left' or 'right' arrow,
+// the track 'before' or 'after' the thumb, or the 'thumb'.
+export function barPoint(page, name, part) {
+  return page.evaluate(
+    (name, part) => {
+      const bar = document.getElementById(name);
+      const rect = (selector) => bar.querySelector(selector).getBoundingClientRect();
+      const [left, right, thumb] = [rect('.arrow.left'), rect('.arrow.right'), rect('.thumb')];
+      const x = {
+        left: left.left + left.width / 2,
+        right: right.left + right.width / 2,
+        before: (left.right + thumb.left) / 2,
+        after: (thumb.right + right.left) / 2,
+        thumb: thumb.left + thumb.width / 2,
+      }[part];
+      return { x, y: thumb.top + thumb.height / 2 };
+    },
+    name,
+    part,
+  );
+}
+
+// The pixels the pointer moves along a bar for one step of its value, as the
+// bar is drawn.
+export function pixelsPerStep(page, name) {
+  return page.evaluate((name) => {
+    const bar = document.getElementById(name);
+    const width = (selector) => bar.querySelector(selector).getBoundingClientRect().width;
+    const travel = bar.getBoundingClientRect().width - width('.arrow.left') -
+      width('.arrow.right') - width('.thumb');
+    const range = (end) => Number(bar.getAttribute(`aria-value${end}`));
+    return travel / (range('max') - range('min'));
+  }, name);
+}
+
+export async function clickBar(page, name, part) {
+  const { x, y } = await barPoint(page, name, part);
+  await page.mouse.click(x, y);
+}
+
+// Presses the thumb, moves the pointer `offsets` pixels from where it was
+// pressed, one after another, awaiting `during` after each, and releases it.
+export async function dragThumb(page, name, offsets, during = async () => {}) {
+  const { x, y } = await barPoint(page, name, 'thumb');
+  await page.mouse.move(x, y);
+  await page.mouse.down();
+  for (const offset of offsets) {
+    await page.mouse.move(x + offset, y);
+    await during(offset);
+  }
+  await page.mouse.up();
+}
+
+// ---------------------------------------------------------------------------
+// Tables of 64 coefficients by index 8·v + u, as the link holds them and as
+// the desktop build's dct-block computes them.
+
+export const zeroTable = () => Array(64).fill(0);
+
+export function tableOf(entries) {
+  const table = zeroTable();
+  for (const [index, value] of Object.entries(entries)) table[index] = value;
+  return table;
+}
+
+function linkParts(table) {
+  return table.flatMap((value, i) =>
+    (value === 0 ? [] : [`${i % 8},${Math.floor(i / 8)}=${value}`]));
+}
+
+export const linkOf = (table) => linkParts(table).join('&');
+
+// The address's fragment as the page left it, without "#".
+export function fragment(page) {
+  return page.evaluate(() => location.hash.slice(1));
+}
+
+// dct-block: DCT_BLOCK, or the one scripts/build.sh makes.
+const dctBlock = process.env.DCT_BLOCK || path.join(here, '../../build/bin/dct-block');
+
+// The block dct-block computes for the table, as windowState reads a block.
+export function expectedBlock(table) {
+  const link = linkOf(table);
+  if (!computed.has(link)) {
+    const { tooltips, colours, clipped } = JSON.parse(
+      execFileSync(dctBlock, ['--json', ...linkParts(table)], { encoding: 'utf8' }));
+    computed.set(link, {
+      pixelHints: tooltips,
+      pixelGreys: colours.map(cssColour),
+      indicator: clipped ? '#ff0000' : '#ffffff',
+    });
+  }
+  return computed.get(link);
+}
+const computed = new Map();
+
+// dct-block gives colours as 0x00BBGGRR.
+const cssColour = (bgr) =>
+  '#' + [0, 8, 16].map((shift) => ((bgr >> shift) & 255).toString(16).padStart(2, '0')).join('');
+
+export function shownBlock(state) {
+  const { pixelHints, pixelGreys, indicator } = state;
+  return { pixelHints, pixelGreys, indicator };
+}
+
+// The colours of the coefficient boxes when `selected` is the selection.
+export const highlightAt = (selected) =>
+  Array.from({ length: 64 }, (_, i) => (i === selected ? '#ffff40' : '#ffffff'));
+
+// The window settled on `table` with `selected` chosen: every box shows its
+// value (or `texts`), one highlight, both bars, the link, and the block that
+// dct-block computes.
+export async function assertShows(page, table, selected, texts = table.map(String)) {
+  const state = await windowState(page);
+  assert.deepEqual(state.coefficientTexts, texts);
+  assert.deepEqual(state.coefficientColours, highlightAt(selected));
+  assert.equal(state.selector, selected);
+  assert.equal(state.value, table[selected]);
+  assert.equal(await fragment(page), linkOf(table));
+  assert.deepEqual(shownBlock(state), expectedBlock(table));
+  return state;
 }

@@ -1,0 +1,75 @@
+// A handler that fails is reported as on the desktop: the message on the
+// console and in the page, and the program ends. No input of the real window
+// makes a handler fail, so a page of its own has a form whose handlers do
+// (tests/wasm/FailingHandlerPage.cpp).
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { launch, openPage, clickControl, clickBar, typeOver } from './harness.mjs';
+
+const here = path.dirname(new URL(import.meta.url).pathname);
+const address = pathToFileURL(
+  process.env.DCT_FAILING_PAGE || path.join(here, '../../build-web/failing-handler.html')).href;
+
+let browser;
+before(async () => { browser = await launch(); });
+after(async () => { await browser.close(); });
+
+const ended = 'O programa terminou. Recarregue a página para o iniciar de novo.';
+
+// What fails, and what the boxes A and B(2) and the bar S show afterwards. A's
+// Change sets B, whose Change fails: A's handler goes no further.
+const failures = [
+  { name: 'a click on the button', act: (page) => clickControl(page, 'Command1'),
+    failure: 'Command1_Click: boom', shows: ['', '', '0'] },
+  { name: 'a handler nested in another', act: (page) => typeOver(page, 'A', 'x'),
+    failure: 'B_Change(2): B refused x', shows: ['x', 'x', '0'] },
+  { name: 'a handler called by a bar', act: (page) => clickBar(page, 'S', 'right'),
+    failure: 'B_Change(2): B refused 1', shows: ['', '1', '1'] },
+];
+
+// The errors on the console since the last call. The console's messages
+// arrive in order, so one of the test's own marks the end.
+async function consoleErrors(page) {
+  const mark = 'the test reads the console';
+  await page.evaluate((mark) => console.error(mark), mark);
+  while (!page.dctErrors.includes(mark)) await new Promise((resolve) => setTimeout(resolve, 20));
+  return page.dctErrors.splice(0).filter((error) => error !== mark);
+}
+
+const shown = (page) => page.evaluate(() => ({
+  boxes: ['A', 'B(2)'].map((id) => document.getElementById(id).value)
+    .concat(document.getElementById('S').getAttribute('aria-valuenow')),
+  enabled: [...document.querySelectorAll('.client input, .client button')]
+    .filter((e) => !e.disabled).map((e) => e.id),
+  bar: [document.getElementById('S').tabIndex, document.getElementById('S').ariaDisabled],
+  status: document.querySelector('.status').textContent,
+  role: document.querySelector('.status').getAttribute('role'),
+}));
+
+for (const c of failures) {
+  test(`a failure in ${c.name} is reported and ends the program`, async () => {
+    const page = await openPage(browser, '', undefined, address);
+    await c.act(page);
+    const message = `transformada-dct: fatal error in ${c.failure}`;
+    assert.deepEqual(await consoleErrors(page), [message]);
+    const afterFailure = await shown(page);
+    assert.deepEqual(afterFailure, {
+      boxes: c.shows,
+      enabled: [],
+      bar: [-1, 'true'],
+      status: `Erro fatal: ${message}. ${ended}`,
+      role: 'alert',
+    });
+    // Nothing more is handled.
+    await clickBar(page, 'S', 'left');
+    await page.keyboard.press('End');
+    await clickControl(page, 'Command1');
+    await clickControl(page, 'A');
+    await page.keyboard.type('y');
+    assert.deepEqual(await shown(page), afterFailure);
+    assert.deepEqual(await consoleErrors(page), []);
+    await page.close();
+  });
+}
