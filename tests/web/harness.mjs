@@ -220,6 +220,15 @@ export function fragment(page) {
   return page.evaluate(() => location.hash.slice(1));
 }
 
+// The fragment once the page has written `expected`, or what it holds after
+// a second: the page rewrites it when the user pauses, a quarter of a second
+// after the last event.
+export async function settledFragment(page, expected) {
+  await page.waitForFunction((want) => location.hash.slice(1) === want,
+                             { polling: 20, timeout: 1000 }, expected).catch(() => {});
+  return fragment(page);
+}
+
 // dct-block: DCT_BLOCK, or the one scripts/build.sh makes.
 const dctBlock = process.env.DCT_BLOCK || path.join(here, '../../build/bin/dct-block');
 
@@ -261,7 +270,7 @@ export async function assertShows(page, table, selected, texts = table.map(Strin
   assert.deepEqual(state.coefficientColours, highlightAt(selected));
   assert.equal(state.selector, selected);
   assert.equal(state.value, table[selected]);
-  assert.equal(await fragment(page), linkOf(table));
+  assert.equal(await settledFragment(page, linkOf(table)), linkOf(table));
   assert.deepEqual(shownBlock(state), expectedBlock(table));
   return state;
 }

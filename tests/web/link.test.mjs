@@ -3,7 +3,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  pageForEachTest, pageAddress, windowState, clickControl, clickBar, tableOf, assertShows, fragment,
+  pageForEachTest, pageAddress, windowState, clickControl, clickBar, tableOf, assertShows, fragment, settledFragment,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -24,6 +24,7 @@ test('a link opens its block with F(0,0) selected; each change rewrites it, Rese
     await clickBar(page, 'HScroll2', 'right');
     await assertShows(page, tableOf({ 0: 100, 1: -39 }), 1);
     await clickControl(page, 'Command1');
+    assert.equal(await settledFragment(page, ''), '');
     assert.equal(await page.evaluate(() => location.href), pageAddress);
     assert.equal(await entries(), entriesBefore, 'a change made an entry in the history');
     assert.deepEqual(page.dctErrors, []);
