@@ -14,6 +14,13 @@ struct ProgramDescription;
 namespace backend {
 
 std::unique_ptr<FormPeer> CreateForm(const FormSpec& settings);
+std::unique_ptr<TextBoxPeer> CreateTextBox(FormPeer& form, const TextBoxSpec& settings,
+                                           TextBoxInput& input);
+std::unique_ptr<ScrollBarPeer> CreateScrollBar(FormPeer& form, const ScrollBarSpec& settings,
+                                               ScrollBarInput& input);
+std::unique_ptr<ControlPeer> CreateCommandButton(FormPeer& form, const CommandButtonSpec& settings,
+                                                 ButtonInput& input);
+std::unique_ptr<ControlPeer> CreateLabel(FormPeer& form, const LabelSpec& settings);
 
 // Prepares the toolkit, creates the program's start-up form, raises its Load
 // through Runtime::LoadAndShow and delivers events until the program ends.

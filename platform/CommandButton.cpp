@@ -1,9 +1,11 @@
 #include "CommandButton.h"
 
+#include "Backend.h"
+
 namespace dct::platform {
 
 CommandButton::CommandButton(FormPeer& form, const CommandButtonSpec& settings)
-    : Control(settings.identity), peer_(form.AddCommandButton(settings, *this)) {}
+    : Control(settings.identity), peer_(backend::CreateCommandButton(form, settings, *this)) {}
 
 CommandButton::~CommandButton() = default;
 

@@ -29,12 +29,18 @@ struct TextBoxSpec {
   bool tabStop = true;
 };
 
-struct ScrollBarSpec {
-  ControlIdentity identity;
+// A scroll bar's values and how far an arrow (small) and the track (large)
+// move it.
+struct ScrollRange {
   int min = 0;
   int max = 0;
   int smallChange = 1;
   int largeChange = 1;
+};
+
+struct ScrollBarSpec {
+  ControlIdentity identity;
+  ScrollRange range;
   int value = 0;
 };
 

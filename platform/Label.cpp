@@ -1,9 +1,11 @@
 #include "Label.h"
 
+#include "Backend.h"
+
 namespace dct::platform {
 
 Label::Label(FormPeer& form, const LabelSpec& settings)
-    : Control(settings.identity), peer_(form.AddLabel(settings)) {}
+    : Control(settings.identity), peer_(backend::CreateLabel(form, settings)) {}
 
 Label::~Label() = default;
 

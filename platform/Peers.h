@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,17 +72,11 @@ class ButtonInput {
   ~ButtonInput() = default;
 };
 
-// A top-level window holding controls at fixed places.
+// A top-level window holding controls at fixed places; the backend's
+// Create... functions (Backend.h) put them in it.
 class FormPeer {
  public:
   virtual ~FormPeer() = default;
-  virtual std::unique_ptr<TextBoxPeer> AddTextBox(const TextBoxSpec& settings,
-                                                  TextBoxInput& input) = 0;
-  virtual std::unique_ptr<ScrollBarPeer> AddScrollBar(const ScrollBarSpec& settings,
-                                                      ScrollBarInput& input) = 0;
-  virtual std::unique_ptr<ControlPeer> AddCommandButton(const CommandButtonSpec& settings,
-                                                        ButtonInput& input) = 0;
-  virtual std::unique_ptr<ControlPeer> AddLabel(const LabelSpec& settings) = 0;
   // Every control, in ascending TabIndex; the backend chains those that take
   // the focus from the keyboard.
   virtual void SetTabOrder(const std::vector<ControlPeer*>& controls) = 0;

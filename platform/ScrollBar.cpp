@@ -1,5 +1,7 @@
 #include "ScrollBar.h"
 
+#include "Backend.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -7,10 +9,10 @@ namespace dct::platform {
 
 ScrollBar::ScrollBar(FormPeer& form, const ScrollBarSpec& settings)
     : Control(settings.identity),
-      min_(settings.min),
-      max_(settings.max),
+      min_(settings.range.min),
+      max_(settings.range.max),
       value_(settings.value),
-      peer_(form.AddScrollBar(settings, *this)) {}
+      peer_(backend::CreateScrollBar(form, settings, *this)) {}
 
 ScrollBar::~ScrollBar() = default;
 

@@ -1,9 +1,13 @@
 #include "TextBox.h"
 
+#include "Backend.h"
+
 namespace dct::platform {
 
 TextBox::TextBox(FormPeer& form, const TextBoxSpec& settings)
-    : Control(settings.identity), text_(settings.text), peer_(form.AddTextBox(settings, *this)) {}
+    : Control(settings.identity),
+      text_(settings.text),
+      peer_(backend::CreateTextBox(form, settings, *this)) {}
 
 TextBox::~TextBox() = default;
 

@@ -38,9 +38,7 @@ void addSingle(platform::Form& form, const SingleControl& single, Controls& cont
                                            single.enabled, true}));
           },
           [&](platform::ScrollBar* Controls::*slot) -> platform::Control& {
-            const ScrollRange& r = single.range;
-            return *(controls.*slot = &form.AddScrollBar(
-                         {identity, r.min, r.max, r.smallChange, r.largeChange, 0}));
+            return *(controls.*slot = &form.AddScrollBar({identity, single.range, 0}));
           },
           [&](platform::CommandButton* Controls::*slot) -> platform::Control& {
             return *(controls.*slot = &form.AddCommandButton({identity, single.caption}));

@@ -77,20 +77,13 @@ using ControlSlot =
     std::variant<LabelSlot, platform::TextBox * Controls::*, platform::ScrollBar * Controls::*,
                  platform::CommandButton * Controls::*>;
 
-struct ScrollRange {
-  int min = 0;
-  int max = 0;
-  int smallChange = 0;
-  int largeChange = 0;
-};
-
 struct SingleControl {
   ControlSlot slot;
   const char* name;
   const char* caption;
   Rect rect;
   int tabIndex;
-  ScrollRange range{};
+  platform::ScrollRange range{};
   bool enabled = true;
   // For controls whose caption does not name them to a screen reader.
   const char* accessibleName = nullptr;

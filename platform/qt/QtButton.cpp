@@ -1,8 +1,17 @@
-#include "QtButton.h"
-
 #include <QPushButton>
 
-namespace dct::platform::qt {
+#include "Backend.h"
+#include "QtForm.h"
+#include "QtPeer.h"
+
+namespace dct::platform {
+namespace qt {
+
+// A push button that is neither the default (Enter) nor the cancel button.
+class QtButton : public QtPeer<ControlPeer> {
+ public:
+  QtButton(QWidget* window, const CommandButtonSpec& settings, ButtonInput& input);
+};
 
 QtButton::QtButton(QWidget* window, const CommandButtonSpec& settings, ButtonInput& input)
     : QtPeer(new QPushButton(QString::fromStdString(settings.caption), window), settings.identity) {
@@ -13,4 +22,12 @@ QtButton::QtButton(QWidget* window, const CommandButtonSpec& settings, ButtonInp
   QObject::connect(button, &QPushButton::clicked, button, [&input] { input.Clicked(); });
 }
 
-}  // namespace dct::platform::qt
+}  // namespace qt
+
+std::unique_ptr<ControlPeer> backend::CreateCommandButton(FormPeer& form,
+                                                          const CommandButtonSpec& settings,
+                                                          ButtonInput& input) {
+  return std::make_unique<qt::QtButton>(static_cast<qt::QtForm&>(form).window(), settings, input);
+}
+
+}  // namespace dct::platform

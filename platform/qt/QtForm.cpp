@@ -5,10 +5,7 @@
 #include <QPixmap>
 
 #include "Backend.h"
-#include "QtButton.h"
-#include "QtLabel.h"
-#include "QtScrollBar.h"
-#include "QtTextBox.h"
+#include "QtPeer.h"
 
 namespace dct::platform {
 namespace qt {
@@ -49,24 +46,6 @@ QtForm::QtForm(const FormSpec& settings) : window_(std::make_unique<QWidget>()) 
 }
 
 QtForm::~QtForm() = default;
-
-std::unique_ptr<TextBoxPeer> QtForm::AddTextBox(const TextBoxSpec& settings, TextBoxInput& input) {
-  return std::make_unique<QtTextBox>(window_.get(), settings, input);
-}
-
-std::unique_ptr<ScrollBarPeer> QtForm::AddScrollBar(const ScrollBarSpec& settings,
-                                                    ScrollBarInput& input) {
-  return std::make_unique<QtScrollBar>(window_.get(), settings, input);
-}
-
-std::unique_ptr<ControlPeer> QtForm::AddCommandButton(const CommandButtonSpec& settings,
-                                                      ButtonInput& input) {
-  return std::make_unique<QtButton>(window_.get(), settings, input);
-}
-
-std::unique_ptr<ControlPeer> QtForm::AddLabel(const LabelSpec& settings) {
-  return std::make_unique<QtLabel>(window_.get(), settings);
-}
 
 void QtForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
   QWidget* previous = nullptr;

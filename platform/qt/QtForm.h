@@ -13,13 +13,6 @@ class QtForm : public FormPeer {
   explicit QtForm(const FormSpec& settings);
   ~QtForm() override;
 
-  std::unique_ptr<TextBoxPeer> AddTextBox(const TextBoxSpec& settings,
-                                          TextBoxInput& input) override;
-  std::unique_ptr<ScrollBarPeer> AddScrollBar(const ScrollBarSpec& settings,
-                                              ScrollBarInput& input) override;
-  std::unique_ptr<ControlPeer> AddCommandButton(const CommandButtonSpec& settings,
-                                                ButtonInput& input) override;
-  std::unique_ptr<ControlPeer> AddLabel(const LabelSpec& settings) override;
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;
   void Show() override;
 

@@ -1,10 +1,18 @@
-#include "QtLabel.h"
-
 #include <QLabel>
 
+#include "Backend.h"
 #include "CompactFont.h"
+#include "QtForm.h"
+#include "QtPeer.h"
 
-namespace dct::platform::qt {
+namespace dct::platform {
+namespace qt {
+
+// Text aligned left, no border, no access key; never takes the focus.
+class QtLabel : public QtPeer<ControlPeer> {
+ public:
+  QtLabel(QWidget* window, const LabelSpec& settings);
+};
 
 QtLabel::QtLabel(QWidget* window, const LabelSpec& settings)
     : QtPeer(new QLabel(QString::fromStdString(settings.caption), window), settings.identity) {
@@ -15,4 +23,10 @@ QtLabel::QtLabel(QWidget* window, const LabelSpec& settings)
   label->setFont(FittingFont(label->text(), label->width()));
 }
 
-}  // namespace dct::platform::qt
+}  // namespace qt
+
+std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSpec& settings) {
+  return std::make_unique<qt::QtLabel>(static_cast<qt::QtForm&>(form).window(), settings);
+}
+
+}  // namespace dct::platform

@@ -1,12 +1,33 @@
-#include "QtScrollBar.h"
-
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
 #include <array>
 
-namespace dct::platform::qt {
+#include "Backend.h"
+#include "QtForm.h"
+#include "QtPeer.h"
+
+namespace dct::platform {
+namespace qt {
+
+// A scroll bar as Qt's, with the keys of a desktop scroll bar and a focus
+// frame. What the user does is reported; what the program shows is not.
+class QtScrollBar : public QtPeer<ScrollBarPeer> {
+ public:
+  QtScrollBar(QWidget* window, const ScrollBarSpec& settings, ScrollBarInput& input);
+
+  void ShowValue(int value) override;
+
+ private:
+  class Bar;
+  class KeyFilter;
+
+  QScrollBar* bar_;
+  // The program's own value is no move of the user's.
+  bool showing_ = false;
+};
+
 namespace {
 
 struct KeyAction {
@@ -71,9 +92,9 @@ class QtScrollBar::KeyFilter : public QObject {
 
 QtScrollBar::QtScrollBar(QWidget* window, const ScrollBarSpec& settings, ScrollBarInput& input)
     : QtPeer(new Bar(window), settings.identity), bar_(static_cast<QScrollBar*>(widget())) {
-  bar_->setRange(settings.min, settings.max);
-  bar_->setSingleStep(settings.smallChange);
-  bar_->setPageStep(settings.largeChange);
+  bar_->setRange(settings.range.min, settings.range.max);
+  bar_->setSingleStep(settings.range.smallChange);
+  bar_->setPageStep(settings.range.largeChange);
   bar_->setValue(settings.value);
   bar_->setTracking(true);
   bar_->setFocusPolicy(Qt::StrongFocus);
@@ -99,4 +120,13 @@ void QtScrollBar::ShowValue(int value) {
   showing_ = false;
 }
 
-}  // namespace dct::platform::qt
+}  // namespace qt
+
+std::unique_ptr<ScrollBarPeer> backend::CreateScrollBar(FormPeer& form,
+                                                        const ScrollBarSpec& settings,
+                                                        ScrollBarInput& input) {
+  return std::make_unique<qt::QtScrollBar>(static_cast<qt::QtForm&>(form).window(), settings,
+                                           input);
+}
+
+}  // namespace dct::platform

@@ -1,15 +1,40 @@
-#include "QtTextBox.h"
-
 #include <QCursor>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <climits>
 
+#include "Backend.h"
 #include "BoxEdit.h"
 #include "CompactFont.h"
+#include "QtForm.h"
+#include "QtPeer.h"
 
-namespace dct::platform::qt {
+namespace dct::platform {
+namespace qt {
+
+// A text box as a line edit. What the user types is reported; what the
+// program shows is not, since the shared runtime raises that Change itself.
+class QtTextBox : public QtPeer<TextBoxPeer> {
+ public:
+  QtTextBox(QWidget* window, const TextBoxSpec& settings, TextBoxInput& input);
+
+  std::string Text() const override;
+  void ShowText(std::string_view text) override;
+  int SelStart() const override;
+  void SetSelStart(int position) override;
+  void ShowBackColor(Rgb colour) override;
+  void ShowToolTip(std::string_view text) override;
+  void ShowMousePointer(int pointer) override;
+
+ private:
+  class ClickFilter;
+
+  BoxEdit* edit_;
+  // The program's own text is no edit of the user's. (Not a signal blocker:
+  // the toolkit's signals still tell tests what the box did.)
+  bool showing_ = false;
+};
 
 // Qt's line edit has no click signal: a left-button release inside the box is
 // the click. The event goes on to the box, so focus and cursor stay normal.
@@ -87,4 +112,11 @@ void QtTextBox::ShowMousePointer(int pointer) {
   }
 }
 
-}  // namespace dct::platform::qt
+}  // namespace qt
+
+std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSpec& settings,
+                                                    TextBoxInput& input) {
+  return std::make_unique<qt::QtTextBox>(static_cast<qt::QtForm&>(form).window(), settings, input);
+}
+
+}  // namespace dct::platform

@@ -22,7 +22,7 @@ EM_JS(void, dct_place, (emscripten::EM_VAL element, int left, int top, int width
                         const char* id), {
   const target = Emval.toValue(element);
   target.style.cssText =
-      `left:${left}px;top:${top}px;width:${width}px;height:${height}px`;
+      "left:" + left + "px;top:" + top + "px;width:" + width + "px;height:" + height + "px";
   target.id = UTF8ToString(id);
 });
 

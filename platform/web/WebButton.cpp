@@ -1,6 +1,16 @@
-#include "WebButton.h"
+#include "Backend.h"
+#include "WebForm.h"
+#include "WebPeer.h"
 
-namespace dct::platform::web {
+namespace dct::platform {
+namespace web {
+
+// A push button that is neither the default (Enter) nor the cancel button.
+class WebButton : public WebPeer<ControlPeer> {
+ public:
+  WebButton(const val& client, const CommandButtonSpec& settings, ButtonInput& input);
+};
+
 namespace {
 
 val createButton(const CommandButtonSpec& settings) {
@@ -23,4 +33,13 @@ WebButton::WebButton(const val& client, const CommandButtonSpec& settings, Butto
   });
 }
 
-}  // namespace dct::platform::web
+}  // namespace web
+
+std::unique_ptr<ControlPeer> backend::CreateCommandButton(FormPeer& form,
+                                                          const CommandButtonSpec& settings,
+                                                          ButtonInput& input) {
+  auto& page = static_cast<web::WebForm&>(form);
+  return std::make_unique<web::WebButton>(page.client(), settings, input);
+}
+
+}  // namespace dct::platform

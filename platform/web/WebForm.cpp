@@ -6,10 +6,7 @@
 #include <vector>
 
 #include "Backend.h"
-#include "WebButton.h"
-#include "WebLabel.h"
-#include "WebScrollBar.h"
-#include "WebTextBox.h"
+#include "WebPeer.h"
 
 namespace dct::platform {
 namespace web {
@@ -110,24 +107,6 @@ WebForm::~WebForm() {
   forms().erase(std::remove(forms().begin(), forms().end(), this), forms().end());
   place_.call<void>("removeChild", box_);
   place_.call<void>("removeChild", status_);
-}
-
-std::unique_ptr<TextBoxPeer> WebForm::AddTextBox(const TextBoxSpec& settings, TextBoxInput& input) {
-  return std::make_unique<WebTextBox>(client_, settings, input, *hint_);
-}
-
-std::unique_ptr<ScrollBarPeer> WebForm::AddScrollBar(const ScrollBarSpec& settings,
-                                                     ScrollBarInput& input) {
-  return std::make_unique<WebScrollBar>(client_, settings, input);
-}
-
-std::unique_ptr<ControlPeer> WebForm::AddCommandButton(const CommandButtonSpec& settings,
-                                                       ButtonInput& input) {
-  return std::make_unique<WebButton>(client_, settings, input);
-}
-
-std::unique_ptr<ControlPeer> WebForm::AddLabel(const LabelSpec& settings) {
-  return std::make_unique<WebLabel>(client_, settings);
 }
 
 // Tab follows the order of the elements: they go in that order, which moves

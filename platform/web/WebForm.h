@@ -17,15 +17,12 @@ class WebForm : public FormPeer {
   explicit WebForm(const FormSpec& settings);
   ~WebForm() override;
 
-  std::unique_ptr<TextBoxPeer> AddTextBox(const TextBoxSpec& settings,
-                                          TextBoxInput& input) override;
-  std::unique_ptr<ScrollBarPeer> AddScrollBar(const ScrollBarSpec& settings,
-                                              ScrollBarInput& input) override;
-  std::unique_ptr<ControlPeer> AddCommandButton(const CommandButtonSpec& settings,
-                                                ButtonInput& input) override;
-  std::unique_ptr<ControlPeer> AddLabel(const LabelSpec& settings) override;
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;
   void Show() override;
+
+  // Where the controls go, and the hint that their boxes share.
+  const val& client() const { return client_; }
+  WebHint& hint() { return *hint_; }
 
   // Every window of the page takes no more input and says why.
   static void CloseAll(const std::string& notice, bool failure);

@@ -1,6 +1,16 @@
-#include "WebLabel.h"
+#include "Backend.h"
+#include "WebForm.h"
+#include "WebPeer.h"
 
-namespace dct::platform::web {
+namespace dct::platform {
+namespace web {
+
+// Text aligned left, no border, no access key; never takes the focus.
+class WebLabel : public WebPeer<ControlPeer> {
+ public:
+  WebLabel(const val& client, const LabelSpec& settings);
+};
+
 namespace {
 
 val createLabel(const LabelSpec& settings) {
@@ -16,4 +26,11 @@ WebLabel::WebLabel(const val& client, const LabelSpec& settings)
   client.call<void>("appendChild", element());
 }
 
-}  // namespace dct::platform::web
+}  // namespace web
+
+std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSpec& settings) {
+  auto& page = static_cast<web::WebForm&>(form);
+  return std::make_unique<web::WebLabel>(page.client(), settings);
+}
+
+}  // namespace dct::platform

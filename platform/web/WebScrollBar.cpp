@@ -1,14 +1,63 @@
-#include "WebScrollBar.h"
-
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "Backend.h"
 #include "Runtime.h"
+#include "WebForm.h"
+#include "WebPeer.h"
 
-namespace dct::platform::web {
+namespace dct::platform {
+namespace web {
+
+// A horizontal scroll bar built from elements, as a desktop draws one: an
+// arrow at each end (a step, repeating while held), the track (a page towards
+// the pointer, repeating while held) and a thumb to drag; the keys of the
+// desktop edition when it has the focus. Pointer events, so that a finger
+// works as a mouse does.
+class WebScrollBar : public WebPeer<ScrollBarPeer> {
+ public:
+  WebScrollBar(const val& client, const ScrollBarSpec& settings, ScrollBarInput& input);
+  ~WebScrollBar() override;
+
+  void ShowValue(int value) override;
+
+ private:
+  enum class Part { LeftArrow, TrackBefore, Thumb, TrackAfter, RightArrow };
+
+  void listen();
+  void press(const val& event);
+  void drag(const val& event);
+  void release();
+  void key(const val& event);
+  void stepHeld();
+  static void repeat(void* bar);
+  void moveTo(int value);
+  void layout();
+  // The pointer's place along the bar, in the bar's own (unscaled) pixels.
+  double along(const val& event) const;
+  Part partAt(double x) const;
+  int thumbLeft() const;
+
+  ScrollBarInput& input_;
+  int min_;
+  int max_;
+  int smallChange_;
+  int largeChange_;
+  int value_;
+  int width_;
+  int arrow_;
+  int thumbLength_;
+  val thumb_;
+  Part held_ = Part::Thumb;
+  bool holding_ = false;
+  double grab_ = 0;
+  double pointer_ = 0;
+  long timer_ = 0;
+};
+
 namespace {
 
 // As a desktop repeats a held arrow: after half a second, twenty times a second.
@@ -27,8 +76,8 @@ val createBar(const ScrollBarSpec& settings) {
   val bar = CreateElement("div", "bar");
   bar.call<void>("setAttribute", std::string("role"), std::string("scrollbar"));
   bar.call<void>("setAttribute", std::string("aria-orientation"), std::string("horizontal"));
-  setAttribute(bar, "aria-valuemin", settings.min);
-  setAttribute(bar, "aria-valuemax", settings.max);
+  setAttribute(bar, "aria-valuemin", settings.range.min);
+  setAttribute(bar, "aria-valuemax", settings.range.max);
   bar.set("tabIndex", 0);
   for (const char* part : {"arrow left", "track", "arrow right"}) {
     bar.call<void>("appendChild", CreateElement("div", part));
@@ -41,10 +90,10 @@ val createBar(const ScrollBarSpec& settings) {
 WebScrollBar::WebScrollBar(const val& client, const ScrollBarSpec& settings, ScrollBarInput& input)
     : WebPeer(createBar(settings), settings.identity),
       input_(input),
-      min_(settings.min),
-      max_(settings.max),
-      smallChange_(settings.smallChange),
-      largeChange_(settings.largeChange),
+      min_(settings.range.min),
+      max_(settings.range.max),
+      smallChange_(settings.range.smallChange),
+      largeChange_(settings.range.largeChange),
       value_(settings.value),
       width_(TwipsToPixels(settings.identity.rect.width)),
       arrow_(kArrowWidth),
@@ -202,4 +251,13 @@ void WebScrollBar::moveTo(int value) {
   input_.Moved(clamped);
 }
 
-}  // namespace dct::platform::web
+}  // namespace web
+
+std::unique_ptr<ScrollBarPeer> backend::CreateScrollBar(FormPeer& form,
+                                                        const ScrollBarSpec& settings,
+                                                        ScrollBarInput& input) {
+  auto& page = static_cast<web::WebForm&>(form);
+  return std::make_unique<web::WebScrollBar>(page.client(), settings, input);
+}
+
+}  // namespace dct::platform

@@ -1,6 +1,35 @@
-#include "WebTextBox.h"
+#include "Backend.h"
+#include "WebForm.h"
+#include "WebHint.h"
+#include "WebPeer.h"
 
-namespace dct::platform::web {
+namespace dct::platform {
+namespace web {
+
+// A text box as an <input>. What the user types is reported; what the program
+// shows is not (setting an input's value fires no event).
+class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
+ public:
+  WebTextBox(const val& client, const TextBoxSpec& settings, TextBoxInput& input, WebHint& hint);
+
+  std::string Text() const override;
+  void ShowText(std::string_view text) override;
+  int SelStart() const override;
+  void SetSelStart(int position) override;
+  void ShowBackColor(Rgb colour) override;
+  void ShowToolTip(std::string_view text) override;
+  void ShowMousePointer(int pointer) override;
+
+ private:
+  std::string HintText() const override { return toolTip_; }
+  const val& HintAnchor() const override { return element(); }
+  void listen(TextBoxInput& input);
+
+  WebHint& hint_;
+  int index_;
+  std::string toolTip_;
+};
+
 namespace {
 
 void setAttribute(const val& element, const char* name, const char* value) {
@@ -87,4 +116,12 @@ void WebTextBox::ShowMousePointer(int pointer) {
   element()["style"].set("cursor", std::string(pointer == 1 ? "default" : ""));
 }
 
-}  // namespace dct::platform::web
+}  // namespace web
+
+std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSpec& settings,
+                                                    TextBoxInput& input) {
+  auto& page = static_cast<web::WebForm&>(form);
+  return std::make_unique<web::WebTextBox>(page.client(), settings, input, page.hint());
+}
+
+}  // namespace dct::platform

@@ -34,9 +34,7 @@ class RuntimeTest : public ::testing::Test {
     b_ = &form_->AddTextBox(box);
     ScrollBarSpec scroll;
     scroll.identity = {"S", -1, {0, 1200, 4212, 252}, 2};
-    scroll.min = -100;
-    scroll.max = 100;
-    scroll.largeChange = 10;
+    scroll.range = {-100, 100, 1, 10};
     bar_ = &form_->AddScrollBar(scroll);
     form_->ApplyTabOrder();
     form_->Show();
