@@ -39,6 +39,7 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
   // The pointer's place along the bar, in the bar's own (unscaled) pixels.
   double along(const val& event) const;
   Part partAt(double x) const;
+  int valueAt(double x) const;
   int thumbLeft() const;
 
   ScrollBarInput& input_;
@@ -66,6 +67,9 @@ constexpr double kRepeatMs = 50;
 // The arrows and the shortest thumb, in pixels, as the desktop edition's style
 // draws them.
 constexpr int kArrowWidth = 14;
+// The pointer buttons as the browser numbers them.
+constexpr int kMainButton = 0;
+constexpr int kMiddleButton = 1;
 constexpr int kShortestThumb = 26;
 
 void setAttribute(const val& element, const char* name, int value) {
@@ -152,13 +156,25 @@ WebScrollBar::Part WebScrollBar::partAt(double x) const {
 }
 
 void WebScrollBar::press(const val& event) {
-  if (Runtime::HasEnded() || holding_ || event["button"].as<int>() != 0) return;
+  const int button = event["button"].as<int>();
+  if (Runtime::HasEnded() || holding_ || (button != kMainButton && button != kMiddleButton)) {
+    return;
+  }
   event.call<void>("preventDefault");
   element().call<void>("focus");
   element().call<void>("setPointerCapture", event["pointerId"]);
   pointer_ = along(event);
   held_ = partAt(pointer_);
   holding_ = true;
+  // The middle button puts the thumb's middle under the pointer, as a
+  // desktop scroll bar does, and then drags it.
+  if (button == kMiddleButton && held_ != Part::LeftArrow && held_ != Part::RightArrow) {
+    grab_ = thumbLength_ / 2.0;
+    moveTo(valueAt(pointer_));
+    held_ = Part::Thumb;
+    input_.ThumbPressed();
+    return;
+  }
   if (held_ == Part::Thumb) {
     grab_ = pointer_ - thumbLeft();
     input_.ThumbPressed();
@@ -201,13 +217,18 @@ void WebScrollBar::drag(const val& event) {
   if (!holding_) return;
   pointer_ = along(event);
   if (held_ != Part::Thumb || Runtime::HasEnded()) return;
-  const double span = width_ - 2 * arrow_ - thumbLength_;
-  const double offset = pointer_ - grab_ - arrow_;
-  const int value =
-      std::clamp(min_ + static_cast<int>(std::lround(offset * (max_ - min_) / span)), min_, max_);
+  const int value = valueAt(pointer_);
   if (value == value_) return;
   ShowValue(value);
   input_.ThumbDragged(value);
+}
+
+// The value that puts the thumb's grabbed point at x.
+int WebScrollBar::valueAt(double x) const {
+  const double span = width_ - 2 * arrow_ - thumbLength_;
+  const double offset = x - grab_ - arrow_;
+  return std::clamp(min_ + static_cast<int>(std::lround(offset * (max_ - min_) / span)), min_,
+                    max_);
 }
 
 void WebScrollBar::release() {

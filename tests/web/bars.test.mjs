@@ -4,7 +4,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   pageForEachTest, windowState, clickControl, clickBar, dragThumb, tableOf, linkOf, assertShows,
-  shownBlock, expectedBlock, pixelsPerStep,
+  shownBlock, expectedBlock, pixelsPerStep, barPoint,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -96,4 +96,20 @@ test('dragging the selector thumb moves the highlight along the boxes', async ()
   });
   assert.deepEqual(seen, indices);
   await assertShows(page, table, 4);
+});
+
+test('a middle click in the track puts the thumb under the pointer, as on the desktop', async () => {
+  const table = tableOf({ 3: 40 });
+  const page = await tab.show(linkOf(table));
+  await clickControl(page, 'Text2(3)');
+  const { x, y } = await barPoint(page, 'HScroll2', 'after');
+  await page.mouse.click(x, y, { button: 'middle' });
+  const { value } = await windowState(page);
+  const thumb = await page.$eval('[id="HScroll2"] .thumb', (element) => {
+    const box = element.getBoundingClientRect();
+    return box.left + box.width / 2;
+  });
+  assert.ok(value > 50, `the value went to ${value}`);
+  assert.ok(Math.abs(thumb - x) <= (await pixelsPerStep(page, 'HScroll2')), 'the thumb is elsewhere');
+  await assertShows(page, table.with(3, value), 3);
 });
