@@ -55,6 +55,29 @@ void rewriteFragment(const Form1& form) {
   val::global("history").call<void>("replaceState", val::null(), std::string(), address);
 }
 
+// Keeps the address on the window's block, writing it once the user pauses:
+// browsers ignore a page that rewrites its address too often (a thumb dragged
+// across the bar), and a rewrite costs more than all the rest of an event.
+class AddressKeeper {
+ public:
+  explicit AddressKeeper(const Form1& form) : form_(form) {}
+
+  void EventHandled() {
+    if (pending_ != 0) emscripten_clear_timeout(pending_);
+    pending_ = emscripten_set_timeout(&AddressKeeper::write, kLinkDelayMs, this);
+  }
+
+ private:
+  static void write(void* keeper) {
+    auto* self = static_cast<AddressKeeper*>(keeper);
+    self->pending_ = 0;
+    rewriteFragment(self->form_);
+  }
+
+  const Form1& form_;
+  long pending_ = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,19 +93,8 @@ int main(int argc, char** argv) {
   } else {
     showNotice(kUnreadableLink);
   }
-  // Once the user pauses: browsers ignore a page that rewrites its address
-  // too often (a thumb dragged across the bar), and it costs more than all the
-  // rest of an event.
-  static long pending = 0;
-  static Form1* shown = form;
-  dct::platform::web::AfterEachEvent([] {
-    if (pending != 0) emscripten_clear_timeout(pending);
-    pending = emscripten_set_timeout(
-        [](void*) {
-          pending = 0;
-          rewriteFragment(*shown);
-        },
-        kLinkDelayMs, nullptr);
-  });
+  // The page goes on after main returns, and the keeper with it.
+  static AddressKeeper keeper(*form);
+  dct::platform::web::AfterEachEvent([] { keeper.EventHandled(); });
   return status;
 }
