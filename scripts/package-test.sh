@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Tests the release as a user gets it: makes it twice and compares the bytes,
 # runs lintian on the package, installs it with apt, checks that both programs
-# start and that the menu finds the entry and icons, removes it and checks
+# start and that the menu finds the entry and icons, purges it and checks
 # that none of its files is left.
 #
 # It installs and removes the program system-wide, so it runs as root, and is
@@ -100,10 +100,10 @@ done
 check "man finds both manual pages" \
   bash -c 'man -w dct-block transformada-dct >/dev/null'
 
-# Removed as the README says, every file goes: a folder may stay only while
-# another package owns it or something else is in it. As the package keeps no
-# settings, dpkg then forgets it, and a purge has nothing left to do.
-apt-get remove -y -qq "$package"
+# Purged, every file goes: a folder may stay only while another package owns
+# it or something else is in it. (The package keeps no settings, so a plain
+# remove, as the README says, takes as much away.)
+apt-get purge -y -qq "$package"
 installed=
 left_behind() {
   local path
