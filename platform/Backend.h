@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "ControlSpecs.h"
+#include "ControlSettings.h"
 #include "Peers.h"
 
 namespace dct::platform {
@@ -13,14 +13,15 @@ struct ProgramDescription;
 // What each backend provides to the shared runtime; CMake builds exactly one.
 namespace backend {
 
-std::unique_ptr<FormPeer> CreateForm(const FormSpec& settings);
-std::unique_ptr<TextBoxPeer> CreateTextBox(FormPeer& form, const TextBoxSpec& settings,
+std::unique_ptr<FormPeer> CreateForm(const FormSettings& settings);
+std::unique_ptr<TextBoxPeer> CreateTextBox(FormPeer& form, const TextBoxSettings& settings,
                                            TextBoxInput& input);
-std::unique_ptr<ScrollBarPeer> CreateScrollBar(FormPeer& form, const ScrollBarSpec& settings,
+std::unique_ptr<ScrollBarPeer> CreateScrollBar(FormPeer& form, const ScrollBarSettings& settings,
                                                ScrollBarInput& input);
-std::unique_ptr<ControlPeer> CreateCommandButton(FormPeer& form, const CommandButtonSpec& settings,
+std::unique_ptr<ControlPeer> CreateCommandButton(FormPeer& form,
+                                                 const CommandButtonSettings& settings,
                                                  ButtonInput& input);
-std::unique_ptr<ControlPeer> CreateLabel(FormPeer& form, const LabelSpec& settings);
+std::unique_ptr<ControlPeer> CreateLabel(FormPeer& form, const LabelSettings& settings);
 
 // Prepares the toolkit, creates the program's start-up form, raises its Load
 // through Runtime::LoadAndShow and delivers events until the program ends.

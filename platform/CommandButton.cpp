@@ -4,7 +4,7 @@
 
 namespace dct::platform {
 
-CommandButton::CommandButton(FormPeer& form, const CommandButtonSpec& settings)
+CommandButton::CommandButton(FormPeer& form, const CommandButtonSettings& settings)
     : Control(settings.identity), peer_(backend::CreateCommandButton(form, settings, *this)) {}
 
 CommandButton::~CommandButton() = default;

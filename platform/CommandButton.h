@@ -10,7 +10,7 @@ namespace dct::platform {
 // A push button that is neither the default (Enter) nor the cancel button.
 class CommandButton : public Control, private ButtonInput {
  public:
-  CommandButton(FormPeer& form, const CommandButtonSpec& settings);
+  CommandButton(FormPeer& form, const CommandButtonSettings& settings);
   ~CommandButton() override;
 
   void OnClick(Handler handler) { onClick_ = std::move(handler); }

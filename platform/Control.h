@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ControlSpecs.h"
+#include "ControlSettings.h"
 
 namespace dct::platform {
 

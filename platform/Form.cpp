@@ -6,7 +6,7 @@
 
 namespace dct::platform {
 
-Form::Form(const FormSpec& settings) : peer_(backend::CreateForm(settings)) {}
+Form::Form(const FormSettings& settings) : peer_(backend::CreateForm(settings)) {}
 
 Form::~Form() { peer_.reset(); }
 
@@ -18,12 +18,14 @@ T& Form::add(const Settings& settings) {
   return result;
 }
 
-TextBox& Form::AddTextBox(const TextBoxSpec& settings) { return add<TextBox>(settings); }
-ScrollBar& Form::AddScrollBar(const ScrollBarSpec& settings) { return add<ScrollBar>(settings); }
-CommandButton& Form::AddCommandButton(const CommandButtonSpec& settings) {
+TextBox& Form::AddTextBox(const TextBoxSettings& settings) { return add<TextBox>(settings); }
+ScrollBar& Form::AddScrollBar(const ScrollBarSettings& settings) {
+  return add<ScrollBar>(settings);
+}
+CommandButton& Form::AddCommandButton(const CommandButtonSettings& settings) {
   return add<CommandButton>(settings);
 }
-Label& Form::AddLabel(const LabelSpec& settings) { return add<Label>(settings); }
+Label& Form::AddLabel(const LabelSettings& settings) { return add<Label>(settings); }
 
 void Form::ApplyTabOrder() {
   std::vector<const Control*> sorted;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "CommandButton.h"
-#include "ControlSpecs.h"
+#include "ControlSettings.h"
 #include "Label.h"
 #include "ScrollBar.h"
 #include "TextBox.h"
@@ -17,15 +17,15 @@ class FormPeer;
 // fixed places; resizing moves none of them.
 class Form {
  public:
-  explicit Form(const FormSpec& settings);
+  explicit Form(const FormSettings& settings);
   ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  TextBox& AddTextBox(const TextBoxSpec& settings);
-  ScrollBar& AddScrollBar(const ScrollBarSpec& settings);
-  CommandButton& AddCommandButton(const CommandButtonSpec& settings);
-  Label& AddLabel(const LabelSpec& settings);
+  TextBox& AddTextBox(const TextBoxSettings& settings);
+  ScrollBar& AddScrollBar(const ScrollBarSettings& settings);
+  CommandButton& AddCommandButton(const CommandButtonSettings& settings);
+  Label& AddLabel(const LabelSettings& settings);
 
   // Chains the focusable controls in ascending TabIndex, once all exist.
   void ApplyTabOrder();

@@ -4,7 +4,7 @@
 
 namespace dct::platform {
 
-Label::Label(FormPeer& form, const LabelSpec& settings)
+Label::Label(FormPeer& form, const LabelSettings& settings)
     : Control(settings.identity), peer_(backend::CreateLabel(form, settings)) {}
 
 Label::~Label() = default;

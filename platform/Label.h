@@ -10,7 +10,7 @@ namespace dct::platform {
 // Text aligned left, no border, no access key; never takes the focus.
 class Label : public Control {
  public:
-  Label(FormPeer& form, const LabelSpec& settings);
+  Label(FormPeer& form, const LabelSettings& settings);
   ~Label() override;
 
   ControlPeer& Peer() const override { return *peer_; }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Colour.h"
-#include "ControlSpecs.h"
+#include "ControlSettings.h"
 
 // The meeting point of the shared runtime and a toolkit. A backend draws the
 // controls and reports what the user does to them; the shared classes decide

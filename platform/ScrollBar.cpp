@@ -7,7 +7,7 @@
 
 namespace dct::platform {
 
-ScrollBar::ScrollBar(FormPeer& form, const ScrollBarSpec& settings)
+ScrollBar::ScrollBar(FormPeer& form, const ScrollBarSettings& settings)
     : Control(settings.identity),
       min_(settings.range.min),
       max_(settings.range.max),

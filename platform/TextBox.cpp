@@ -4,7 +4,7 @@
 
 namespace dct::platform {
 
-TextBox::TextBox(FormPeer& form, const TextBoxSpec& settings)
+TextBox::TextBox(FormPeer& form, const TextBoxSettings& settings)
     : Control(settings.identity),
       text_(settings.text),
       peer_(backend::CreateTextBox(form, settings, *this)) {}

@@ -17,7 +17,7 @@ class FormPeer;
 // and leaves the box (its cursor and selection) alone.
 class TextBox : public Control, private TextBoxInput {
  public:
-  TextBox(FormPeer& form, const TextBoxSpec& settings);
+  TextBox(FormPeer& form, const TextBoxSettings& settings);
   ~TextBox() override;
 
   const std::string& Text() const { return text_; }

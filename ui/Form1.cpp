@@ -30,7 +30,7 @@ std::string decimal(int value) { return std::to_string(value); }
 }  // namespace
 
 Form1::Form1()
-    : form_(platform::FormSpec{kTitle, kClientWidth, kClientHeight, AppIcon()}),
+    : form_(platform::FormSettings{kTitle, kClientWidth, kClientHeight, AppIcon()}),
       controls_(BuildControls(form_)) {
   connectHandlers();
 }

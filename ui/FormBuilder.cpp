@@ -14,11 +14,11 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void addGrid(platform::Form& form, const GridLayout& grid, Controls& controls) {
   for (int i = 0; i < kGridCount; ++i) {
-    platform::TextBoxSpec settings{{grid.name, i, GridCell(grid, i), grid.firstTabIndex + i},
-                                   grid.text,
-                                   grid.alignment,
-                                   true,
-                                   grid.tabStop};
+    platform::TextBoxSettings settings{{grid.name, i, GridCell(grid, i), grid.firstTabIndex + i},
+                                       grid.text,
+                                       grid.alignment,
+                                       true,
+                                       grid.tabStop};
     platform::TextBox& box = form.AddTextBox(settings);
     box.SetAccessibleName(GridAccessibleName(grid, i));
     (controls.*grid.slot)[static_cast<std::size_t>(i)] = &box;

@@ -10,10 +10,10 @@ namespace qt {
 // A push button that is neither the default (Enter) nor the cancel button.
 class QtButton : public QtPeer<ControlPeer> {
  public:
-  QtButton(QWidget* window, const CommandButtonSpec& settings, ButtonInput& input);
+  QtButton(QWidget* window, const CommandButtonSettings& settings, ButtonInput& input);
 };
 
-QtButton::QtButton(QWidget* window, const CommandButtonSpec& settings, ButtonInput& input)
+QtButton::QtButton(QWidget* window, const CommandButtonSettings& settings, ButtonInput& input)
     : QtPeer(new QPushButton(QString::fromStdString(settings.caption), window), settings.identity) {
   auto* button = static_cast<QPushButton*>(widget());
   button->setAutoDefault(false);
@@ -25,7 +25,7 @@ QtButton::QtButton(QWidget* window, const CommandButtonSpec& settings, ButtonInp
 }  // namespace qt
 
 std::unique_ptr<ControlPeer> backend::CreateCommandButton(FormPeer& form,
-                                                          const CommandButtonSpec& settings,
+                                                          const CommandButtonSettings& settings,
                                                           ButtonInput& input) {
   return std::make_unique<qt::QtButton>(static_cast<qt::QtForm&>(form).window(), settings, input);
 }

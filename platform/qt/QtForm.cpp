@@ -39,7 +39,7 @@ QIcon crispIcon(const QImage& image) {
 
 }  // namespace
 
-QtForm::QtForm(const FormSpec& settings) : window_(std::make_unique<QWidget>()) {
+QtForm::QtForm(const FormSettings& settings) : window_(std::make_unique<QWidget>()) {
   window_->setWindowTitle(QString::fromStdString(settings.title));
   window_->resize(TwipsToPixels(settings.clientWidth), TwipsToPixels(settings.clientHeight));
   if (settings.icon.width > 0) window_->setWindowIcon(crispIcon(toQImage(settings.icon)));
@@ -61,7 +61,7 @@ void QtForm::Show() { window_->show(); }
 
 }  // namespace qt
 
-std::unique_ptr<FormPeer> backend::CreateForm(const FormSpec& settings) {
+std::unique_ptr<FormPeer> backend::CreateForm(const FormSettings& settings) {
   return std::make_unique<qt::QtForm>(settings);
 }
 

@@ -10,7 +10,7 @@ namespace dct::platform::qt {
 // The window as a top-level widget with the standard resizable frame.
 class QtForm : public FormPeer {
  public:
-  explicit QtForm(const FormSpec& settings);
+  explicit QtForm(const FormSettings& settings);
   ~QtForm() override;
 
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;

@@ -11,10 +11,10 @@ namespace qt {
 // Text aligned left, no border, no access key; never takes the focus.
 class QtLabel : public QtPeer<ControlPeer> {
  public:
-  QtLabel(QWidget* window, const LabelSpec& settings);
+  QtLabel(QWidget* window, const LabelSettings& settings);
 };
 
-QtLabel::QtLabel(QWidget* window, const LabelSpec& settings)
+QtLabel::QtLabel(QWidget* window, const LabelSettings& settings)
     : QtPeer(new QLabel(QString::fromStdString(settings.caption), window), settings.identity) {
   auto* label = static_cast<QLabel*>(widget());
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -25,7 +25,7 @@ QtLabel::QtLabel(QWidget* window, const LabelSpec& settings)
 
 }  // namespace qt
 
-std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSpec& settings) {
+std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
   return std::make_unique<qt::QtLabel>(static_cast<qt::QtForm&>(form).window(), settings);
 }
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "ControlSpecs.h"
+#include "ControlSettings.h"
 
 namespace dct::platform::qt {
 

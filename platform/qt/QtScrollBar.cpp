@@ -15,7 +15,7 @@ namespace qt {
 // frame. What the user does is reported; what the program shows is not.
 class QtScrollBar : public QtPeer<ScrollBarPeer> {
  public:
-  QtScrollBar(QWidget* window, const ScrollBarSpec& settings, ScrollBarInput& input);
+  QtScrollBar(QWidget* window, const ScrollBarSettings& settings, ScrollBarInput& input);
 
   void ShowValue(int value) override;
 
@@ -90,7 +90,7 @@ class QtScrollBar::KeyFilter : public QObject {
   QScrollBar* bar_;
 };
 
-QtScrollBar::QtScrollBar(QWidget* window, const ScrollBarSpec& settings, ScrollBarInput& input)
+QtScrollBar::QtScrollBar(QWidget* window, const ScrollBarSettings& settings, ScrollBarInput& input)
     : QtPeer(new Bar(window), settings.identity), bar_(static_cast<QScrollBar*>(widget())) {
   bar_->setRange(settings.range.min, settings.range.max);
   bar_->setSingleStep(settings.range.smallChange);
@@ -123,7 +123,7 @@ void QtScrollBar::ShowValue(int value) {
 }  // namespace qt
 
 std::unique_ptr<ScrollBarPeer> backend::CreateScrollBar(FormPeer& form,
-                                                        const ScrollBarSpec& settings,
+                                                        const ScrollBarSettings& settings,
                                                         ScrollBarInput& input) {
   return std::make_unique<qt::QtScrollBar>(static_cast<qt::QtForm&>(form).window(), settings,
                                            input);

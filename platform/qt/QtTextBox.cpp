@@ -17,7 +17,7 @@ namespace qt {
 // program shows is not, since the shared runtime raises that Change itself.
 class QtTextBox : public QtPeer<TextBoxPeer> {
  public:
-  QtTextBox(QWidget* window, const TextBoxSpec& settings, TextBoxInput& input);
+  QtTextBox(QWidget* window, const TextBoxSettings& settings, TextBoxInput& input);
 
   std::string Text() const override;
   void ShowText(std::string_view text) override;
@@ -58,7 +58,7 @@ class QtTextBox::ClickFilter : public QObject {
   TextBoxInput& input_;
 };
 
-QtTextBox::QtTextBox(QWidget* window, const TextBoxSpec& settings, TextBoxInput& input)
+QtTextBox::QtTextBox(QWidget* window, const TextBoxSettings& settings, TextBoxInput& input)
     : QtPeer(new BoxEdit(window), settings.identity), edit_(static_cast<BoxEdit*>(widget())) {
   edit_->setMaxLength(INT_MAX);
   edit_->setText(QString::fromStdString(settings.text));
@@ -114,7 +114,7 @@ void QtTextBox::ShowMousePointer(int pointer) {
 
 }  // namespace qt
 
-std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSpec& settings,
+std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSettings& settings,
                                                     TextBoxInput& input) {
   return std::make_unique<qt::QtTextBox>(static_cast<qt::QtForm&>(form).window(), settings, input);
 }

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "Colour.h"
-#include "ControlSpecs.h"
+#include "ControlSettings.h"
 
 namespace dct::platform::web {
 

@@ -8,12 +8,12 @@ namespace web {
 // A push button that is neither the default (Enter) nor the cancel button.
 class WebButton : public WebPeer<ControlPeer> {
  public:
-  WebButton(const val& client, const CommandButtonSpec& settings, ButtonInput& input);
+  WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input);
 };
 
 namespace {
 
-val createButton(const CommandButtonSpec& settings) {
+val createButton(const CommandButtonSettings& settings) {
   val button = CreateElement("button", "button");
   button.set("type", std::string("button"));
   button.set("textContent", settings.caption);
@@ -22,7 +22,7 @@ val createButton(const CommandButtonSpec& settings) {
 
 }  // namespace
 
-WebButton::WebButton(const val& client, const CommandButtonSpec& settings, ButtonInput& input)
+WebButton::WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input)
     : WebPeer(createButton(settings), settings.identity) {
   client.call<void>("appendChild", element());
   Listen(element(), "click", [&input](const val&) { input.Clicked(); });
@@ -36,7 +36,7 @@ WebButton::WebButton(const val& client, const CommandButtonSpec& settings, Butto
 }  // namespace web
 
 std::unique_ptr<ControlPeer> backend::CreateCommandButton(FormPeer& form,
-                                                          const CommandButtonSpec& settings,
+                                                          const CommandButtonSettings& settings,
                                                           ButtonInput& input) {
   auto& page = static_cast<web::WebForm&>(form);
   return std::make_unique<web::WebButton>(page.client(), settings, input);

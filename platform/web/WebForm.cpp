@@ -49,7 +49,7 @@ std::string iconAddress(const IndexedImage& image) {
   return address;
 }
 
-val titleBar(const FormSpec& settings) {
+val titleBar(const FormSettings& settings) {
   val bar = CreateElement("div", "title");
   if (settings.icon.width > 0) {
     const std::string address = iconAddress(settings.icon);
@@ -79,7 +79,7 @@ val placeOnPage() {
 
 }  // namespace
 
-WebForm::WebForm(const FormSpec& settings)
+WebForm::WebForm(const FormSettings& settings)
     : width_(TwipsToPixels(settings.clientWidth)),
       height_(TwipsToPixels(settings.clientHeight)),
       place_(placeOnPage()),
@@ -174,7 +174,7 @@ void WebForm::CloseAll(const std::string& notice, bool failure) {
 
 }  // namespace web
 
-std::unique_ptr<FormPeer> backend::CreateForm(const FormSpec& settings) {
+std::unique_ptr<FormPeer> backend::CreateForm(const FormSettings& settings) {
   return std::make_unique<web::WebForm>(settings);
 }
 

@@ -14,7 +14,7 @@ namespace dct::platform::web {
 // narrower. Below it, a line says when the program has ended.
 class WebForm : public FormPeer {
  public:
-  explicit WebForm(const FormSpec& settings);
+  explicit WebForm(const FormSettings& settings);
   ~WebForm() override;
 
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;

@@ -8,12 +8,12 @@ namespace web {
 // Text aligned left, no border, no access key; never takes the focus.
 class WebLabel : public WebPeer<ControlPeer> {
  public:
-  WebLabel(const val& client, const LabelSpec& settings);
+  WebLabel(const val& client, const LabelSettings& settings);
 };
 
 namespace {
 
-val createLabel(const LabelSpec& settings) {
+val createLabel(const LabelSettings& settings) {
   val label = CreateElement("div", "label");
   label.set("textContent", settings.caption);
   return label;
@@ -21,14 +21,14 @@ val createLabel(const LabelSpec& settings) {
 
 }  // namespace
 
-WebLabel::WebLabel(const val& client, const LabelSpec& settings)
+WebLabel::WebLabel(const val& client, const LabelSettings& settings)
     : WebPeer(createLabel(settings), settings.identity) {
   client.call<void>("appendChild", element());
 }
 
 }  // namespace web
 
-std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSpec& settings) {
+std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
   auto& page = static_cast<web::WebForm&>(form);
   return std::make_unique<web::WebLabel>(page.client(), settings);
 }

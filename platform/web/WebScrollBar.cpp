@@ -19,7 +19,7 @@ namespace web {
 // works as a mouse does.
 class WebScrollBar : public WebPeer<ScrollBarPeer> {
  public:
-  WebScrollBar(const val& client, const ScrollBarSpec& settings, ScrollBarInput& input);
+  WebScrollBar(const val& client, const ScrollBarSettings& settings, ScrollBarInput& input);
   ~WebScrollBar() override;
 
   void ShowValue(int value) override;
@@ -76,7 +76,7 @@ void setAttribute(const val& element, const char* name, int value) {
   element.call<void>("setAttribute", std::string(name), std::to_string(value));
 }
 
-val createBar(const ScrollBarSpec& settings) {
+val createBar(const ScrollBarSettings& settings) {
   val bar = CreateElement("div", "bar");
   bar.call<void>("setAttribute", std::string("role"), std::string("scrollbar"));
   bar.call<void>("setAttribute", std::string("aria-orientation"), std::string("horizontal"));
@@ -91,7 +91,8 @@ val createBar(const ScrollBarSpec& settings) {
 
 }  // namespace
 
-WebScrollBar::WebScrollBar(const val& client, const ScrollBarSpec& settings, ScrollBarInput& input)
+WebScrollBar::WebScrollBar(const val& client, const ScrollBarSettings& settings,
+                           ScrollBarInput& input)
     : WebPeer(createBar(settings), settings.identity),
       input_(input),
       min_(settings.range.min),
@@ -275,7 +276,7 @@ void WebScrollBar::moveTo(int value) {
 }  // namespace web
 
 std::unique_ptr<ScrollBarPeer> backend::CreateScrollBar(FormPeer& form,
-                                                        const ScrollBarSpec& settings,
+                                                        const ScrollBarSettings& settings,
                                                         ScrollBarInput& input) {
   auto& page = static_cast<web::WebForm&>(form);
   return std::make_unique<web::WebScrollBar>(page.client(), settings, input);

@@ -10,7 +10,8 @@ namespace web {
 // shows is not (setting an input's value fires no event).
 class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
  public:
-  WebTextBox(const val& client, const TextBoxSpec& settings, TextBoxInput& input, WebHint& hint);
+  WebTextBox(const val& client, const TextBoxSettings& settings, TextBoxInput& input,
+             WebHint& hint);
 
   std::string Text() const override;
   void ShowText(std::string_view text) override;
@@ -36,7 +37,7 @@ void setAttribute(const val& element, const char* name, const char* value) {
   element.call<void>("setAttribute", std::string(name), std::string(value));
 }
 
-val createInput(const TextBoxSpec& settings) {
+val createInput(const TextBoxSettings& settings) {
   val input =
       CreateElement("input", settings.alignment == Alignment::Centre ? "box centre" : "box");
   input.set("type", std::string("text"));
@@ -68,7 +69,7 @@ bool isInside(const val& element, const val& event) {
 
 }  // namespace
 
-WebTextBox::WebTextBox(const val& client, const TextBoxSpec& settings, TextBoxInput& input,
+WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextBoxInput& input,
                        WebHint& hint)
     : WebPeer(createInput(settings), settings.identity),
       hint_(hint),
@@ -118,7 +119,7 @@ void WebTextBox::ShowMousePointer(int pointer) {
 
 }  // namespace web
 
-std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSpec& settings,
+std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSettings& settings,
                                                     TextBoxInput& input) {
   auto& page = static_cast<web::WebForm&>(form);
   return std::make_unique<web::WebTextBox>(page.client(), settings, input, page.hint());

@@ -21,7 +21,7 @@ struct ControlIdentity {
 
 enum class Alignment { Left, Centre };
 
-struct TextBoxSpec {
+struct TextBoxSettings {
   ControlIdentity identity;
   std::string text;
   Alignment alignment = Alignment::Left;
@@ -38,23 +38,23 @@ struct ScrollRange {
   int largeChange = 1;
 };
 
-struct ScrollBarSpec {
+struct ScrollBarSettings {
   ControlIdentity identity;
   ScrollRange range;
   int value = 0;
 };
 
-struct CommandButtonSpec {
+struct CommandButtonSettings {
   ControlIdentity identity;
   std::string caption;
 };
 
-struct LabelSpec {
+struct LabelSettings {
   ControlIdentity identity;
   std::string caption;
 };
 
-struct FormSpec {
+struct FormSettings {
   std::string title;
   int clientWidth = 0;  // twips
   int clientHeight = 0;
