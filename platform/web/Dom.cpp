@@ -84,6 +84,10 @@ void SetPixels(val element, const char* property, int pixels) {
   element["style"].set(property, std::to_string(pixels) + "px");
 }
 
+void SetAttribute(const val& element, const char* name, const std::string& value) {
+  element.call<void>("setAttribute", std::string(name), value);
+}
+
 void PlaceElement(val element, const ControlIdentity& identity) {
   const Rect& r = identity.rect;
   dct_place(element.as_handle(), TwipsToPixels(r.left), TwipsToPixels(r.top),

@@ -17,6 +17,7 @@ val Document();
 val CreateElement(const char* tag, const char* className);
 // Sets a style property given in pixels ("24px").
 void SetPixels(val element, const char* property, int pixels);
+void SetAttribute(const val& element, const char* name, const std::string& value);
 // Places the element at the control's rectangle, in pixels at 15 twips each,
 // as the desktop edition does at scale 1, and names it as the program does.
 void PlaceElement(val element, const ControlIdentity& identity);

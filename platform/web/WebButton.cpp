@@ -23,8 +23,7 @@ val createButton(const CommandButtonSettings& settings) {
 }  // namespace
 
 WebButton::WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input)
-    : WebPeer(createButton(settings), settings.identity) {
-  client.call<void>("appendChild", element());
+    : WebPeer(client, createButton(settings), settings.identity) {
   Listen(element(), "click", [&input](const val&) { input.Clicked(); });
   // A browser clicks a focused button on Enter too; the desktop's buttons,
   // none of them the default, take only the space bar.

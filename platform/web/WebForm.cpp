@@ -88,7 +88,7 @@ WebForm::WebForm(const FormSettings& settings)
       client_(CreateElement("div", "client")),
       status_(CreateElement("p", "status")) {
   Document().set("title", settings.title);
-  window_.call<void>("setAttribute", std::string("aria-label"), settings.title);
+  SetAttribute(window_, "aria-label", settings.title);
   box_.set("hidden", true);
   SetPixels(client_, "width", width_);
   SetPixels(client_, "height", height_);
@@ -96,7 +96,7 @@ WebForm::WebForm(const FormSettings& settings)
   window_.call<void>("appendChild", client_);
   box_.call<void>("appendChild", window_);
   place_.call<void>("appendChild", box_);
-  status_.call<void>("setAttribute", std::string("role"), std::string("status"));
+  SetAttribute(status_, "role", "status");
   place_.call<void>("appendChild", status_);
   hint_ = std::make_unique<WebHint>(client_);
   Listen(val::global("window"), "resize", [this](const val&) { fitToPage(); });
@@ -160,11 +160,10 @@ void WebForm::close(const std::string& notice, bool failure) {
   const int barCount = bars["length"].as<int>();
   for (int i = 0; i < barCount; ++i) {
     bars[i].set("tabIndex", -1);
-    bars[i].call<void>("setAttribute", std::string("aria-disabled"), std::string("true"));
+    SetAttribute(bars[i], "aria-disabled", "true");
   }
   window_["classList"].call<void>("add", std::string("ended"));
-  status_.call<void>("setAttribute", std::string("role"),
-                     std::string(failure ? "alert" : "status"));
+  SetAttribute(status_, "role", failure ? "alert" : "status");
   status_.set("textContent", notice);
 }
 

@@ -11,7 +11,7 @@ constexpr double kHoverDelayMs = 700;
 }  // namespace
 
 WebHint::WebHint(const val& client) : element_(CreateElement("div", "hint")) {
-  element_.call<void>("setAttribute", std::string("role"), std::string("tooltip"));
+  SetAttribute(element_, "role", "tooltip");
   element_.set("hidden", true);
   client.call<void>("appendChild", element_);
   // A press anywhere closes the hint, as on the desktop; a tap on a box

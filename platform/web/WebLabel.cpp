@@ -22,9 +22,7 @@ val createLabel(const LabelSettings& settings) {
 }  // namespace
 
 WebLabel::WebLabel(const val& client, const LabelSettings& settings)
-    : WebPeer(createLabel(settings), settings.identity) {
-  client.call<void>("appendChild", element());
-}
+    : WebPeer(client, createLabel(settings), settings.identity) {}
 
 }  // namespace web
 

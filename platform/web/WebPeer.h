@@ -23,17 +23,17 @@ class ElementHolder {
 template <class Peer>
 class WebPeer : public Peer, public ElementHolder {
  public:
-  WebPeer(val element, const ControlIdentity& identity) : ElementHolder(std::move(element)) {
+  WebPeer(const val& client, val element, const ControlIdentity& identity)
+      : ElementHolder(std::move(element)) {
     PlaceElement(this->element(), identity);
+    client.call<void>("appendChild", this->element());
   }
 
   void SetAccessibleName(std::string_view text) override {
-    this->element().template call<void>("setAttribute", std::string("aria-label"),
-                                        std::string(text));
+    SetAttribute(this->element(), "aria-label", std::string(text));
   }
   void SetAccessibleDescription(std::string_view text) override {
-    this->element().template call<void>("setAttribute", std::string("aria-description"),
-                                        std::string(text));
+    SetAttribute(this->element(), "aria-description", std::string(text));
   }
 };
 

@@ -49,7 +49,6 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
   int largeChange_;
   int value_;
   int width_;
-  int arrow_;
   int thumbLength_;
   val thumb_;
   Part held_ = Part::Thumb;
@@ -67,21 +66,17 @@ constexpr double kRepeatMs = 50;
 // The arrows and the shortest thumb, in pixels, as the desktop edition's style
 // draws them.
 constexpr int kArrowWidth = 14;
+constexpr int kShortestThumb = 26;
 // The pointer buttons as the browser numbers them.
 constexpr int kMainButton = 0;
 constexpr int kMiddleButton = 1;
-constexpr int kShortestThumb = 26;
-
-void setAttribute(const val& element, const char* name, int value) {
-  element.call<void>("setAttribute", std::string(name), std::to_string(value));
-}
 
 val createBar(const ScrollBarSettings& settings) {
   val bar = CreateElement("div", "bar");
-  bar.call<void>("setAttribute", std::string("role"), std::string("scrollbar"));
-  bar.call<void>("setAttribute", std::string("aria-orientation"), std::string("horizontal"));
-  setAttribute(bar, "aria-valuemin", settings.range.min);
-  setAttribute(bar, "aria-valuemax", settings.range.max);
+  SetAttribute(bar, "role", "scrollbar");
+  SetAttribute(bar, "aria-orientation", "horizontal");
+  SetAttribute(bar, "aria-valuemin", std::to_string(settings.range.min));
+  SetAttribute(bar, "aria-valuemax", std::to_string(settings.range.max));
   bar.set("tabIndex", 0);
   for (const char* part : {"arrow left", "track", "arrow right"}) {
     bar.call<void>("appendChild", CreateElement("div", part));
@@ -93,7 +88,7 @@ val createBar(const ScrollBarSettings& settings) {
 
 WebScrollBar::WebScrollBar(const val& client, const ScrollBarSettings& settings,
                            ScrollBarInput& input)
-    : WebPeer(createBar(settings), settings.identity),
+    : WebPeer(client, createBar(settings), settings.identity),
       input_(input),
       min_(settings.range.min),
       max_(settings.range.max),
@@ -101,14 +96,12 @@ WebScrollBar::WebScrollBar(const val& client, const ScrollBarSettings& settings,
       largeChange_(settings.range.largeChange),
       value_(settings.value),
       width_(TwipsToPixels(settings.identity.rect.width)),
-      arrow_(kArrowWidth),
       thumb_(CreateElement("div", "thumb")) {
-  const int track = width_ - 2 * arrow_;
+  const int track = width_ - 2 * kArrowWidth;
   // The thumb is as long against the track as a page against the whole range.
   thumbLength_ = std::max(kShortestThumb, largeChange_ * track / (max_ - min_ + largeChange_));
   SetPixels(thumb_, "width", thumbLength_);
   element().call<void>("appendChild", thumb_);
-  client.call<void>("appendChild", element());
   layout();
   listen();
 }
@@ -133,13 +126,13 @@ void WebScrollBar::ShowValue(int value) {
 
 void WebScrollBar::layout() {
   SetPixels(thumb_, "left", thumbLeft());
-  setAttribute(element(), "aria-valuenow", value_);
+  SetAttribute(element(), "aria-valuenow", std::to_string(value_));
 }
 
 int WebScrollBar::thumbLeft() const {
-  const int span = width_ - 2 * arrow_ - thumbLength_;
-  return arrow_ + static_cast<int>(std::lround(static_cast<double>(value_ - min_) * span /
-                                               static_cast<double>(max_ - min_)));
+  const int span = width_ - 2 * kArrowWidth - thumbLength_;
+  return kArrowWidth + static_cast<int>(std::lround(static_cast<double>(value_ - min_) * span /
+                                                    static_cast<double>(max_ - min_)));
 }
 
 double WebScrollBar::along(const val& event) const {
@@ -149,8 +142,8 @@ double WebScrollBar::along(const val& event) const {
 }
 
 WebScrollBar::Part WebScrollBar::partAt(double x) const {
-  if (x < arrow_) return Part::LeftArrow;
-  if (x >= width_ - arrow_) return Part::RightArrow;
+  if (x < kArrowWidth) return Part::LeftArrow;
+  if (x >= width_ - kArrowWidth) return Part::RightArrow;
   if (x < thumbLeft()) return Part::TrackBefore;
   if (x < thumbLeft() + thumbLength_) return Part::Thumb;
   return Part::TrackAfter;
@@ -226,8 +219,8 @@ void WebScrollBar::drag(const val& event) {
 
 // The value that puts the thumb's grabbed point at x.
 int WebScrollBar::valueAt(double x) const {
-  const double span = width_ - 2 * arrow_ - thumbLength_;
-  const double offset = x - grab_ - arrow_;
+  const double span = width_ - 2 * kArrowWidth - thumbLength_;
+  const double offset = x - grab_ - kArrowWidth;
   return std::clamp(min_ + static_cast<int>(std::lround(offset * (max_ - min_) / span)), min_,
                     max_);
 }

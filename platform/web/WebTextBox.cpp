@@ -33,23 +33,19 @@ class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
 
 namespace {
 
-void setAttribute(const val& element, const char* name, const char* value) {
-  element.call<void>("setAttribute", std::string(name), std::string(value));
-}
-
 val createInput(const TextBoxSettings& settings) {
   val input =
       CreateElement("input", settings.alignment == Alignment::Centre ? "box centre" : "box");
   input.set("type", std::string("text"));
   input.set("value", settings.text);
   input.set("spellcheck", false);
-  setAttribute(input, "autocomplete", "off");
-  setAttribute(input, "autocapitalize", "off");
-  setAttribute(input, "autocorrect", "off");
+  SetAttribute(input, "autocomplete", "off");
+  SetAttribute(input, "autocapitalize", "off");
+  SetAttribute(input, "autocorrect", "off");
   // A box that Tab skips is one nothing reads what is typed into (a pixel):
   // a tap shows its hint and brings up no on-screen keyboard. The others get
   // the full keyboard, which has the minus sign that some numeric pads lack.
-  setAttribute(input, "inputmode", settings.tabStop ? "text" : "none");
+  SetAttribute(input, "inputmode", settings.tabStop ? "text" : "none");
   input.set("tabIndex", settings.tabStop ? 0 : -1);
   input.set("disabled", !settings.enabled);
   return input;
@@ -71,10 +67,9 @@ bool isInside(const val& element, const val& event) {
 
 WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextBoxInput& input,
                        WebHint& hint)
-    : WebPeer(createInput(settings), settings.identity),
+    : WebPeer(client, createInput(settings), settings.identity),
       hint_(hint),
       index_(RegisterElement(element())) {
-  client.call<void>("appendChild", element());
   listen(input);
 }
 
