@@ -1,26 +1,19 @@
 #include "IntegerText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <system_error>
 
 #include "NumberText.h"
 
 namespace dct::cli {
 
 Result<long long> ParseInteger(std::string_view text, long long min, long long max) {
-  long long value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || stop != end ||
-      (error != std::errc() && error != std::errc::result_out_of_range)) {
-    return Failure{"is not a decimal integer"};
-  }
-  if (error == std::errc::result_out_of_range || value < min || value > max) {
+  const auto value = ReadInteger(text);
+  if (!value) return Failure{"is not a decimal integer"};
+  if (*value < min || *value > max) {
     return Failure{"is outside " + std::to_string(min) + ".." + std::to_string(max)};
   }
-  return value;
+  return *value;
 }
 
 namespace {

@@ -3,8 +3,11 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <charconv>
+#include <climits>
 #include <cmath>
 #include <string>
+#include <system_error>
 
 namespace dct {
 namespace {
@@ -59,6 +62,16 @@ std::optional<LeadingNumber> ReadLeadingNumber(std::string_view text) {
   const std::size_t end = numberEnd(text, start);
   if (end == start) return std::nullopt;
   return LeadingNumber{toDouble(std::string(text.substr(start, end - start))), end};
+}
+
+std::optional<long long> ReadInteger(std::string_view text) {
+  long long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || stop != end) return std::nullopt;
+  if (error == std::errc::result_out_of_range) return text[0] == '-' ? LLONG_MIN : LLONG_MAX;
+  if (error != std::errc()) return std::nullopt;
+  return value;
 }
 
 double RoundHalfToEven(double value) {

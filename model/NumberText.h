@@ -23,6 +23,12 @@ struct LeadingNumber {
 // with such a number. Any text is read, however long.
 std::optional<LeadingNumber> ReadLeadingNumber(std::string_view text);
 
+// The whole text as a decimal integer: an optional "-" and at least one
+// digit, nothing before or after (no blanks, no "+", no exponent). Nothing
+// for any other text. A number beyond the range of long long gives the limit
+// of its sign, so that any narrower range still refuses it.
+std::optional<long long> ReadInteger(std::string_view text);
+
 // The nearest whole number, a half going to the even neighbour (2.5 gives 2,
 // 3.5 gives 4, -2.5 gives -2). Infinities are returned as they are.
 double RoundHalfToEven(double value);

@@ -1,9 +1,9 @@
 #include "BlockLink.h"
 
 #include <array>
-#include <charconv>
 
 #include "CoefficientFromText.h"
+#include "NumberText.h"
 
 namespace dct::web {
 namespace {
@@ -12,13 +12,9 @@ namespace {
 constexpr std::size_t kLongestLink = kGridCount * 9;
 
 std::optional<int> wholeNumber(std::string_view text, int min, int max) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || value < min || value > max) {
-    return std::nullopt;
-  }
-  return value;
+  const auto value = ReadInteger(text);
+  if (!value || *value < min || *value > max) return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 std::optional<LinkedCoefficient> readOne(std::string_view part) {
