@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "AppIcon.h"
-#include "IcoReader.h"
 #include "TestFiles.h"
 
 namespace dct::desktop::test {
@@ -89,17 +88,6 @@ TEST(InstalledFiles, IconsAreTheWindowsImageEnlargedWithoutSmoothing) {
     }
     EXPECT_EQ(wrong, 0);
   }
-}
-
-TEST(InstalledFiles, WindowsIconIsTheWindowsImage) {
-  const auto bytes = ReadBytes(DCT_TEST_ICO_FILE);
-  const DecodedIco ico = ReadIco(bytes);
-  const platform::IndexedImage image = ui::AppIcon();
-  EXPECT_EQ(ico.image.width, ui::kIconSide);
-  EXPECT_EQ(ico.image.height, ui::kIconSide);
-  EXPECT_EQ(ico.image.palette, image.palette);
-  EXPECT_EQ(ico.image.pixels, image.pixels);
-  EXPECT_TRUE(ico.allOpaque);
 }
 
 TEST(InstalledFiles, NameEachOtherAndWhatIsInstalled) {

@@ -1,11 +1,9 @@
 // Writes the program's icon files from its one image (AppIcon), at build time:
-//   dct-icon-gen [--png SIDE FILE]... [--ico FILE]...
-// --png writes a SIDE×SIDE PNG enlarged without smoothing; --ico writes the
-// 32×32 Windows icon.
+//   dct-icon-gen [--png SIDE FILE]...
+// --png writes a SIDE×SIDE PNG enlarged without smoothing.
 #include <charconv>
 #include <cstdio>
 #include <exception>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,17 +29,9 @@ int parseSide(std::string_view text) {
   return whole && side >= 1 && side <= kMaxSide ? side : 0;
 }
 
-void write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) throw std::runtime_error(path + ": cannot be written");
-}
-
 int run(const std::vector<std::string_view>& args) {
   const dct::platform::IndexedImage image = dct::ui::AppIcon();
-  if (args.empty()) return fail("usage: dct-icon-gen [--png SIDE FILE]... [--ico FILE]...");
+  if (args.empty()) return fail("usage: dct-icon-gen [--png SIDE FILE]...");
   for (std::size_t i = 0; i < args.size();) {
     if (args[i] == "--png" && i + 2 < args.size()) {
       const int side = parseSide(args[i + 1]);
@@ -53,11 +43,8 @@ int run(const std::vector<std::string_view>& args) {
         throw std::runtime_error(std::string(args[i + 2]) + ": cannot be written");
       }
       i += 3;
-    } else if (args[i] == "--ico" && i + 1 < args.size()) {
-      write(std::string(args[i + 1]), dct::icon::EncodeIco(image));
-      i += 2;
     } else {
-      return fail(std::string(args[i]) + ": expected --png SIDE FILE or --ico FILE");
+      return fail(std::string(args[i]) + ": expected --png SIDE FILE");
     }
   }
   return 0;
