@@ -22,9 +22,6 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
                         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
   endif()
-elseif(MSVC)
-  # /fp:precise neither contracts nor reorders; 32-bit targets use SSE2 by default.
-  add_compile_options(/fp:precise /W4 /utf-8)
 endif()
 
 if(EMSCRIPTEN)

@@ -45,13 +45,8 @@ std::size_t numberEnd(std::string_view text, std::size_t start) {
 // it reads "." as the point even where the toolkit has set the desktop's
 // locale, whose point may be ",".
 double toDouble(const std::string& number) {
-#if defined(_WIN32)
-  static const _locale_t c = _create_locale(LC_ALL, "C");
-  return _strtod_l(number.c_str(), nullptr, c);
-#else
   static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
   return strtod_l(number.c_str(), nullptr, c);
-#endif
 }
 
 }  // namespace
