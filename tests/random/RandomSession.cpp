@@ -9,14 +9,12 @@
 
 #include <stdexcept>
 
-#include "CoefficientFromText.h"
-#include "Colour.h"
 #include "OpenWindow.h"
 #include "QtAccess.h"
 #include "QtApplication.h"
-#include "ReconstructBlock.h"
 #include "Runtime.h"
 #include "ScrollBarInput.h"
+#include "WindowRules.h"
 
 namespace dct::ui::random_test {
 namespace {
@@ -28,7 +26,6 @@ using testing_support::ThumbRect;
 using testing_support::TrackLeftOfThumb;
 using testing_support::TrackRightOfThumb;
 
-constexpr int kDeepestNesting = 4;
 // Where a box is clicked: this far inside its right edge, after its text, so
 // that the cursor lands at the end of the text whatever the font, as it does
 // in the page when the differential test clicks it there.
@@ -66,12 +63,6 @@ void typeText(QWidget* widget, const QString& text) {
       QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
   }
-}
-
-std::string boxText(const platform::TextBox& box) {
-  std::string text = box.Text();
-  if (text.size() > 24) text = text.substr(0, 24) + "...(" + std::to_string(text.size()) + ")";
-  return text;
 }
 
 }  // namespace
@@ -173,56 +164,11 @@ void RandomSession::playOnBar(const Action& action) {
 }
 
 std::optional<std::string> RandomSession::Check() const {
-  const TransformModel& model = form_->Model();
-  const Controls& c = form_->Widgets();
-  const int deepest = platform::Runtime::DeepestHandlerNesting();
+  auto broken =
+      testing_support::BrokenRule(*form_, form_->BlockComputations() > computationsAtReset_);
+  // Each action answers for the nesting it caused itself.
   platform::Runtime::ResetDeepestHandlerNesting();
-  if (deepest > kDeepestNesting) return "handlers nested " + std::to_string(deepest) + " deep";
-  if (platform::Runtime::HandlerDepth() != 0) return "a handler has not returned";
-
-  for (int i = 0; i < kGridCount; ++i) {
-    const int value = model.Coef.at(i);
-    if (value < -100 || value > 100)
-      return "coefficient " + std::to_string(i) + " is " + std::to_string(value);
-    const platform::TextBox& box = *c.Text2[static_cast<std::size_t>(i)];
-    if (CoefficientFromText(box.Text()) != value) {
-      return "box " + std::to_string(i) + " shows \"" + boxText(box) + "\" for " +
-             std::to_string(value);
-    }
-  }
-  if (model.Coef.at(64) != 0) return "entry 64 is " + std::to_string(model.Coef.at(64));
-
-  const int sel = model.SelIndex;
-  if (sel != c.HScroll1->Value()) {
-    return "selected " + std::to_string(sel) + " but the selector stands at " +
-           std::to_string(c.HScroll1->Value());
-  }
-  if (c.HScroll2->Value() != model.Coef.at(sel)) {
-    return "the value bar reads " + std::to_string(c.HScroll2->Value()) + " for coefficient " +
-           std::to_string(sel) + " = " + std::to_string(model.Coef.at(sel));
-  }
-  for (int i = 0; i < kGridCount; ++i) {
-    const bool highlighted = c.Text2[static_cast<std::size_t>(i)]->BackColor() == kHighlight;
-    if (highlighted != (i == sel))
-      return "box " + std::to_string(i) + (highlighted ? " is" : " is not") + " highlighted";
-  }
-
-  const bool computed = form_->BlockComputations() > computationsAtReset_;
-  const PixelBlock block = ReconstructBlock(model.Coef);
-  for (int p = 0; p < kGridCount; ++p) {
-    const auto index = static_cast<std::size_t>(p);
-    const platform::TextBox& box = *c.Text1[index];
-    const Rgb colour = computed ? block.Colour[index] : kResetGrey;
-    const std::string hint(computed ? block.ToolTip[index] : "0");
-    if (box.BackColor() != colour || box.ToolTipText() != hint) {
-      return "pixel " + std::to_string(p) + " shows " + std::to_string(box.BackColor()) + " \"" +
-             box.ToolTipText() + "\", not " + std::to_string(colour) + " \"" + hint + "\"";
-    }
-  }
-  const Rgb indicator = computed && block.Clipped ? kClippedRed : kWhite;
-  if (c.Text3->BackColor() != indicator)
-    return "the indicator shows " + std::to_string(c.Text3->BackColor());
-  return std::nullopt;
+  return broken;
 }
 
 std::optional<Failure> Replay(const std::vector<Action>& actions) {

@@ -17,10 +17,6 @@
 
 namespace dct::ui::testing_support {
 
-// The deepest nesting of handlers that a user action may cause: Text2_Change,
-// then HScroll1_Change, HScroll2_Change and Text2_Change inside it.
-inline constexpr int kDeepestCascade = 4;
-
 // What the pixel grid and the indicator show, to tell whether a block was painted.
 struct ShownBlock {
   std::array<Rgb, kGridCount> colour{};
@@ -59,6 +55,9 @@ class WindowFixture : public ::testing::Test {
   QWidget* button(int number) const;
 
   void click(QWidget* widget, QPoint at = {});
+  // A click on Reset, after which the pixel boxes show the cleared block until
+  // a block is computed again.
+  void clickReset();
   void clickCoefBox(int index) { click(coefBox(index)); }
   void typeInto(QLineEdit* box, const std::string& text);
   void replaceText(QLineEdit* box, const std::string& text);
@@ -68,26 +67,21 @@ class WindowFixture : public ::testing::Test {
   // then typing the value over the selected text.
   void setCoefficient(int index, int value);
 
-  int highlightedCount() const;
-  void expectInStep();
-  void expectBlockShown();
+  // The window's rules (WindowRules.h) after a completed action, and the
+  // pixel boxes and the indicator empty and drawn in the colours they hold.
+  void expectSettled();
+  // Settled with the cleared block, every coefficient 0 and box 0 selected.
   void expectResetState();
 
   // Presses Tab on the focused widget `presses` times; focus alone raises no event.
   void pressTab(int presses = 1);
   ShownBlock shownBlock() const;
-  std::array<Rgb, kGridCount> coefColours() const;
-  // The pixel boxes and the indicator as no block has painted them yet.
-  void expectClearedBlockShown();
-  // Every handler has returned and none ran nested deeper than kDeepestCascade.
-  void expectCascadeEnded();
-  // After a completed action in a test that has not pressed Reset: the cascade
-  // ended, the window is in step, and the pixel boxes show the block of the
-  // table (or, while none has been computed yet, the cleared block).
-  void expectSettled();
 
  private:
+  void expectRulesHold(bool blockComputed);
+
   std::unique_ptr<Form1> form_;
+  int computationsAtReset_ = 0;
 };
 
 }  // namespace dct::ui::testing_support
