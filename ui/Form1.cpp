@@ -1,3 +1,29 @@
+// How the handlers raise each other. Three assignments raise an event, only
+// when they change the value: an unchanged value raises nothing, which ends
+// every chain. Colours, hints and the pixel boxes raise nothing.
+//
+//   HScroll1.Value = k  -> HScroll1_Change: highlight and select box k, then
+//                          HScroll2.Value = Coef(k)
+//   HScroll2.Value = v  -> HScroll2_Change: Text2(sel).Text = v, Coef(sel) = v,
+//                          then compute and show the block
+//   Text2(i).Text = t   -> Text2_Change(i): HScroll1.Value = i, then
+//                          HScroll2.Value = the value t reads as
+//
+// So the value bar is the one road into the table: only its Change (and its
+// Scroll, while the thumb is dragged) stores a value, Reset's zeros aside.
+// Typing into a box k that is not selected nests four handlers, the deepest:
+//
+//   Text2_Change(k)             the keystroke
+//   `- HScroll1_Change          HScroll1.Value = k
+//      `- HScroll2_Change       HScroll2.Value = Coef(k)
+//         `- Text2_Change(k)    Text2(k).Text = Coef(k): both bars stand
+//                               there already, so nothing more is raised
+//
+// Zero assigns HScroll2.Value = 0, then calls HScroll2_Change as if raised:
+// the block is computed twice when the value moved, else once. Reset's first
+// pass writes "0" into each box; one that showed another text raises the
+// chain above as far as HScroll2_Change. The second pass raises nothing, and
+// the HScroll1.Value = 0 after it only selects box 0.
 #include "Form1.h"
 
 #include <stdexcept>
