@@ -4,11 +4,11 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 #include "Colour.h"
 #include "ControlSettings.h"
 
+// The page's elements, reached one way only: as embind values.
 namespace dct::platform::web {
 
 using emscripten::val;
@@ -16,20 +16,12 @@ using emscripten::val;
 val Document();
 val CreateElement(const char* tag, const char* className);
 // Sets a style property given in pixels ("24px").
-void SetPixels(val element, const char* property, int pixels);
+void SetPixels(const val& element, const char* property, int pixels);
 void SetAttribute(const val& element, const char* name, const std::string& value);
 // Places the element at the control's rectangle, in pixels at 15 twips each,
 // as the desktop edition does at scale 1, and names it as the program does.
 void PlaceElement(val element, const ControlIdentity& identity);
 std::string CssColour(Rgb colour);
-
-// The few writes that a change of value makes 64 times over, as direct calls
-// into the page's script: a number for the element, plain arguments, no
-// marshalling of method names and values as embind's generic calls do.
-int RegisterElement(const val& element);
-void SetBackground(int element, Rgb colour);
-void SetAttribute(int element, const char* name, const std::string& value);
-void SetValue(int element, const std::string& value);
 
 // Calls `handler` with the event each time `type` happens on `target`.
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler);

@@ -27,7 +27,8 @@ class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
   void listen(TextBoxInput& input);
 
   WebHint& hint_;
-  int index_;
+  // Kept, as a change of value writes 64 colours.
+  val style_;
   std::string toolTip_;
 };
 
@@ -69,7 +70,7 @@ WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextB
                        WebHint& hint)
     : WebPeer(client, createInput(settings), settings.identity),
       hint_(hint),
-      index_(RegisterElement(element())) {
+      style_(element()["style"]) {
   listen(input);
 }
 
@@ -92,7 +93,7 @@ void WebTextBox::listen(TextBoxInput& input) {
 
 std::string WebTextBox::Text() const { return element()["value"].as<std::string>(); }
 
-void WebTextBox::ShowText(std::string_view text) { SetValue(index_, std::string(text)); }
+void WebTextBox::ShowText(std::string_view text) { element().set("value", std::string(text)); }
 
 int WebTextBox::SelStart() const { return element()["selectionStart"].as<int>(); }
 
@@ -100,11 +101,13 @@ void WebTextBox::SetSelStart(int position) {
   element().call<void>("setSelectionRange", position, position);
 }
 
-void WebTextBox::ShowBackColor(Rgb colour) { SetBackground(index_, colour); }
+void WebTextBox::ShowBackColor(Rgb colour) {
+  style_.set("backgroundColor", val(CssColour(colour).c_str()));
+}
 
 void WebTextBox::ShowToolTip(std::string_view text) {
   toolTip_ = text;
-  SetAttribute(index_, "aria-description", toolTip_);
+  SetAttribute(element(), "aria-description", toolTip_);
   hint_.Refresh(*this);
 }
 
