@@ -59,10 +59,11 @@ export async function openPage(browser, fragment = '', viewport = { width: 900, 
 export async function reopen(page, fragment = '') {
   page.dctErrors.length = 0;
   page.dctRequests.length = 0;
-  const onPage = page.url().split('#')[0] === page.dctAddress;
+  // Through an empty page: going to another fragment of the same page would
+  // not load it again, and a rewrite of the address still pending there
+  // could take the place of the new fragment.
+  await page.goto('about:blank');
   await page.goto(page.dctAddress + (fragment ? `#${fragment}` : ''));
-  // Going to a fragment of the same page only scrolls: load it again.
-  if (fragment && onPage) await page.reload();
   // Looked for at each change of the page, not at each frame: a tab in the
   // background draws none.
   await page.waitForFunction(() => document.querySelector('.window-box:not([hidden]) #Command1'),
