@@ -28,7 +28,9 @@ std::unique_ptr<ControlPeer> CreateLabel(FormPeer& form, const LabelSettings& se
 // Returns the exit status.
 int Run(int argc, char** argv, const ProgramDescription& program);
 
-// Ends the program at once: no further event, the windows go.
+// Ends the program at once: no further event. The desktop's windows close;
+// a page's stay in sight, taking no more input, as closing one would close
+// the browser's tab or window with it.
 void End();
 
 // After a failure has been printed on standard error: shows it where a user

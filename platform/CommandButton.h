@@ -7,7 +7,8 @@
 
 namespace dct::platform {
 
-// A push button that is neither the default (Enter) nor the cancel button.
+// A push button that is neither the default nor the cancel button: a user
+// presses it by clicking it, or with Space or Enter while it has the focus.
 class CommandButton : public Control, private ButtonInput {
  public:
   CommandButton(FormPeer& form, const CommandButtonSettings& settings);

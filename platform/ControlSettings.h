@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "Geometry.h"
@@ -8,12 +9,16 @@
 namespace dct::platform {
 
 // What every control has: a name (with an index for an element of a control
-// array), a place on the form and a position in the Tab order.
+// array), a place on the form and a position in the Tab order; and, where the
+// form has one, its place in the layout for fingers.
 struct ControlIdentity {
   std::string name;
   int index = -1;  // -1: not an array element
   Rect rect;
   int tabIndex = 0;
+  // In pixels, on a narrow touch screen; empty: no layout for fingers. A
+  // toolkit that shows only the desktop's window ignores it.
+  Rect fingerRect;
 
   // As a handler or a failure names it: "Text2(5)", "HScroll1".
   std::string Name() const;
@@ -27,6 +32,8 @@ struct TextBoxSettings {
   Alignment alignment = Alignment::Left;
   bool enabled = true;
   bool tabStop = true;
+  // A screen reader is told each new description as it comes (a status).
+  bool announcesDescription = false;
 };
 
 // A scroll bar's values and how far an arrow (small) and the track (large)
@@ -42,6 +49,8 @@ struct ScrollBarSettings {
   ControlIdentity identity;
   ScrollRange range;
   int value = 0;
+  // What a screen reader says for a value; empty: the number.
+  std::function<std::string(int)> valueText;
 };
 
 struct CommandButtonSettings {
@@ -59,6 +68,9 @@ struct FormSettings {
   int clientWidth = 0;  // twips
   int clientHeight = 0;
   IndexedImage icon;
+  // The client area of the layout for fingers, in pixels; 0: none.
+  int fingerClientWidth = 0;
+  int fingerClientHeight = 0;
 };
 
 }  // namespace dct::platform

@@ -16,12 +16,15 @@ static_assert(TwipsToPixels(372) == 25);
 static_assert(TwipsToPixels(360) == 24);
 static_assert(TwipsToPixels(5448) == 363);
 
-// A control's outer rectangle, in twips from the top-left of the client area.
+// A control's outer rectangle, in twips (or pixels, where said) from the
+// top-left of the client area.
 struct Rect {
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
+
+  constexpr bool Empty() const { return width <= 0 || height <= 0; }
 };
 
 }  // namespace dct::platform

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Remakes the README's pictures from the programs themselves: the window
 # (docs/window.png) and the page (docs/page.png), each as a user sees it after
-# entering a few values.
+# entering a few values; and the page on a phone (docs/page-phone.png) and
+# under a high-contrast theme (docs/page-contrast.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -11,5 +12,8 @@ QT_QPA_PLATFORM=offscreen build/bin/window-screenshot docs/window.png "$@"
 echo "wrote docs/window.png"
 scripts/npm-ci.sh tests/web
 scripts/build-web.sh build-web >/dev/null
-node tools/screenshot/page.mjs docs/page.png
-echo "wrote docs/page.png"
+for kind in "" phone contrast; do
+  out=docs/page${kind:+-$kind}.png
+  node tools/screenshot/page.mjs "$out" ${kind:+--$kind}
+  echo "wrote $out"
+done

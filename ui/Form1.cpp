@@ -56,7 +56,8 @@ std::string decimal(int value) { return std::to_string(value); }
 }  // namespace
 
 Form1::Form1()
-    : form_(platform::FormSettings{kTitle, kClientWidth, kClientHeight, AppIcon()}),
+    : form_(platform::FormSettings{kTitle, kClientWidth, kClientHeight, AppIcon(),
+                                   kFingerClientWidth, kFingerClientHeight}),
       controls_(BuildControls(form_)) {
   connectHandlers();
 }

@@ -1,5 +1,6 @@
 #include "FormBuilder.h"
 
+#include <functional>
 #include <string>
 
 namespace dct::ui {
@@ -14,19 +15,27 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void addGrid(platform::Form& form, const GridLayout& grid, Controls& controls) {
   for (int i = 0; i < kGridCount; ++i) {
-    platform::TextBoxSettings settings{{grid.name, i, GridCell(grid, i), grid.firstTabIndex + i},
-                                       grid.text,
-                                       grid.alignment,
-                                       true,
-                                       grid.tabStop};
+    platform::TextBoxSettings settings{
+        {grid.name, i, GridCell(grid, i), grid.firstTabIndex + i, FingerGridCell(grid, i)},
+        grid.text,
+        grid.alignment,
+        true,
+        grid.tabStop};
     platform::TextBox& box = form.AddTextBox(settings);
-    box.SetAccessibleName(GridAccessibleName(grid, i));
+    box.SetAccessibleName(GridPlaceText(grid.accessibleName, i));
     (controls.*grid.slot)[static_cast<std::size_t>(i)] = &box;
   }
 }
 
+// A value that indexes a grid, said as the place of that grid's element.
+std::function<std::string(int)> valueText(const char* pattern) {
+  if (pattern == nullptr) return {};
+  return [pattern](int value) { return GridPlaceText(pattern, value); };
+}
+
 void addSingle(platform::Form& form, const SingleControl& single, Controls& controls) {
-  const platform::ControlIdentity identity{single.name, -1, single.rect, single.tabIndex};
+  const platform::ControlIdentity identity{single.name, -1, single.rect, single.tabIndex,
+                                           single.finger};
   platform::Control& created = std::visit(
       Overloaded{
           [&](LabelSlot) -> platform::Control& {
@@ -35,10 +44,11 @@ void addSingle(platform::Form& form, const SingleControl& single, Controls& cont
           [&](platform::TextBox* Controls::*slot) -> platform::Control& {
             return *(controls.*slot =
                          &form.AddTextBox({identity, single.caption, platform::Alignment::Left,
-                                           single.enabled, true}));
+                                           single.enabled, true, single.announcesDescription}));
           },
           [&](platform::ScrollBar* Controls::*slot) -> platform::Control& {
-            return *(controls.*slot = &form.AddScrollBar({identity, single.range, 0}));
+            return *(controls.*slot = &form.AddScrollBar(
+                         {identity, single.range, 0, valueText(single.valueText)}));
           },
           [&](platform::CommandButton* Controls::*slot) -> platform::Control& {
             return *(controls.*slot = &form.AddCommandButton({identity, single.caption}));

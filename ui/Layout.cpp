@@ -1,14 +1,12 @@
 #include "Layout.h"
 
 namespace dct::ui {
-
-Rect GridCell(const GridLayout& grid, int index) {
-  const int column = index % kGridSide;
-  const int row = index / kGridSide;
-  return {grid.left + kGridPitch * column, grid.top + kGridPitch * row, kGridBox, kGridBox};
-}
-
 namespace {
+
+Rect cell(GridOrigin origin, int pitch, int box, int index) {
+  return {origin.left + pitch * (index % kGridSide), origin.top + pitch * (index / kGridSide), box,
+          box};
+}
 
 void replaceAll(std::string& text, std::string_view placeholder, int value) {
   const std::string replacement = std::to_string(value);
@@ -20,11 +18,19 @@ void replaceAll(std::string& text, std::string_view placeholder, int value) {
 
 }  // namespace
 
-std::string GridAccessibleName(const GridLayout& grid, int index) {
-  std::string name = grid.accessibleName;
-  replaceAll(name, "{column}", index % kGridSide);
-  replaceAll(name, "{row}", index / kGridSide);
-  return name;
+Rect GridCell(const GridLayout& grid, int index) {
+  return cell(grid.origin, kGridPitch, kGridBox, index);
+}
+
+Rect FingerGridCell(const GridLayout& grid, int index) {
+  return cell(grid.finger, kFingerGridPitch, kFingerGridBox, index);
+}
+
+std::string GridPlaceText(std::string_view pattern, int index) {
+  std::string text(pattern);
+  replaceAll(text, "{column}", index % kGridSide);
+  replaceAll(text, "{row}", index / kGridSide);
+  return text;
 }
 
 }  // namespace dct::ui

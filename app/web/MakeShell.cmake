@@ -1,7 +1,9 @@
 # Writes the page's shell: page.html.in with the font subset (FONT, woff2)
-# inlined as base64, and the notices of what the page carries (NOTICES, a
-# list of files, joined by "|": the program's licence, the runtime's, the
-# font's).
+# inlined as base64, the notices of what the page carries (NOTICES, a list of
+# files, joined by "|": the program's licence, the runtime's, the font's),
+# and the sizes its style keeps the window's place by: the client area
+# (ClientWidth and ClientHeight in twips, FingerClientWidth and
+# FingerClientHeight in pixels) with the title bar and frame drawn around it.
 execute_process(COMMAND base64 -w0 ${FONT} OUTPUT_VARIABLE FONT_BASE64 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cannot encode ${FONT}")
@@ -12,4 +14,19 @@ foreach(notice IN LISTS NOTICES)
   file(READ ${notice} text)
   string(APPEND NOTICE_TEXT "\n${text}")
 endforeach()
+
+# The window around the client area, and the page's margins: wide, and on a
+# phone, where every pixel counts.
+set(TITLE_HEIGHT 24)
+set(FRAME 1)
+set(PAGE_MARGIN 16)
+set(FINGER_MARGIN 8)
+# Twips to pixels at 15 each, rounded as the program rounds them.
+math(EXPR WINDOW_WIDTH "(${ClientWidth} + 7) / 15 + 2 * ${FRAME}")
+math(EXPR WINDOW_HEIGHT "(${ClientHeight} + 7) / 15 + ${TITLE_HEIGHT} + 2 * ${FRAME}")
+math(EXPR FINGER_WINDOW_WIDTH "${FingerClientWidth} + 2 * ${FRAME}")
+math(EXPR FINGER_WINDOW_HEIGHT "${FingerClientHeight} + ${TITLE_HEIGHT} + 2 * ${FRAME}")
+# The layout for fingers takes over where the window no longer fits.
+math(EXPR narrowest_wide "${WINDOW_WIDTH} + 2 * ${PAGE_MARGIN} - 1")
+set(NARROW_MAX "${narrowest_wide}.98")
 configure_file(${TEMPLATE} ${OUTPUT} @ONLY)

@@ -1,3 +1,4 @@
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "Backend.h"
@@ -7,10 +8,36 @@
 namespace dct::platform {
 namespace qt {
 
-// A push button that is neither the default (Enter) nor the cancel button.
+// A push button that is neither the default nor the cancel button: Space or
+// Enter presses it when it has the focus.
 class QtButton : public QtPeer<ControlPeer> {
  public:
   QtButton(QWidget* window, const CommandButtonSettings& settings, ButtonInput& input);
+
+ private:
+  class EnterKey;
+};
+
+// Qt's push button takes Enter only as a default button, which Fusion draws
+// with a frame of its own; the key is handled here instead.
+class QtButton::EnterKey : public QObject {
+ public:
+  explicit EnterKey(QPushButton* button) : QObject(button), button_(button) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button_->click();
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QPushButton* button_;
 };
 
 QtButton::QtButton(QWidget* window, const CommandButtonSettings& settings, ButtonInput& input)
@@ -19,6 +46,7 @@ QtButton::QtButton(QWidget* window, const CommandButtonSettings& settings, Butto
   button->setAutoDefault(false);
   button->setDefault(false);
   button->setFocusPolicy(Qt::StrongFocus);
+  button->installEventFilter(new EnterKey(button));
   QObject::connect(button, &QPushButton::clicked, button, [&input] { input.Clicked(); });
 }
 

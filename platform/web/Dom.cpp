@@ -2,13 +2,21 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 namespace dct::platform::web {
 namespace {
 
-std::vector<std::function<void(const val&)>>& listeners() {
-  static std::vector<std::function<void(const val&)>> all;
+struct Listener {
+  std::function<void(const val&)> handler;
+  bool userInput;
+};
+
+std::vector<Listener>& listeners() {
+  static std::vector<Listener> all;
   return all;
 }
 
@@ -21,12 +29,34 @@ int dispatching = 0;
 
 // The one entry from the browser's events into the program. Events do not
 // nest here (setting a property from C++ raises none), but a focus change
-// could: only the outermost one is followed by the page's own work.
+// could: only the outermost input is followed by the page's own work.
 void dispatch(int id, val event) {
+  const auto index = static_cast<std::size_t>(id);
+  const bool userInput = listeners()[index].userInput;
   ++dispatching;
-  listeners()[static_cast<std::size_t>(id)](event);
+  listeners()[index].handler(event);
   --dispatching;
-  if (dispatching == 0 && afterEachEvent()) afterEachEvent()();
+  if (dispatching == 0 && userInput && afterEachEvent()) afterEachEvent()();
+}
+
+// The listener is the program's entry bound to the handler's number, so that
+// the browser holds no C++ object.
+void addListener(const val& target, const char* type, Listener listener) {
+  static const val entry = val::module_property("dctDispatch");
+  listeners().push_back(std::move(listener));
+  target.call<void>("addEventListener", Key(type),
+                    entry.call<val>("bind", val::null(), static_cast<int>(listeners().size() - 1)));
+}
+
+std::string pixels(int value) { return std::to_string(value) + "px"; }
+
+// The rectangle as custom properties that the page's style places by.
+void appendPlace(std::string& css, const char* prefix, const Rect& r) {
+  const std::array<const char*, 4> names{"x:", "y:", "w:", "h:"};
+  const std::array<int, 4> values{r.left, r.top, r.width, r.height};
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    css.append(prefix).append(names[i]).append(pixels(values[i])) += ';';
+  }
 }
 
 }  // namespace
@@ -35,30 +65,44 @@ EMSCRIPTEN_BINDINGS(dct_dom) { emscripten::function("dctDispatch", &dispatch); }
 
 val Document() { return val::global("document"); }
 
+const val& Key(const char* literal) {
+  static std::unordered_map<const char*, val> made;
+  auto found = made.find(literal);
+  if (found == made.end()) found = made.emplace(literal, val(literal)).first;
+  return found->second;
+}
+
+val Text(std::string_view text) {
+  const bool ascii = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  const std::string copy(text);
+  return ascii ? val(copy.c_str()) : val(copy);
+}
+
 val CreateElement(const char* tag, const char* className) {
-  val element = Document().call<val>("createElement", std::string(tag));
-  if (*className != '\0') element.set("className", std::string(className));
+  static const val document = Document();
+  val element = document.call<val>("createElement", Key(tag));
+  if (*className != '\0') element.set(Key("className"), Key(className));
   return element;
 }
 
-void SetPixels(const val& element, const char* property, int pixels) {
-  element["style"].set(property, std::to_string(pixels) + "px");
+void SetPixels(const val& element, const char* property, int value) {
+  element[Key("style")].set(Key(property), val(pixels(value).c_str()));
 }
 
-// Strings go over as C strings: a std::string would be copied into a buffer
-// of its own first, which doubles the cost of a change of value.
-void SetAttribute(const val& element, const char* name, const std::string& value) {
-  element.call<void>("setAttribute", val(name), val(value.c_str()));
+void SetAttribute(const val& element, const char* name, std::string_view value) {
+  element.call<void>("setAttribute", Key(name), Text(value));
 }
 
-void PlaceElement(val element, const ControlIdentity& identity) {
+void PlaceElement(val& element, const ControlIdentity& identity) {
   const Rect& r = identity.rect;
-  element["style"].set("cssText", "left:" + std::to_string(TwipsToPixels(r.left)) +
-                                      "px;top:" + std::to_string(TwipsToPixels(r.top)) +
-                                      "px;width:" + std::to_string(TwipsToPixels(r.width)) +
-                                      "px;height:" + std::to_string(TwipsToPixels(r.height)) +
-                                      "px");
-  element.set("id", identity.Name());
+  std::string css;
+  appendPlace(css, "--",
+              {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
+               TwipsToPixels(r.height)});
+  if (!identity.fingerRect.Empty()) appendPlace(css, "--f", identity.fingerRect);
+  element[Key("style")].set(Key("cssText"), val(css.c_str()));
+  element.set(Key("id"), Text(identity.Name()));
 }
 
 std::string CssColour(Rgb colour) {
@@ -71,13 +115,12 @@ std::string CssColour(Rgb colour) {
   return text;
 }
 
-// The listener is the program's entry bound to the handler's number, so that
-// the browser holds no C++ object.
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler) {
-  listeners().push_back(std::move(handler));
-  const val entry = val::module_property("dctDispatch")
-                        .call<val>("bind", val::null(), static_cast<int>(listeners().size() - 1));
-  target.call<void>("addEventListener", std::string(type), entry);
+  addListener(target, type, {std::move(handler), true});
+}
+
+void Observe(const val& target, const char* type, std::function<void(const val& event)> handler) {
+  addListener(target, type, {std::move(handler), false});
 }
 
 void AfterEachEvent(std::function<void()> action) { afterEachEvent() = std::move(action); }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "Colour.h"
 #include "ControlSettings.h"
@@ -14,17 +15,29 @@ namespace dct::platform::web {
 using emscripten::val;
 
 val Document();
+// A name that the program passes often (a property, an attribute, an event
+// type), made into a JavaScript string once: the text of a string literal.
+const val& Key(const char* literal);
+// Text for the page, UTF-8. Plain ASCII goes over as a C string, which embind
+// reads as Latin-1, quicker than a std::string, which it first copies into a
+// buffer of its own; anything else as a std::string, read as UTF-8.
+val Text(std::string_view text);
 val CreateElement(const char* tag, const char* className);
 // Sets a style property given in pixels ("24px").
 void SetPixels(const val& element, const char* property, int pixels);
-void SetAttribute(const val& element, const char* name, const std::string& value);
-// Places the element at the control's rectangle, in pixels at 15 twips each,
-// as the desktop edition does at scale 1, and names it as the program does.
-void PlaceElement(val element, const ControlIdentity& identity);
+void SetAttribute(const val& element, const char* name, std::string_view value);
+// Places the element at the control's rectangle, in pixels at 15 twips each
+// as the desktop edition does at scale 1, and at its rectangle for fingers
+// where it has one (the page's style picks one by the screen's width); names
+// it as the program does.
+void PlaceElement(val& element, const ControlIdentity& identity);
 std::string CssColour(Rgb colour);
 
-// Calls `handler` with the event each time `type` happens on `target`.
+// Calls `handler` with the event each time `type` happens on `target`: input
+// of the user's, after which the page does its own work (AfterEachEvent).
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler);
+// The same for what is no input to a window (the page's size, its address).
+void Observe(const val& target, const char* type, std::function<void(const val& event)> handler);
 
 // What the page does after each event the user caused has been handled.
 void AfterEachEvent(std::function<void()> action);

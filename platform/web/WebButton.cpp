@@ -5,7 +5,9 @@
 namespace dct::platform {
 namespace web {
 
-// A push button that is neither the default (Enter) nor the cancel button.
+// A push button that is neither the default nor the cancel button: the
+// browser presses it by Space or Enter while it has the focus, as the desktop
+// edition does.
 class WebButton : public WebPeer<ControlPeer> {
  public:
   WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input);
@@ -15,21 +17,16 @@ namespace {
 
 val createButton(const CommandButtonSettings& settings) {
   val button = CreateElement("button", "button");
-  button.set("type", std::string("button"));
-  button.set("textContent", settings.caption);
+  button.set(Key("type"), Key("button"));
+  button.set(Key("textContent"), Text(settings.caption));
   return button;
 }
 
 }  // namespace
 
 WebButton::WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input)
-    : WebPeer(client, createButton(settings), settings.identity) {
+    : WebPeer(client, createButton(settings), settings.identity, true) {
   Listen(element(), "click", [&input](const val&) { input.Clicked(); });
-  // A browser clicks a focused button on Enter too; the desktop's buttons,
-  // none of them the default, take only the space bar.
-  Listen(element(), "keydown", [](const val& event) {
-    if (event["key"].as<std::string>() == "Enter") event.call<void>("preventDefault");
-  });
 }
 
 }  // namespace web

@@ -12,10 +12,6 @@ namespace dct::platform {
 namespace web {
 namespace {
 
-// The title bar above the client area, and the frame around both.
-constexpr int kTitleHeight = 24;
-constexpr int kFrame = 1;
-
 std::vector<WebForm*>& forms() {
   static std::vector<WebForm*> all;
   return all;
@@ -52,20 +48,36 @@ std::string iconAddress(const IndexedImage& image) {
 val titleBar(const FormSettings& settings) {
   val bar = CreateElement("div", "title");
   if (settings.icon.width > 0) {
-    const std::string address = iconAddress(settings.icon);
+    const val address(iconAddress(settings.icon).c_str());
     val icon = CreateElement("img", "icon");
-    icon.set("src", address);
-    icon.set("alt", std::string(""));
+    icon.set(Key("src"), address);
+    icon.set(Key("alt"), Key(""));
     bar.call<void>("appendChild", icon);
     val link = CreateElement("link", "");
-    link.set("rel", std::string("icon"));
-    link.set("href", address);
+    link.set(Key("rel"), Key("icon"));
+    link.set(Key("href"), address);
     Document()["head"].call<void>("appendChild", link);
   }
   val caption = CreateElement("span", "");
-  caption.set("textContent", settings.title);
+  caption.set(Key("textContent"), Text(settings.title));
   bar.call<void>("appendChild", caption);
   return bar;
+}
+
+// The client area's size in both layouts, as custom properties that the
+// page's style sizes it by; the layout for fingers only where the form has one.
+val createClient(const FormSettings& settings) {
+  const bool fingers = settings.fingerClientWidth > 0 && settings.fingerClientHeight > 0;
+  val client = CreateElement("div", fingers ? "client fingers" : "client");
+  std::string css = "--client-width:" + std::to_string(TwipsToPixels(settings.clientWidth)) +
+                    "px;--client-height:" + std::to_string(TwipsToPixels(settings.clientHeight)) +
+                    "px;";
+  if (fingers) {
+    css += "--finger-width:" + std::to_string(settings.fingerClientWidth) +
+           "px;--finger-height:" + std::to_string(settings.fingerClientHeight) + "px;";
+  }
+  client[Key("style")].set(Key("cssText"), val(css.c_str()));
+  return client;
 }
 
 // Where the page wants the window: its element "program", or the end of the page.
@@ -79,34 +91,30 @@ val placeOnPage() {
 
 }  // namespace
 
+// The window is put on the page when it is shown: until then, no element
+// added to it costs the page a new layout.
 WebForm::WebForm(const FormSettings& settings)
-    : width_(TwipsToPixels(settings.clientWidth)),
-      height_(TwipsToPixels(settings.clientHeight)),
-      place_(placeOnPage()),
+    : place_(placeOnPage()),
       box_(CreateElement("div", "window-box")),
       window_(CreateElement("section", "window")),
-      client_(CreateElement("div", "client")),
+      client_(createClient(settings)),
       status_(CreateElement("p", "status")) {
-  Document().set("title", settings.title);
+  Document().set(Key("title"), Text(settings.title));
   SetAttribute(window_, "aria-label", settings.title);
-  box_.set("hidden", true);
-  SetPixels(client_, "width", width_);
-  SetPixels(client_, "height", height_);
   window_.call<void>("appendChild", titleBar(settings));
   window_.call<void>("appendChild", client_);
   box_.call<void>("appendChild", window_);
-  place_.call<void>("appendChild", box_);
   SetAttribute(status_, "role", "status");
-  place_.call<void>("appendChild", status_);
+  place_.call<void>("after", status_);
   hint_ = std::make_unique<WebHint>(client_);
-  Listen(val::global("window"), "resize", [this](const val&) { fitToPage(); });
+  Observe(val::global("window"), "resize", [this](const val&) { fitToPage(); });
   forms().push_back(this);
 }
 
 WebForm::~WebForm() {
   forms().erase(std::remove(forms().begin(), forms().end(), this), forms().end());
-  place_.call<void>("removeChild", box_);
-  place_.call<void>("removeChild", status_);
+  box_.call<void>("remove");
+  status_.call<void>("remove");
 }
 
 // Tab follows the order of the elements: they go in that order, which moves
@@ -114,12 +122,9 @@ WebForm::~WebForm() {
 void WebForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
   firstFocus_ = val::null();
   for (ControlPeer* control : controls) {
-    const val& element = dynamic_cast<ElementHolder&>(*control).element();
-    client_.call<void>("appendChild", element);
-    if (firstFocus_.isNull() && element["tabIndex"].as<int>() >= 0 &&
-        !element["disabled"].as<bool>()) {
-      firstFocus_ = element;
-    }
+    const auto& holder = dynamic_cast<ElementHolder&>(*control);
+    client_.call<void>("appendChild", holder.element());
+    if (firstFocus_.isNull() && holder.takesFocus()) firstFocus_ = holder.element();
   }
 }
 
@@ -127,7 +132,7 @@ void WebForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
 // in Tab order. Focusing lays the page out, which the window's scale is then
 // read from.
 void WebForm::Show() {
-  box_.set("hidden", false);
+  place_.call<void>("appendChild", box_);
   if (!firstFocus_.isNull()) {
     val options = val::object();
     options.set("preventScroll", true);
@@ -136,35 +141,34 @@ void WebForm::Show() {
   fitToPage();
 }
 
-// On a page narrower than the window, the whole window is drawn smaller, as
-// the desktop draws it at another scale; nothing in it moves.
+// Where the page has less room than the window in the layout its style
+// picked, the whole window is drawn smaller, as the desktop draws it at
+// another scale; nothing in it moves. The page keeps the window's place in
+// its style, so that nothing below moves either.
 void WebForm::fitToPage() {
-  const int width = width_ + 2 * kFrame;
-  const int height = height_ + kTitleHeight + 2 * kFrame;
-  const double room = place_["clientWidth"].as<double>();
+  const double width = window_[Key("offsetWidth")].as<double>();
+  const double room = place_[Key("clientWidth")].as<double>();
   const double scale = room > 0 && room < width ? room / width : 1.0;
   // Unchanged, it is left alone: each change lays the page out again.
   if (scale == scale_) return;
   scale_ = scale;
   // The number is written by the browser, which writes one as CSS reads it.
-  window_["style"].set("transform", val("scale(").call<val>("concat", scale, val(")")));
-  SetPixels(box_, "width", static_cast<int>(width * scale + 0.5));
-  SetPixels(box_, "height", static_cast<int>(height * scale + 0.5));
+  window_[Key("style")].set(Key("transform"), val("scale(").call<val>("concat", scale, val(")")));
 }
 
 void WebForm::close(const std::string& notice, bool failure) {
-  val controls = client_.call<val>("querySelectorAll", std::string("input, button"));
+  val controls = client_.call<val>("querySelectorAll", Key("input, button"));
   const int count = controls["length"].as<int>();
   for (int i = 0; i < count; ++i) controls[i].set("disabled", true);
-  val bars = client_.call<val>("querySelectorAll", std::string(".bar"));
+  val bars = client_.call<val>("querySelectorAll", Key(".bar"));
   const int barCount = bars["length"].as<int>();
   for (int i = 0; i < barCount; ++i) {
     bars[i].set("tabIndex", -1);
     SetAttribute(bars[i], "aria-disabled", "true");
   }
-  window_["classList"].call<void>("add", std::string("ended"));
+  window_["classList"].call<void>("add", Key("ended"));
   SetAttribute(status_, "role", failure ? "alert" : "status");
-  status_.set("textContent", notice);
+  status_.set(Key("textContent"), Text(notice));
 }
 
 void WebForm::CloseAll(const std::string& notice, bool failure) {

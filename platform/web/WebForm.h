@@ -10,8 +10,9 @@
 namespace dct::platform::web {
 
 // The window as a framed box on the page, its client area exactly as large as
-// the desktop's at scale 1, drawn smaller as a whole where the page is
-// narrower. Below it, a line says when the program has ended.
+// the desktop's at scale 1; on a narrow screen, where the form has one, in its
+// layout for fingers; drawn smaller as a whole where the page is narrower
+// still. Below it, a line says when the program has ended.
 class WebForm : public FormPeer {
  public:
   explicit WebForm(const FormSettings& settings);
@@ -31,8 +32,6 @@ class WebForm : public FormPeer {
   void close(const std::string& notice, bool failure);
   void fitToPage();
 
-  int width_;
-  int height_;
   double scale_ = 1.0;
   val place_;
   val box_;

@@ -15,14 +15,14 @@ namespace {
 
 val createLabel(const LabelSettings& settings) {
   val label = CreateElement("div", "label");
-  label.set("textContent", settings.caption);
+  label.set(Key("textContent"), Text(settings.caption));
   return label;
 }
 
 }  // namespace
 
 WebLabel::WebLabel(const val& client, const LabelSettings& settings)
-    : WebPeer(client, createLabel(settings), settings.identity) {}
+    : WebPeer(client, createLabel(settings), settings.identity, false) {}
 
 }  // namespace web
 

@@ -1,5 +1,3 @@
-#include <emscripten/val.h>
-
 #include <memory>
 #include <string>
 
@@ -22,12 +20,10 @@ int backend::Run(int, char**, const ProgramDescription& program) {
   return 0;
 }
 
-// A page cannot end itself: it takes no more input, says so, and asks the
-// browser to close it, which browsers allow only for some pages.
-void backend::End() {
-  web::WebForm::CloseAll(kEnded, false);
-  emscripten::val::global("window").call<void>("close");
-}
+// A page does not end itself: closing it would close the tab, or the whole
+// browser window, with the block. It takes no more input and says so; the
+// block stays in sight.
+void backend::End() { web::WebForm::CloseAll(kEnded, false); }
 
 void backend::Fail(const std::string& message) {
   web::WebForm::CloseAll("Erro fatal: " + message + ". " + kEnded, true);

@@ -16,7 +16,9 @@ namespace web {
 // arrow at each end (a step, repeating while held), the track (a page towards
 // the pointer, repeating while held) and a thumb to drag; the keys of the
 // desktop edition when it has the focus. Pointer events, so that a finger
-// works as a mouse does.
+// works as a mouse does. To a screen reader it is a slider: it sets a value
+// and scrolls nothing. The page's style sizes its parts, larger for fingers;
+// the pointer is matched against them as they are drawn.
 class WebScrollBar : public WebPeer<ScrollBarPeer> {
  public:
   WebScrollBar(const val& client, const ScrollBarSettings& settings, ScrollBarInput& input);
@@ -27,6 +29,14 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
  private:
   enum class Part { LeftArrow, TrackBefore, Thumb, TrackAfter, RightArrow };
 
+  // Where the parts are drawn, in the page's pixels.
+  struct Drawn {
+    double trackLeft;
+    double trackRight;
+    double thumbLeft;
+    double thumbWidth;
+  };
+
   void listen();
   void press(const val& event);
   void drag(const val& event);
@@ -35,12 +45,9 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
   void stepHeld();
   static void repeat(void* bar);
   void moveTo(int value);
-  void layout();
-  // The pointer's place along the bar, in the bar's own (unscaled) pixels.
-  double along(const val& event) const;
+  Drawn drawn() const;
   Part partAt(double x) const;
   int valueAt(double x) const;
-  int thumbLeft() const;
 
   ScrollBarInput& input_;
   int min_;
@@ -48,11 +55,15 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
   int smallChange_;
   int largeChange_;
   int value_;
-  int width_;
-  int thumbLength_;
+  std::function<std::string(int)> valueText_;
+  val style_;
+  val leftArrow_;
+  val rightArrow_;
   val thumb_;
   Part held_ = Part::Thumb;
   bool holding_ = false;
+  // Where the thumb was grabbed, from its left edge; and the pointer, both
+  // in the page's pixels.
   double grab_ = 0;
   double pointer_ = 0;
   long timer_ = 0;
@@ -63,46 +74,61 @@ namespace {
 // As a desktop repeats a held arrow: after half a second, twenty times a second.
 constexpr double kFirstRepeatMs = 500;
 constexpr double kRepeatMs = 50;
-// The arrows and the shortest thumb, in pixels, as the desktop edition's style
-// draws them.
-constexpr int kArrowWidth = 14;
-constexpr int kShortestThumb = 26;
 // The pointer buttons as the browser numbers them.
 constexpr int kMainButton = 0;
 constexpr int kMiddleButton = 1;
 
+struct KeyStep {
+  const char* key;
+  int small;  // steps of the small change
+  int large;  // steps of the large change
+};
+
+// Left and Up decrease, Right and Down increase, as on the desktop; Home and
+// End are handled apart.
+constexpr KeyStep kKeySteps[] = {{"ArrowLeft", -1, 0}, {"ArrowUp", -1, 0}, {"ArrowRight", 1, 0},
+                                 {"ArrowDown", 1, 0},  {"PageUp", 0, -1},  {"PageDown", 0, 1}};
+
 val createBar(const ScrollBarSettings& settings) {
   val bar = CreateElement("div", "bar");
-  SetAttribute(bar, "role", "scrollbar");
+  SetAttribute(bar, "role", "slider");
   SetAttribute(bar, "aria-orientation", "horizontal");
   SetAttribute(bar, "aria-valuemin", std::to_string(settings.range.min));
   SetAttribute(bar, "aria-valuemax", std::to_string(settings.range.max));
-  bar.set("tabIndex", 0);
-  for (const char* part : {"arrow left", "track", "arrow right"}) {
-    bar.call<void>("appendChild", CreateElement("div", part));
-  }
+  bar.set(Key("tabIndex"), 0);
   return bar;
+}
+
+val addPart(const val& bar, const char* className) {
+  val part = CreateElement("div", className);
+  bar.call<void>("appendChild", part);
+  return part;
+}
+
+double edge(const val& element, const char* side) {
+  return element.call<val>("getBoundingClientRect")[Key(side)].as<double>();
 }
 
 }  // namespace
 
 WebScrollBar::WebScrollBar(const val& client, const ScrollBarSettings& settings,
                            ScrollBarInput& input)
-    : WebPeer(client, createBar(settings), settings.identity),
+    : WebPeer(client, createBar(settings), settings.identity, true),
       input_(input),
       min_(settings.range.min),
       max_(settings.range.max),
       smallChange_(settings.range.smallChange),
       largeChange_(settings.range.largeChange),
       value_(settings.value),
-      width_(TwipsToPixels(settings.identity.rect.width)),
-      thumb_(CreateElement("div", "thumb")) {
-  const int track = width_ - 2 * kArrowWidth;
+      valueText_(settings.valueText),
+      style_(element()[Key("style")]),
+      leftArrow_(addPart(element(), "arrow left")),
+      rightArrow_(addPart(element(), "arrow right")),
+      thumb_(addPart(element(), "thumb")) {
   // The thumb is as long against the track as a page against the whole range.
-  thumbLength_ = std::max(kShortestThumb, largeChange_ * track / (max_ - min_ + largeChange_));
-  SetPixels(thumb_, "width", thumbLength_);
-  element().call<void>("appendChild", thumb_);
-  layout();
+  style_.call<void>("setProperty", Key("--page"),
+                    static_cast<double>(largeChange_) / (max_ - min_ + largeChange_));
+  ShowValue(value_);
   listen();
 }
 
@@ -119,33 +145,26 @@ void WebScrollBar::listen() {
   Listen(element(), "keydown", [this](const val& event) { key(event); });
 }
 
+// The style puts the thumb at the value's fraction of its travel.
 void WebScrollBar::ShowValue(int value) {
   value_ = value;
-  layout();
-}
-
-void WebScrollBar::layout() {
-  SetPixels(thumb_, "left", thumbLeft());
+  style_.call<void>("setProperty", Key("--at"), static_cast<double>(value_ - min_) / (max_ - min_));
   SetAttribute(element(), "aria-valuenow", std::to_string(value_));
+  if (valueText_) SetAttribute(element(), "aria-valuetext", valueText_(value_));
 }
 
-int WebScrollBar::thumbLeft() const {
-  const int span = width_ - 2 * kArrowWidth - thumbLength_;
-  return kArrowWidth + static_cast<int>(std::lround(static_cast<double>(value_ - min_) * span /
-                                                    static_cast<double>(max_ - min_)));
-}
-
-double WebScrollBar::along(const val& event) const {
-  const val box = element().call<val>("getBoundingClientRect");
-  const double scale = box["width"].as<double>() / width_;
-  return (event["clientX"].as<double>() - box["left"].as<double>()) / scale;
+WebScrollBar::Drawn WebScrollBar::drawn() const {
+  const double thumbLeft = edge(thumb_, "left");
+  return {edge(leftArrow_, "right"), edge(rightArrow_, "left"), thumbLeft,
+          edge(thumb_, "right") - thumbLeft};
 }
 
 WebScrollBar::Part WebScrollBar::partAt(double x) const {
-  if (x < kArrowWidth) return Part::LeftArrow;
-  if (x >= width_ - kArrowWidth) return Part::RightArrow;
-  if (x < thumbLeft()) return Part::TrackBefore;
-  if (x < thumbLeft() + thumbLength_) return Part::Thumb;
+  const Drawn parts = drawn();
+  if (x < parts.trackLeft) return Part::LeftArrow;
+  if (x >= parts.trackRight) return Part::RightArrow;
+  if (x < parts.thumbLeft) return Part::TrackBefore;
+  if (x < parts.thumbLeft + parts.thumbWidth) return Part::Thumb;
   return Part::TrackAfter;
 }
 
@@ -157,20 +176,20 @@ void WebScrollBar::press(const val& event) {
   event.call<void>("preventDefault");
   element().call<void>("focus");
   element().call<void>("setPointerCapture", event["pointerId"]);
-  pointer_ = along(event);
+  pointer_ = event[Key("clientX")].as<double>();
   held_ = partAt(pointer_);
   holding_ = true;
   // The middle button puts the thumb's middle under the pointer, as a
   // desktop scroll bar does, and then drags it.
   if (button == kMiddleButton && held_ != Part::LeftArrow && held_ != Part::RightArrow) {
-    grab_ = thumbLength_ / 2.0;
+    grab_ = drawn().thumbWidth / 2;
     moveTo(valueAt(pointer_));
     held_ = Part::Thumb;
     input_.ThumbPressed();
     return;
   }
   if (held_ == Part::Thumb) {
-    grab_ = pointer_ - thumbLeft();
+    grab_ = pointer_ - drawn().thumbLeft;
     input_.ThumbPressed();
     return;
   }
@@ -197,11 +216,13 @@ void WebScrollBar::stepHeld() {
       moveTo(value_ + smallChange_);
       break;
     case Part::TrackBefore:
-      if (pointer_ < thumbLeft()) moveTo(value_ - largeChange_);
+      if (pointer_ < drawn().thumbLeft) moveTo(value_ - largeChange_);
       break;
-    case Part::TrackAfter:
-      if (pointer_ >= thumbLeft() + thumbLength_) moveTo(value_ + largeChange_);
+    case Part::TrackAfter: {
+      const Drawn parts = drawn();
+      if (pointer_ >= parts.thumbLeft + parts.thumbWidth) moveTo(value_ + largeChange_);
       break;
+    }
     case Part::Thumb:
       break;
   }
@@ -209,7 +230,7 @@ void WebScrollBar::stepHeld() {
 
 void WebScrollBar::drag(const val& event) {
   if (!holding_) return;
-  pointer_ = along(event);
+  pointer_ = event[Key("clientX")].as<double>();
   if (held_ != Part::Thumb || Runtime::HasEnded()) return;
   const int value = valueAt(pointer_);
   if (value == value_) return;
@@ -219,9 +240,10 @@ void WebScrollBar::drag(const val& event) {
 
 // The value that puts the thumb's grabbed point at x.
 int WebScrollBar::valueAt(double x) const {
-  const double span = width_ - 2 * kArrowWidth - thumbLength_;
-  const double offset = x - grab_ - kArrowWidth;
-  return std::clamp(min_ + static_cast<int>(std::lround(offset * (max_ - min_) / span)), min_,
+  const Drawn parts = drawn();
+  const double travel = parts.trackRight - parts.trackLeft - parts.thumbWidth;
+  const double offset = x - grab_ - parts.trackLeft;
+  return std::clamp(min_ + static_cast<int>(std::lround(offset * (max_ - min_) / travel)), min_,
                     max_);
 }
 
@@ -233,27 +255,24 @@ void WebScrollBar::release() {
   if (held_ == Part::Thumb) input_.ThumbReleased();
 }
 
+// Every key the bar takes moves it and nothing else: the page does not
+// scroll, even where the bar is at its end. Space does nothing more.
 void WebScrollBar::key(const val& event) {
   if (Runtime::HasEnded()) return;
   for (const char* modifier : {"ctrlKey", "altKey", "metaKey", "shiftKey"}) {
-    if (event[modifier].as<bool>()) return;
+    if (event[Key(modifier)].as<bool>()) return;
   }
-  const std::string key = event["key"].as<std::string>();
+  const std::string key = event[Key("key")].as<std::string>();
   int target = value_;
-  if (key == "ArrowLeft" || key == "ArrowUp") {
-    target = value_ - smallChange_;
-  } else if (key == "ArrowRight" || key == "ArrowDown") {
-    target = value_ + smallChange_;
-  } else if (key == "PageUp") {
-    target = value_ - largeChange_;
-  } else if (key == "PageDown") {
-    target = value_ + largeChange_;
-  } else if (key == "Home") {
+  if (key == "Home") {
     target = min_;
   } else if (key == "End") {
     target = max_;
-  } else {
-    return;
+  } else if (key != " ") {
+    const auto* step = std::find_if(std::begin(kKeySteps), std::end(kKeySteps),
+                                    [&key](const KeyStep& entry) { return key == entry.key; });
+    if (step == std::end(kKeySteps)) return;
+    target = value_ + step->small * smallChange_ + step->large * largeChange_;
   }
   event.call<void>("preventDefault");
   moveTo(target);

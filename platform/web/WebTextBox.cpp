@@ -6,6 +6,8 @@
 namespace dct::platform {
 namespace web {
 
+struct ColourMark;
+
 // A text box as an <input>. What the user types is reported; what the program
 // shows is not (setting an input's value fires no event).
 class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
@@ -20,26 +22,47 @@ class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
   void ShowBackColor(Rgb colour) override;
   void ShowToolTip(std::string_view text) override;
   void ShowMousePointer(int pointer) override;
+  void SetAccessibleDescription(std::string_view text) override;
 
  private:
   std::string HintText() const override { return toolTip_; }
   const val& HintAnchor() const override { return element(); }
   void listen(TextBoxInput& input);
+  void showMark(const ColourMark* mark);
 
   WebHint& hint_;
   // Kept, as a change of value writes 64 colours.
   val style_;
+  // Where a screen reader hears each new description, if the box has one.
+  val announcer_ = val::null();
   std::string toolTip_;
+  // What shows the box's colour otherwise than by colour, if it means something.
+  const ColourMark* mark_ = nullptr;
+  bool touched_ = false;
+};
+
+// The colours that mean something, each also shown by a class of the page's
+// style: the selected coefficient, which a screen reader is told is the
+// current one, and a clipped block.
+struct ColourMark {
+  Rgb colour;
+  const char* className;
+  bool current;
 };
 
 namespace {
 
+constexpr ColourMark kColourMarks[] = {{kHighlight, "highlight", true},
+                                       {kClippedRed, "clipped", false}};
+
+bool isCurrent(const ColourMark* mark) { return mark != nullptr && mark->current; }
+
 val createInput(const TextBoxSettings& settings) {
   val input =
       CreateElement("input", settings.alignment == Alignment::Centre ? "box centre" : "box");
-  input.set("type", std::string("text"));
-  input.set("value", settings.text);
-  input.set("spellcheck", false);
+  input.set(Key("type"), Key("text"));
+  input.set(Key("value"), web::Text(settings.text));
+  input.set(Key("spellcheck"), false);
   SetAttribute(input, "autocomplete", "off");
   SetAttribute(input, "autocapitalize", "off");
   SetAttribute(input, "autocorrect", "off");
@@ -47,12 +70,21 @@ val createInput(const TextBoxSettings& settings) {
   // a tap shows its hint and brings up no on-screen keyboard. The others get
   // the full keyboard, which has the minus sign that some numeric pads lack.
   SetAttribute(input, "inputmode", settings.tabStop ? "text" : "none");
-  input.set("tabIndex", settings.tabStop ? 0 : -1);
-  input.set("disabled", !settings.enabled);
+  input.set(Key("tabIndex"), settings.tabStop ? 0 : -1);
+  input.set(Key("disabled"), !settings.enabled);
   return input;
 }
 
-bool isTouch(const val& event) { return event["pointerType"].as<std::string>() == "touch"; }
+// Seen by no one, heard by screen readers: each new text is said once the
+// reader is done speaking.
+val createAnnouncer(const val& client) {
+  val announcer = CreateElement("div", "announcer");
+  SetAttribute(announcer, "aria-live", "polite");
+  client.call<void>("appendChild", announcer);
+  return announcer;
+}
+
+bool isTouch(const val& event) { return event[Key("pointerType")].as<std::string>() == "touch"; }
 
 // Firefox sends the release of a press that began in a text box to that box,
 // wherever the pointer is: a click is a release inside the box.
@@ -68,16 +100,22 @@ bool isInside(const val& element, const val& event) {
 
 WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextBoxInput& input,
                        WebHint& hint)
-    : WebPeer(client, createInput(settings), settings.identity),
+    : WebPeer(client, createInput(settings), settings.identity,
+              settings.tabStop && settings.enabled),
       hint_(hint),
-      style_(element()["style"]) {
+      style_(element()[Key("style")]) {
+  if (settings.announcesDescription) announcer_ = createAnnouncer(client);
   listen(input);
 }
 
 void WebTextBox::listen(TextBoxInput& input) {
   Listen(element(), "input", [&input](const val&) { input.Edited(); });
+  // A tap selects the whole text, so that what is typed next replaces it: a
+  // finger cannot put the cursor where it wants. A mouse places it.
   Listen(element(), "click", [this, &input](const val& event) {
-    if (event["button"].as<int>() == 0 && isInside(element(), event)) input.Clicked();
+    if (event["button"].as<int>() != 0 || !isInside(element(), event)) return;
+    input.Clicked();
+    if (touched_) element().call<void>("select");
   });
   Listen(element(), "pointerenter", [this](const val& event) {
     if (!isTouch(event) && !toolTip_.empty()) hint_.OpenSoon(*this);
@@ -87,22 +125,38 @@ void WebTextBox::listen(TextBoxInput& input) {
   });
   // A finger cannot hover: a tap opens the hint.
   Listen(element(), "pointerup", [this](const val& event) {
-    if (isTouch(event) && !toolTip_.empty()) hint_.OpenNow(*this);
+    touched_ = isTouch(event);
+    if (touched_ && !toolTip_.empty()) hint_.OpenNow(*this);
   });
 }
 
-std::string WebTextBox::Text() const { return element()["value"].as<std::string>(); }
+std::string WebTextBox::Text() const { return element()[Key("value")].as<std::string>(); }
 
-void WebTextBox::ShowText(std::string_view text) { element().set("value", std::string(text)); }
+void WebTextBox::ShowText(std::string_view text) { element().set(Key("value"), web::Text(text)); }
 
-int WebTextBox::SelStart() const { return element()["selectionStart"].as<int>(); }
+int WebTextBox::SelStart() const { return element()[Key("selectionStart")].as<int>(); }
 
 void WebTextBox::SetSelStart(int position) {
   element().call<void>("setSelectionRange", position, position);
 }
 
 void WebTextBox::ShowBackColor(Rgb colour) {
-  style_.set("backgroundColor", val(CssColour(colour).c_str()));
+  style_.set(Key("backgroundColor"), val(CssColour(colour).c_str()));
+  const ColourMark* mark = nullptr;
+  for (const ColourMark& entry : kColourMarks) {
+    if (entry.colour == colour) mark = &entry;
+  }
+  if (mark != mark_) showMark(mark);
+}
+
+void WebTextBox::showMark(const ColourMark* mark) {
+  const val classes = element()[Key("classList")];
+  if (mark_ != nullptr) classes.call<void>("remove", Key(mark_->className));
+  if (mark != nullptr) classes.call<void>("add", Key(mark->className));
+  if (isCurrent(mark) != isCurrent(mark_)) {
+    SetAttribute(element(), "aria-current", isCurrent(mark) ? "true" : "false");
+  }
+  mark_ = mark;
 }
 
 void WebTextBox::ShowToolTip(std::string_view text) {
@@ -112,7 +166,12 @@ void WebTextBox::ShowToolTip(std::string_view text) {
 }
 
 void WebTextBox::ShowMousePointer(int pointer) {
-  element()["style"].set("cursor", std::string(pointer == 1 ? "default" : ""));
+  style_.set(Key("cursor"), Key(pointer == 1 ? "default" : ""));
+}
+
+void WebTextBox::SetAccessibleDescription(std::string_view text) {
+  WebPeer::SetAccessibleDescription(text);
+  if (!announcer_.isNull()) announcer_.set(Key("textContent"), web::Text(text));
 }
 
 }  // namespace web

@@ -52,10 +52,31 @@ TEST_F(CommandsTest, ResetFromAMessyStateLeavesCoefficientZeroSelectedAndTheFirs
   expectSettled();
 }
 
-TEST_F(CommandsTest, ZeroOfAChangedValueComputesTwiceAndClearsBoxTableAndBar) {
+// Zero pressed as a user can: a click, or Space, Return or the keypad's Enter
+// while it has the focus.
+struct Press {
+  const char* name;
+  Qt::Key key;  // Qt::Key_unknown: a click
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+  friend void PrintTo(const Press& p, std::ostream* os) { *os << p.name; }
+};
+
+class ZeroTest : public WindowFixture, public ::testing::WithParamInterface<Press> {
+ protected:
+  void pressZero() {
+    if (GetParam().key == Qt::Key_unknown) {
+      click(button(2));
+      return;
+    }
+    button(2)->setFocus();
+    pressKey(button(2), GetParam().key, GetParam().modifiers);
+  }
+};
+
+TEST_P(ZeroTest, OfAChangedValueComputesTwiceAndClearsBoxTableAndBar) {
   setCoefficient(5, 30);
   const int before = form().BlockComputations();
-  click(button(2));
+  pressZero();
   EXPECT_EQ(form().BlockComputations(), before + 2);
   EXPECT_EQ(model().Coef.at(5), 0);
   EXPECT_EQ(coefBox(5)->text(), QStringLiteral("0"));
@@ -63,12 +84,19 @@ TEST_F(CommandsTest, ZeroOfAChangedValueComputesTwiceAndClearsBoxTableAndBar) {
   expectSettled();
 }
 
-TEST_F(CommandsTest, ZeroOfAValueAlreadyZeroComputesOnce) {
-  click(button(2));
+TEST_P(ZeroTest, OfAValueAlreadyZeroComputesOnce) {
+  pressZero();
   EXPECT_EQ(form().BlockComputations(), 1);
   expectSettled();  // a computed zero block: 0x808080, not the reset grey
   EXPECT_EQ(form().Widgets().Text1[0]->BackColor(), 0x808080u);
 }
+
+INSTANTIATE_TEST_SUITE_P(, ZeroTest,
+                         ::testing::Values(Press{"Click", Qt::Key_unknown},
+                                           Press{"Space", Qt::Key_Space},
+                                           Press{"Return", Qt::Key_Return},
+                                           Press{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CommandsTest, SairEndsTheProgramAndNothingIsHandledAfterwards) {
   setCoefficient(3, 7);

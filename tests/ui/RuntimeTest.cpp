@@ -26,14 +26,14 @@ class RuntimeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dct::platform::qt::ConfigureApplication();
-    form_ = std::make_unique<Form>(FormSettings{"runtime", 6000, 3000, {}});
+    form_ = std::make_unique<Form>(FormSettings{"runtime", 6000, 3000, {}, 0, 0});
     TextBoxSettings box;
-    box.identity = {"A", -1, {0, 0, 1500, 372}, 0};
+    box.identity = {"A", -1, {0, 0, 1500, 372}, 0, {}};
     a_ = &form_->AddTextBox(box);
-    box.identity = {"B", 2, {0, 600, 1500, 372}, 1};
+    box.identity = {"B", 2, {0, 600, 1500, 372}, 1, {}};
     b_ = &form_->AddTextBox(box);
     ScrollBarSettings scroll;
-    scroll.identity = {"S", -1, {0, 1200, 4212, 252}, 2};
+    scroll.identity = {"S", -1, {0, 1200, 4212, 252}, 2, {}};
     scroll.range = {-100, 100, 1, 10};
     bar_ = &form_->AddScrollBar(scroll);
     form_->ApplyTabOrder();

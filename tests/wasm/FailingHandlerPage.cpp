@@ -19,12 +19,13 @@ using dct::platform::TextBox;
 
 class FailingForm : public StartupForm {
  public:
-  FailingForm() : form_({"Falha", 6000, 2400, {}}) {
+  FailingForm() : form_({"Falha", 6000, 2400, {}, 0, 0}) {
     CommandButton& fail =
-        form_.AddCommandButton({{"Command1", -1, {120, 120, 1500, 372}, 0}, "Falhar"});
-    a_ = &form_.AddTextBox({{"A", -1, {120, 720, 1500, 372}, 1}, ""});
-    b_ = &form_.AddTextBox({{"B", 2, {1800, 720, 1500, 372}, 2}, ""});
-    bar_ = &form_.AddScrollBar({{"S", -1, {120, 1320, 4212, 252}, 3}, {-100, 100, 1, 10}, 0});
+        form_.AddCommandButton({{"Command1", -1, {120, 120, 1500, 372}, 0, {}}, "Falhar"});
+    a_ = &form_.AddTextBox({{"A", -1, {120, 720, 1500, 372}, 1, {}}, ""});
+    b_ = &form_.AddTextBox({{"B", 2, {1800, 720, 1500, 372}, 2, {}}, ""});
+    bar_ =
+        &form_.AddScrollBar({{"S", -1, {120, 1320, 4212, 252}, 3, {}}, {-100, 100, 1, 10}, 0, {}});
     form_.ApplyTabOrder();
 
     fail.OnClick([] { throw std::runtime_error("boom"); });

@@ -11,7 +11,8 @@ const tab = pageForEachTest();
 
 // Coefficient 12 holds `start` and is selected; 11 and 4 hold 40, 13 holds -7,
 // 20 holds 0. An input is a part of the bar to click, or a key pressed on the
-// bar once a click on its thumb has focused it.
+// bar once a click on its thumb has focused it, which moves the bar and never
+// the page.
 const cases = [
   ['value right arrow adds one', 40, 'HScroll2', 'right', 12, 41],
   ['value left arrow takes one', 40, 'HScroll2', 'left', 12, 39],
@@ -29,6 +30,8 @@ const cases = [
   ['value Page Up stops at -100', -95, 'HScroll2', 'PageUp', 12, -100],
   ['value Home goes to -100', 40, 'HScroll2', 'Home', 12, -100],
   ['value End goes to 100', 40, 'HScroll2', 'End', 12, 100],
+  ['value Space changes nothing', 40, 'HScroll2', ' ', 12, 40],
+  ['value Page Down at 100 changes nothing', 100, 'HScroll2', 'PageDown', 12, 100],
   ['selector right arrow to another value', 40, 'HScroll1', 'right', 13, -7],
   ['selector left arrow to an equal value', 40, 'HScroll1', 'left', 11, 40],
   ['selector track right adds eight', 40, 'HScroll1', 'after', 20, 0],
@@ -39,6 +42,7 @@ const cases = [
   ['selector Page Up takes eight', 40, 'HScroll1', 'PageUp', 4, 40],
   ['selector Home goes to coefficient 0', 40, 'HScroll1', 'Home', 0, 0],
   ['selector End goes to coefficient 63', 40, 'HScroll1', 'End', 63, 0],
+  ['selector Space changes nothing', 40, 'HScroll1', ' ', 12, 40],
 ];
 const parts = ['left', 'right', 'before', 'after'];
 
@@ -53,7 +57,13 @@ for (const [name, start, bar, input, selection, value] of cases) {
       // Pressed and released without moving, the thumb changes nothing.
       await clickBar(page, bar, 'thumb');
       await assertShows(page, table, 12);
+      // From halfway down the page, which any of these keys would scroll.
+      const scrolled = () => page.evaluate(() => scrollY);
+      await page.evaluate(() => scrollTo(0, (document.documentElement.scrollHeight - innerHeight) / 2));
+      const before = await scrolled();
+      assert.ok(before > 0, 'the page cannot scroll');
       await page.keyboard.press(input);
+      assert.equal(await scrolled(), before, 'the page scrolled');
     }
     table[selection] = value;
     await assertShows(page, table, selection);

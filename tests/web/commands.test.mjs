@@ -2,8 +2,8 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  pageForEachTest, windowState, clickControl, clickBar, typeOver, pressKeys, tableOf, linkOf,
-  assertShows, settledFragment, highlightAt,
+  pageForEachTest, pageAddress, windowState, clickControl, clickBar, typeOver, pressKeys, tableOf,
+  linkOf, assertShows, settledFragment, highlightAt, shownBlock,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -45,6 +45,7 @@ const zeros = [
   { name: 'a coefficient at 0', table: { 27: -12 }, selected: 5 },
   { name: 'the start-up window', table: {}, selected: 0 },
   { name: 'the start-up window, by the space bar after Tab', table: {}, selected: 0, key: ' ' },
+  { name: 'the start-up window, by Enter after Tab', table: {}, selected: 0, key: 'Enter' },
 ];
 
 for (const c of zeros) {
@@ -61,41 +62,54 @@ for (const c of zeros) {
   });
 }
 
-// As on the desktop, where none of the buttons is the default one.
-test('Enter does not press Zero', async () => {
-  const page = await tab.show();
-  await pressKeys(page, ['Tab', 'Enter']);
-  await assertResetState(page);
-});
-
-test('Sair disables every control, says so and handles no further input', async () => {
-  const page = await tab.show('2,0=7');
-  await clickControl(page, 'Command3');
-  assert.deepEqual(await page.evaluate(() => ({
-    disabled: [...document.querySelectorAll('.client input, .client button')]
-      .every((e) => e.disabled),
-    bars: [...document.querySelectorAll('.bar')]
-      .map((bar) => [bar.tabIndex, bar.getAttribute('aria-disabled')]),
-    status: document.querySelector('.status').textContent,
-    role: document.querySelector('.status').getAttribute('role'),
-  })), {
-    disabled: true,
-    bars: [[-1, 'true'], [-1, 'true']],
-    status: 'O programa terminou. Recarregue a página para o iniciar de novo.',
-    role: 'status',
-  });
-  const { focus, ...ended } = await windowState(page);
-  await clickBar(page, 'HScroll2', 'right');
-  await clickBar(page, 'HScroll1', 'after');
-  await page.keyboard.press('ArrowRight');
-  await clickControl(page, 'Text2(5)');
-  await page.keyboard.type('9');
-  await clickControl(page, 'Command1');
-  const { focus: _, ...after } = await windowState(page);
-  assert.deepEqual(after, ended);
-  assert.deepEqual(ended.coefficientTexts, tableOf({ 2: 7 }).map(String));
-  assert.equal(await settledFragment(page, '2,0=7'), '2,0=7');
-  assert.deepEqual(page.dctErrors, []);
+// In a tab that a script opened, which a script may close: closing it would
+// lose the block.
+test('Sair disables every control, says so, handles no further input and closes nothing',
+  async () => {
+  const opener = await tab.show();
+  const opened = new Promise((resolve) => tab.browser().once('targetcreated', resolve));
+  await opener.evaluate((address) => window.open(address), `${pageAddress}#2,0=7`);
+  const page = await (await opened).page();
+  page.dctErrors = [];
+  page.on('pageerror', (error) => page.dctErrors.push(String(error)));
+  try {
+    await page.setViewport({ width: 900, height: 900 });
+    await page.waitForFunction(() => document.querySelector('.window-box #Command1'));
+    await page.bringToFront();
+    const block = shownBlock(await windowState(page));
+    await clickControl(page, 'Command3');
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    assert.equal(page.isClosed(), false, 'the tab was closed');
+    assert.deepEqual(shownBlock(await windowState(page)), block, 'the block is gone');
+    assert.deepEqual(await page.evaluate(() => ({
+      disabled: [...document.querySelectorAll('.client input, .client button')]
+        .every((e) => e.disabled),
+      bars: [...document.querySelectorAll('.bar')]
+        .map((bar) => [bar.tabIndex, bar.getAttribute('aria-disabled')]),
+      status: document.querySelector('.status').textContent,
+      role: document.querySelector('.status').getAttribute('role'),
+    })), {
+      disabled: true,
+      bars: [[-1, 'true'], [-1, 'true']],
+      status: 'O programa terminou. Recarregue a página para o iniciar de novo.',
+      role: 'status',
+    });
+    const { focus, ...ended } = await windowState(page);
+    await clickBar(page, 'HScroll2', 'right');
+    await clickBar(page, 'HScroll1', 'after');
+    await page.keyboard.press('ArrowRight');
+    await clickControl(page, 'Text2(5)');
+    await page.keyboard.type('9');
+    await clickControl(page, 'Command1');
+    const { focus: _, ...after } = await windowState(page);
+    assert.deepEqual(after, ended);
+    assert.deepEqual(ended.coefficientTexts, tableOf({ 2: 7 }).map(String));
+    assert.equal(await settledFragment(page, '2,0=7'), '2,0=7');
+    assert.deepEqual(page.dctErrors, []);
+  } finally {
+    if (!page.isClosed()) await page.close();
+    await opener.bringToFront();
+  }
 });
 
 test('Tab goes from Reset through the coefficients, skipping pixels and labels', async () => {
@@ -112,8 +126,9 @@ test('Tab goes from Reset through the coefficients, skipping pixels and labels',
   assert.deepEqual((await windowState(page)).coefficientColours, highlightAt(0));
 });
 
-// The indicator is red when a pixel was clipped, and says so in words;
-// `typed` is typed over a box's text afterwards.
+// The indicator is red when a pixel was clipped, and says so in words, which
+// a screen reader is told as they change; `typed` is typed over a box's text
+// afterwards.
 const clipped = ['#ff0000', 'Algum pixel foi cortado para o limite de 127 ou -127'];
 const notClipped = ['#ffffff', 'Nenhum pixel foi cortado'];
 const indicators = [
@@ -130,6 +145,8 @@ for (const c of indicators) {
     const page = await tab.show(c.link);
     if (c.typed) await typeOver(page, ...c.typed);
     const words = await page.$eval('#Text3', (e) => e.getAttribute('aria-description'));
+    const announced = await page.$eval('.announcer', (e) => e.textContent);
     assert.deepEqual([(await windowState(page)).indicator, words], c.expected);
+    assert.equal(announced, words);
   });
 }

@@ -3,11 +3,13 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  pageForEachTest, control, windowState, clickControl, selectAll, pressKeys, tableOf, linkOf,
-  assertShows, highlightAt,
+  pageForEachTest, reopen, control, windowState, clickControl, selectAll, pressKeys, tableOf,
+  linkOf, assertShows, highlightAt,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
+// Firefox's driver here has no touch screen to emulate.
+const touchable = process.env.DCT_BROWSER !== 'firefox';
 
 const box = (index) => `Text2(${index})`;
 
@@ -35,6 +37,31 @@ for (const c of clicks) {
     await page.mouse.up({ button: c.button });
     await assertShows(page, table, c.selects ? c.target : 0);
     if (c.selects) assert.equal((await windowState(page)).focus, box(c.target));
+  });
+}
+
+// A tap selects the box's whole text, so that what is typed replaces it; a
+// mouse click places the cursor, as on the desktop (here in "4|0": "470").
+const pointers = [
+  { name: 'a tap', touch: true, text: '7', value: 7 },
+  { name: 'a mouse click', touch: false, text: '100', value: 100 },
+];
+
+for (const c of pointers) {
+  test(`typing after ${c.name} on a box holding 40`, { skip: !touchable && c.touch }, async () => {
+    const table = tableOf({ 9: 40 });
+    const page = await tab.show();
+    // A change of touch screen reloads the page: before it is opened.
+    await page.setViewport({ width: 900, height: 900, hasTouch: c.touch });
+    await reopen(page, linkOf(table));
+    const { x, y } = await (await control(page, box(9))).clickablePoint();
+    if (c.touch) await page.touchscreen.tap(x, y); else await page.mouse.click(x, y);
+    await page.keyboard.type('7');
+    table[9] = c.value;
+    const texts = table.map(String);
+    texts[9] = c.text;
+    await assertShows(page, table, 9, texts);
+    await page.setViewport({ width: 900, height: 900 });
   });
 }
 

@@ -144,12 +144,14 @@ export async function typeOver(page, name, text) {
   await page.keyboard.type(text);
 }
 
-// Where a part of a scroll bar is on the page: the 'left' or 'right' arrow,
-// the track 'before' or 'after' the thumb, or the 'thumb'.
+// Where a part of a scroll bar is on the page, once the bar is in sight: the
+// 'left' or 'right' arrow, the track 'before' or 'after' the thumb, or the
+// 'thumb'.
 export function barPoint(page, name, part) {
   return page.evaluate(
     (name, part) => {
       const bar = document.getElementById(name);
+      bar.scrollIntoView({ block: 'nearest' });
       const rect = (selector) => bar.querySelector(selector).getBoundingClientRect();
       const [left, right, thumb] = [rect('.arrow.left'), rect('.arrow.right'), rect('.thumb')];
       const x = {

@@ -1,9 +1,11 @@
 // The address's fragment both ways: a link opens the page on its block, and
-// every change is written back; anything else in it is ignored whole.
+// every change is written back; anything else in it is ignored whole. A
+// fragment changed from outside while the page is open opens as at start-up.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  pageForEachTest, pageAddress, windowState, clickControl, clickBar, tableOf, assertShows, fragment, settledFragment,
+  pageForEachTest, pageAddress, windowState, clickControl, clickBar, typeOver, tableOf, linkOf,
+  assertShows, fragment, settledFragment,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -78,4 +80,94 @@ test('a link holding markup runs nothing and adds no element', async () => {
   assert.deepEqual(dialogs, []);
   assert.deepEqual(page.dctRequests, []);
   assert.deepEqual(page.dctErrors, []);
+});
+
+// Ways the fragment changes from outside, each from the page opened on
+// 0,0=50&3,3=-20 with coefficient 9 selected: entering the address again with
+// another fragment, a link on the page, Back and Forward. Each step is an
+// action and the table (or null: a malformed link) the window then holds.
+const enter = (link) => ['enter', link];
+const follow = [
+  { name: 'another address', steps: [[enter('1,0=-40&2,2=9'), { 1: -40, 18: 9 }]] },
+  { name: 'a link', steps: [[['link', '0,1=100'], { 8: 100 }]] },
+  { name: 'an address with no block', steps: [[enter(''), {}]] },
+  { name: 'a malformed address', steps: [[enter('0,0=500'), null]] },
+  { name: 'Back and Forward', steps: [[enter('4,4=4'), { 36: 4 }],
+    [['back'], { 0: 50, 27: -20 }], [['forward'], { 36: 4 }]] },
+  { name: 'Back to a malformed address and on', steps: [[enter('x'), null],
+    [enter('5,5=5'), { 45: 5 }], [['back'], null], [['back'], { 0: 50, 27: -20 }]] },
+];
+
+async function change(page, [how, link]) {
+  if (how === 'enter') {
+    await page.goto(`${pageAddress}#${link}`);
+  } else if (how === 'link') {
+    await page.evaluate((link) => {
+      const anchor = document.createElement('a');
+      anchor.href = `#${link}`;
+      anchor.id = 'test-link';
+      anchor.textContent = 'link';
+      document.body.prepend(anchor);
+    }, link);
+    await page.click('#test-link');
+  } else if (how === 'back') {
+    await page.goBack();
+  } else {
+    await page.goForward();
+  }
+}
+
+for (const c of follow) {
+  test(`the window follows ${c.name}`, async () => {
+    const page = await tab.show('0,0=50&3,3=-20');
+    await clickControl(page, 'Text2(9)');
+    const loads = await page.evaluate(() => (window.dctLoaded = true));
+    for (const [action, entries] of c.steps) {
+      await change(page, action);
+      // Nothing to enter: the window as at start-up, said why when malformed.
+      if (entries === null || Object.keys(entries).length === 0) {
+        const state = await windowState(page);
+        assert.deepEqual(state.coefficientTexts, Array(64).fill('0'));
+        assert.deepEqual(state.pixelGreys, Array(64).fill('#7f7f7f'));
+        assert.equal(await notice(page), entries === null ? unreadable : '');
+      } else {
+        await assertShows(page, tableOf(entries), 0);
+        assert.equal(await notice(page), '');
+      }
+    }
+    assert.equal(await page.evaluate(() => window.dctLoaded), loads, 'the page was loaded again');
+    assert.deepEqual(page.dctErrors, []);
+  });
+}
+
+test('the page rewriting its address follows nothing, and drops the link notice', async () => {
+  const page = await tab.show('0,0=500');
+  assert.equal(await notice(page), unreadable);
+  await typeOver(page, 'Text2(5)', '12');
+  assert.equal(await settledFragment(page, '5,0=12'), '5,0=12');
+  assert.equal(await notice(page), '');
+  // A hashchange would have selected F(0,0) again.
+  await assertShows(page, tableOf({ 5: 12 }), 5);
+});
+
+test('an address changed before the page rewrites it wins', async () => {
+  const page = await tab.show('0,0=10');
+  await typeOver(page, 'Text2(5)', '12');
+  await page.goto(`${pageAddress}#1,1=11`);
+  await new Promise((resolve) => setTimeout(resolve, 400));
+  assert.equal(await fragment(page), '1,1=11');
+  await assertShows(page, tableOf({ 9: 11 }), 0);
+});
+
+// The address stays as given, for a reload to open.
+test('after Sair a changed address changes nothing in the window', async () => {
+  const page = await tab.show('0,0=10');
+  await clickControl(page, 'Command3');
+  const { focus, ...ended } = await windowState(page);
+  await page.goto(`${pageAddress}#1,1=11`);
+  await new Promise((resolve) => setTimeout(resolve, 400));
+  const { focus: _, ...after } = await windowState(page);
+  assert.deepEqual(after, ended);
+  assert.equal(await fragment(page), '1,1=11');
+  assert.equal(await notice(page), '');
 });

@@ -1,6 +1,6 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, windowState } from './harness.mjs';
+import { launch, openPage, pageAddress, windowState } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -21,3 +21,38 @@ test('the page opens on the window in its reset state with no request to any ser
   assert.deepEqual(opened.dctErrors, []);
   assert.deepEqual(opened.dctRequests, []);
 });
+
+// The window's place is kept from the first paint: the explanation below it
+// stands where it will stay, in both layouts; Chromium also records no
+// shift of the layout.
+for (const [name, viewport] of [['a wide screen', { width: 900, height: 900 }],
+  ['a phone', { width: 360, height: 740, hasTouch: true, isMobile: true }]]) {
+  test(`nothing moves while the page opens on ${name}`, async () => {
+    const page = await browser.newPage();
+    await page.setViewport(viewport);
+    await page.evaluateOnNewDocument(() => {
+      window.dctTops = [];
+      const explanation = () => document.querySelector('.explanation');
+      const watch = () => {
+        if (explanation()) window.dctTops.push(explanation().getBoundingClientRect().top);
+        if (!document.getElementById('Command1')) requestAnimationFrame(watch);
+      };
+      requestAnimationFrame(watch);
+      window.dctShifts = [];
+      if (PerformanceObserver.supportedEntryTypes.includes('layout-shift')) {
+        new PerformanceObserver((list) => window.dctShifts.push(...list.getEntries().map(
+          (entry) => entry.value))).observe({ type: 'layout-shift', buffered: true });
+      }
+    });
+    await page.goto(pageAddress);
+    await page.waitForFunction(() => document.getElementById('Command1'));
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+    const { tops, shifts, top } = await page.evaluate(() => ({ tops: window.dctTops,
+      shifts: window.dctShifts,
+      top: document.querySelector('.explanation').getBoundingClientRect().top }));
+    assert.ok(tops.length > 0, 'the page drew no frame before the window');
+    assert.deepEqual([...new Set([...tops, top])], [top]);
+    assert.deepEqual(shifts, []);
+    await page.close();
+  });
+}

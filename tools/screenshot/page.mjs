@@ -1,16 +1,29 @@
 // Writes a picture of the page as a visitor sees it, the same block as the
-// window's picture, for the README:  node tools/screenshot/page.mjs OUT.png
+// window's picture, for the README:
+//   node tools/screenshot/page.mjs OUT.png [--phone | --contrast]
+// --phone: on a phone held upright, 360 pixels wide, the window in its layout
+// for fingers; --contrast: under a high-contrast theme (forced colours).
 import { launch, openPage } from '../../tests/web/harness.mjs';
 
-const out = process.argv[2];
-if (!out) {
-  console.error('usage: node tools/screenshot/page.mjs OUT.png');
+const [out, kind = ''] = process.argv.slice(2);
+const viewports = {
+  '': { width: 760, height: 720 },
+  '--phone': { width: 360, height: 1000, hasTouch: true, isMobile: true },
+  '--contrast': { width: 760, height: 720 },
+};
+if (!out || !(kind in viewports)) {
+  console.error('usage: node tools/screenshot/page.mjs OUT.png [--phone | --contrast]');
   process.exit(2);
 }
 const browser = await launch('chromium');
 // The link enters the block as the window's picture has it typed.
 const page = await openPage(browser, '0,0=-20&1,0=60&0,1=50&1,1=20&2,2=-12&3,1=8',
-                            { width: 760, height: 720 });
+                            viewports[kind]);
+if (kind === '--contrast') {
+  const session = await page.createCDPSession();
+  await session.send('Emulation.setEmulatedMedia',
+    { features: [{ name: 'forced-colors', value: 'active' }] });
+}
 await page.click('[id="Text2(9)"]');
 await page.mouse.move(0, 0);
 // The picture shows the selection, not a blinking cursor.
