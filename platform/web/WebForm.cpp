@@ -18,24 +18,34 @@ std::vector<WebForm*>& forms() {
 }
 
 // The image as an SVG data address: a rectangle for each run of one colour
-// along a row. Quick to make (a picture drawn and encoded as a PNG took a
-// tenth of the start-up), and sharp at any size.
+// along a row, as tall as the rows below that repeat it. Quick to make (a
+// picture drawn and encoded as a PNG took a tenth of the start-up), quick for
+// the browser to read, and sharp at any size.
 std::string iconAddress(const IndexedImage& image) {
   std::string svg =
       "<svg xmlns='http://www.w3.org/2000/svg' shape-rendering='crispEdges' "
       "viewBox='0 0 " +
       std::to_string(image.width) + " " + std::to_string(image.height) + "'>";
-  const auto colourAt = [&image](int x, int y) {
-    return image.palette[image.pixels[static_cast<std::size_t>(y * image.width + x)]];
+  const auto row = [&image](int y) {
+    const auto start = image.pixels.begin() + static_cast<std::ptrdiff_t>(y * image.width);
+    return std::vector<std::uint8_t>(start, start + image.width);
   };
-  for (int y = 0; y < image.height; ++y) {
+  for (int y = 0; y < image.height;) {
+    const std::vector<std::uint8_t> pixels = row(y);
+    int height = 1;
+    while (y + height < image.height && row(y + height) == pixels) ++height;
     for (int x = 0; x < image.width;) {
       int end = x + 1;
-      while (end < image.width && colourAt(end, y) == colourAt(x, y)) ++end;
+      while (end < image.width &&
+             pixels[static_cast<std::size_t>(end)] == pixels[static_cast<std::size_t>(x)]) {
+        ++end;
+      }
       svg += "<rect x='" + std::to_string(x) + "' y='" + std::to_string(y) + "' width='" +
-             std::to_string(end - x) + "' height='1' fill='" + CssColour(colourAt(x, y)) + "'/>";
+             std::to_string(end - x) + "' height='" + std::to_string(height) + "' fill='" +
+             CssColour(image.palette[pixels[static_cast<std::size_t>(x)]]) + "'/>";
       x = end;
     }
+    y += height;
   }
   svg += "</svg>";
   std::string address = "data:image/svg+xml,";
