@@ -1,3 +1,6 @@
+#include <map>
+#include <tuple>
+
 #include "Backend.h"
 #include "WebForm.h"
 #include "WebHint.h"
@@ -57,11 +60,10 @@ constexpr ColourMark kColourMarks[] = {{kHighlight, "highlight", true},
 
 bool isCurrent(const ColourMark* mark) { return mark != nullptr && mark->current; }
 
-val createInput(const TextBoxSettings& settings) {
+val newInput(const TextBoxSettings& settings) {
   val input =
       CreateElement("input", settings.alignment == Alignment::Centre ? "box centre" : "box");
   input.set(Key("type"), Key("text"));
-  input.set(Key("value"), web::Text(settings.text));
   input.set(Key("spellcheck"), false);
   SetAttribute(input, "autocomplete", "off");
   SetAttribute(input, "autocapitalize", "off");
@@ -72,6 +74,18 @@ val createInput(const TextBoxSettings& settings) {
   SetAttribute(input, "inputmode", settings.tabStop ? "text" : "none");
   input.set(Key("tabIndex"), settings.tabStop ? 0 : -1);
   input.set(Key("disabled"), !settings.enabled);
+  return input;
+}
+
+// Boxes of one kind differ in their text only: each is a copy of the first,
+// one call to the page instead of a dozen.
+val createInput(const TextBoxSettings& settings) {
+  static std::map<std::tuple<Alignment, bool, bool>, val> made;
+  const auto kind = std::make_tuple(settings.alignment, settings.tabStop, settings.enabled);
+  auto found = made.find(kind);
+  if (found == made.end()) found = made.emplace(kind, newInput(settings)).first;
+  val input = found->second.call<val>("cloneNode", false);
+  input.set(Key("value"), web::Text(settings.text));
   return input;
 }
 
