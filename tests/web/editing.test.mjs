@@ -8,8 +8,8 @@ import {
 } from './harness.mjs';
 
 const tab = pageForEachTest();
-// Firefox's driver here has no touch screen to emulate.
-const touchable = process.env.DCT_BROWSER !== 'firefox';
+// Only Chromium's driver has a touch screen to emulate.
+const touchable = (process.env.DCT_BROWSER || 'chromium') === 'chromium';
 
 const box = (index) => `Text2(${index})`;
 
