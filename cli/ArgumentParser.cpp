@@ -45,7 +45,6 @@ constexpr OptionRule kCoefficient{"u,v=VALUE", "", kReconstruct};
 // One argument: an option with its value, or a word that is no option: a
 // coefficient or a mistake.
 struct Argument {
-  std::size_t position = 0;
   std::string typed;  // as the user typed it, to quote in a failure
   const OptionRule* option = nullptr;
   std::optional<std::string> value;
@@ -63,7 +62,7 @@ std::vector<Argument> SplitArguments(std::span<const std::string_view> words) {
     const std::string_view word = words[i];
     const std::size_t nameEnd = word.starts_with("--") ? word.find('=') : 2;
     const auto rule = std::ranges::find(kOptions, word.substr(0, nameEnd), &OptionRule::name);
-    Argument& arg = arguments.emplace_back(Argument{i, std::string(word), nullptr, {}});
+    Argument& arg = arguments.emplace_back(Argument{std::string(word), nullptr, {}});
     if (rule == std::end(kOptions)) continue;
     arg.option = rule;
     if (nameEnd < word.size()) {
