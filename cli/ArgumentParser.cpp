@@ -83,9 +83,7 @@ std::string_view ModeOption(unsigned mode) {
 // then refused like any option of another mode.
 unsigned ChosenMode(const std::vector<Argument>& arguments) {
   for (const Argument& arg : arguments) {
-    for (const unsigned mode : {kForward, kSheet}) {
-      if (arg.option && arg.option->name == ModeOption(mode)) return mode;
-    }
+    if (arg.option && arg.option->name == ModeOption(arg.option->modes)) return arg.option->modes;
   }
   return kReconstruct;
 }
