@@ -9,6 +9,7 @@
 #include "BuiltinPicture.h"
 #include "GreyImage.h"
 #include "ImageBlocks.h"
+#include "ReducedPicture.h"
 
 namespace dct {
 namespace {
@@ -58,6 +59,24 @@ TEST(ImageBlocksTest, PadsPartialBlocksByRepeatingTheLastColumnAndRow) {
   for (const auto& [bx, by] : {std::pair{2, 0}, {0, 2}, {-1, 0}, {0, -1}}) {
     EXPECT_FALSE(ImageBlock(image, bx, by)) << bx << "," << by;
   }
+}
+
+// Sides within the limit are kept; larger ones are divided by the smallest
+// whole factor that fits, each pixel the mean of its square (half up), the
+// last square cut short by the edge.
+TEST(ReducedPictureTest, DividesByTheSmallestWholeFactorThatFits) {
+  const GreyImage fits = *GreyImage::Make(512, 1, std::vector<std::uint8_t>(512, 7));
+  EXPECT_EQ(ReducedToFit(fits), fits);
+  std::vector<std::uint8_t> levels(1030 * 2);
+  for (std::size_t i = 0; i < levels.size(); ++i) levels[i] = static_cast<std::uint8_t>(i % 4);
+  const GreyImage reduced = ReducedToFit(*GreyImage::Make(1030, 2, levels));
+  EXPECT_EQ(reduced.width(), 344);  // a factor of 3: 1030 / 3 rounded up
+  EXPECT_EQ(reduced.height(), 1);
+  // 0,1,2 / 2,3,0 below it: 8/6 = 1.33; then 3,0,1 / 1,2,3: 10/6 = 1.67.
+  EXPECT_EQ(reduced.at(0, 0), 1);
+  EXPECT_EQ(reduced.at(1, 0), 2);
+  // The last square holds the last column only: levels 1 and 3, a mean of 2.
+  EXPECT_EQ(reduced.at(343, 0), 2);
 }
 
 TEST(BuiltinPictureTest, IsThePhotographReduced) {
