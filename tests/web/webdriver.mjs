@@ -22,7 +22,10 @@ export const limits = {
   requests: 'WebKitWebDriver 2.50 has no event stream, so nothing reports the requests of a page',
   otherButtons: 'WebKitWebDriver 2.50 releases the middle and right buttons as the main one, ' +
     'which leaves them held in the page',
-  emulation: 'WebDriver emulates no touch screen, phone or pixel ratio',
+  touch: 'WebKitWebDriver 2.50 gives the actions of a touch pointer as a mouse\'s',
+  emulation: 'WebDriver emulates no phone and no pixel ratio',
+  narrow: 'MiniBrowser keeps its toolbar, so its page is no narrower than some 450 pixels, ' +
+    'wider than a phone\'s',
 };
 
 const elementKey = 'element-6066-11e4-a52e-4f735466cecf';
@@ -167,6 +170,8 @@ class ElementHandle {
     await this.page.mouse.click(x, y, options);
   }
 
+  async tap() { throw new Error(limits.touch); }
+
   async hover() {
     const { x, y } = await this.clickablePoint();
     await this.page.mouse.move(x, y);
@@ -203,6 +208,7 @@ class Page {
     this.handle = handle;
     this.keyboard = new Keyboard(this);
     this.mouse = new Mouse(this);
+    this.touchscreen = { tap: async () => { throw new Error(limits.touch); } };
   }
 
   on(event, listener) {
@@ -245,8 +251,8 @@ class Page {
       answer = await this.send('POST', '/execute/sync',
         { script: answering(body), args: args.map(toDriver) });
     } catch (error) {
-      if (error.code === 'javascript error') error.message = `Evaluation failed: ${error.message}`;
-      throw error;
+      // As puppeteer: what the page threw, in its words.
+      throw error.code === 'javascript error' ? new Error(error.detail) : error;
     }
     const [value, events, address] = answer;
     this.#address = address;
@@ -309,12 +315,14 @@ class Page {
   }
 
   async setViewport({ width, height, deviceScaleFactor = 1, isMobile, hasTouch }) {
-    if (deviceScaleFactor !== 1 || isMobile || hasTouch) throw new Error(limits.emulation);
+    if (hasTouch) throw new Error(limits.touch);
+    if (deviceScaleFactor !== 1 || isMobile) throw new Error(limits.emulation);
     // The window's size that gives the page this size, found by trying: the
     // browser's own bars take some.
     for (let tries = 0; tries < 3; tries++) {
       const [innerWidth, innerHeight] = await this.evaluate(() => [innerWidth, innerHeight]);
       if (innerWidth === width && innerHeight === height) return;
+      if (innerWidth > width && tries > 0) throw new Error(limits.narrow);
       const outer = await this.send('GET', '/window/rect');
       await this.send('POST', '/window/rect', { width: outer.width + width - innerWidth,
         height: outer.height + height - innerHeight });

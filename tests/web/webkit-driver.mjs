@@ -61,6 +61,7 @@ export class WebDriverError extends Error {
   constructor(reply) {
     super(`${reply.error}${reply.message ? `: ${reply.message}` : ''}`);
     this.code = reply.error;
+    this.detail = reply.message;
     this.data = reply.data;
   }
 }
