@@ -49,7 +49,8 @@ const gathering = `if (!window.${queue}) {
 
 // A script's body, made to answer with its value, the page's events since the
 // last answer and the page's address.
-const answering = (body) => `return Promise.resolve((function () { ${body} }).apply(this, arguments))
+const answering = (body) => `return Promise.resolve(
+  (function () { ${body} }).apply(this, arguments))
   .then((value) => [value, (window.${queue} || []).splice(0), location.href]);`;
 
 const calling = (fn) => `return (${fn}).apply(null, arguments);`;
@@ -109,11 +110,6 @@ function keyCode(key) {
   throw new Error(`No WebDriver code for the key ${key}`);
 }
 
-function buttonNumber(button = 'left') {
-  if (button !== 'left') throw new Error(limits.otherButtons);
-  return 0;
-}
-
 class Keyboard {
   #page;
   constructor(page) { this.#page = page; }
@@ -132,13 +128,17 @@ class Mouse {
   #page;
   constructor(page) { this.#page = page; }
   move(x, y) { return this.#pointer([this.#to(x, y)]); }
-  down({ button } = {}) { return this.#pointer([{ type: 'pointerDown', button: buttonNumber(button) }]); }
-  up({ button } = {}) { return this.#pointer([{ type: 'pointerUp', button: buttonNumber(button) }]); }
+  down({ button } = {}) { return this.#pointer([this.#press('pointerDown', button)]); }
+  up({ button } = {}) { return this.#pointer([this.#press('pointerUp', button)]); }
 
   click(x, y, { button } = {}) {
-    const number = buttonNumber(button);
-    return this.#pointer([this.#to(x, y), { type: 'pointerDown', button: number },
-      { type: 'pointerUp', button: number }]);
+    return this.#pointer([this.#to(x, y), this.#press('pointerDown', button),
+      this.#press('pointerUp', button)]);
+  }
+
+  #press(type, button = 'left') {
+    if (button !== 'left') throw new Error(limits.otherButtons);
+    return { type, button: 0 };
   }
 
   // The driver takes whole pixels; puppeteer's may be fractions.
@@ -179,7 +179,8 @@ class ElementHandle {
 }
 
 // What the driver gives as an element becomes an ElementHandle, and back.
-const toPage = (page, value) => (value && value[elementKey] ? new ElementHandle(page, value) : value);
+const toPage = (page, value) =>
+  (value && value[elementKey] ? new ElementHandle(page, value) : value);
 const toDriver = (value) => (value instanceof ElementHandle ? value.reference : value);
 
 class Dialog {
@@ -352,7 +353,7 @@ class Page {
     const script = `<script>${this.#newDocumentScripts.join('\n')}</script>`;
     const page = readFileSync(fileURLToPath(url), 'utf8');
     const head = page.match(/<head[^>]*>/i);
-    writeFileSync(copy, head ? page.replace(head[0], head[0] + script) : script + page);
+    writeFileSync(copy, head ? page.replace(head[0], () => head[0] + script) : script + page);
     return pathToFileURL(copy).href + url.hash;
   }
 }

@@ -97,7 +97,6 @@ export class Session {
       session.#base += `/session/${sessionId}`;
       // Waits in the page end on their own timeouts, not the driver's.
       await session.command('POST', '/timeouts', { script: 600000 });
-      session.#window = await session.command('GET', '/window');
       return session;
     } catch (error) {
       await session.#end();
@@ -115,11 +114,12 @@ export class Session {
   }
 
   // One WebDriver command; its value, or a WebDriverError.
-  async command(method, route, body) {
+  async command(method, route, body, signal) {
     const reply = await fetch(this.#base + route, {
       method,
       headers: { 'content-type': 'application/json; charset=utf-8' },
       body: body === undefined ? undefined : JSON.stringify(body),
+      signal,
     });
     const { value } = await reply.json();
     if (value && typeof value === 'object' && 'error' in value) throw new WebDriverError(value);
@@ -138,7 +138,9 @@ export class Session {
   // A new window. The driver makes it from the current one, so there must be one.
   newWindow() {
     return this.#alone(async () => {
-      if (this.#window === null) await this.#switchTo((await this.command('GET', '/window/handles'))[0]);
+      if (this.#window === null) {
+        await this.#switchTo((await this.command('GET', '/window/handles'))[0]);
+      }
       return (await this.command('POST', '/window/new', { type: 'window' })).handle;
     });
   }
@@ -164,7 +166,8 @@ export class Session {
 
   async close() {
     await this.#queue;
-    await this.command('DELETE', '').catch(() => {});
+    // A browser that hangs is ended with the display.
+    await this.command('DELETE', '', undefined, AbortSignal.timeout(10000)).catch(() => {});
     await this.#end();
   }
 
