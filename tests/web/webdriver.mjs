@@ -170,12 +170,6 @@ class ElementHandle {
     await this.page.mouse.click(x, y, options);
   }
 
-  async tap() { throw new Error(limits.touch); }
-
-  async hover() {
-    const { x, y } = await this.clickablePoint();
-    await this.page.mouse.move(x, y);
-  }
 }
 
 // What the driver gives as an element becomes an ElementHandle, and back.
@@ -209,7 +203,6 @@ class Page {
     this.handle = handle;
     this.keyboard = new Keyboard(this);
     this.mouse = new Mouse(this);
-    this.touchscreen = { tap: async () => { throw new Error(limits.touch); } };
   }
 
   on(event, listener) {
@@ -275,21 +268,12 @@ class Page {
     return this.#run(waiting(fn), [polling, timeout, args]);
   }
 
-  waitForSelector(selector, options) {
-    return this.waitForFunction((s) => document.querySelector(s), options, selector);
-  }
-
   $(selector) { return this.evaluate((s) => document.querySelector(s), selector); }
 
   $eval(selector, fn, ...args) {
     return this.#run(`const element = document.querySelector(arguments[0]);
       if (!element) throw new Error('No element for ' + arguments[0]);
       return (${fn})(element, ...[...arguments].slice(1));`, [selector, ...args]);
-  }
-
-  $$eval(selector, fn, ...args) {
-    return this.#run(`return (${fn})([...document.querySelectorAll(arguments[0])],
-      ...[...arguments].slice(1));`, [selector, ...args]);
   }
 
   async click(selector, options) {

@@ -82,8 +82,10 @@ export class Session {
   static async start() {
     const { server, display } = await startDisplay();
     const port = await freePort();
+    // On a developer's Wayland desktop, GTK would open the browser there.
+    const { WAYLAND_DISPLAY, ...environment } = process.env;
     const driver = helper('WebKitWebDriver', [`--port=${port}`],
-      { env: { ...process.env, DISPLAY: display } });
+      { env: { ...environment, DISPLAY: display, GDK_BACKEND: 'x11' } });
     const session = new Session(`http://127.0.0.1:${port}`, [driver, server]);
     try {
       await Promise.race([session.#ready(), driver.failed]);
