@@ -7,7 +7,9 @@
 // so what puppeteer hears as events is gathered here otherwise:
 // - 'pageerror' and 'console': a listener of the page's errors and a wrapper
 //   of its console, put in at each goto and reload. What happens before the
-//   load event, while the page starts, is not seen.
+//   load event, while the page starts, is not seen. An uncaught error of a
+//   page from disk reads only "Script error." in WebKit, to which each file
+//   is an origin of its own; it is reported all the same.
 // - 'dialog': a dialog left open stops the next command, which then names it.
 // - 'request': never; see `limits`.
 // The page's events come with the answer to the next script run in it.
@@ -247,6 +249,12 @@ class Page {
     } catch (error) {
       // As puppeteer: what the page threw, in its words.
       throw error.code === 'javascript error' ? new Error(error.detail) : error;
+    }
+    // A dialog that opens while a script runs ends the script with no answer,
+    // as WebDriver has it; the dialog is met and handled on the next command.
+    if (answer === null) {
+      await this.send('GET', '/title');
+      return undefined;
     }
     const [value, events, address] = answer;
     this.#address = address;
