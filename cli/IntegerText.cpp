@@ -9,11 +9,13 @@ namespace dct::cli {
 
 Result<long long> ParseInteger(std::string_view text, long long min, long long max) {
   const auto value = ReadInteger(text);
-  if (!value) return Failure{"is not a decimal integer"};
-  if (*value < min || *value > max) {
-    return Failure{"is outside " + std::to_string(min) + ".." + std::to_string(max)};
-  }
+  if (!value) return Failure{std::string(kNotDecimalInteger)};
+  if (*value < min || *value > max) return Failure{OutsideRange(min, max)};
   return *value;
+}
+
+std::string OutsideRange(long long min, long long max) {
+  return "is outside " + std::to_string(min) + ".." + std::to_string(max);
 }
 
 namespace {

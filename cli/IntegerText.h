@@ -19,6 +19,11 @@ inline constexpr long long kInt16Max = std::numeric_limits<std::int16_t>::max();
 // failure message completes a sentence about the text, e.g. "is outside 0..7".
 Result<long long> ParseInteger(std::string_view text, long long min, long long max);
 
+// How ParseInteger's failures end, for readers that check the number's parts
+// themselves.
+inline constexpr std::string_view kNotDecimalInteger = "is not a decimal integer";
+std::string OutsideRange(long long min, long long max);
+
 // Reads a plain decimal number: an optional "-", digits with an optional
 // decimal point and at least one digit, and an optional exponent ("e-3",
 // "E+2"); nothing before or after, and no "inf", "nan" or hexadecimal. The

@@ -37,40 +37,28 @@ std::optional<std::string> NextWord(std::istream& in, std::size_t maxLength) {
   return word;
 }
 
-std::string Describe(int index) {
-  return "number " + std::to_string(index + 1) + " (F(" + std::to_string(index % kGridSide) + "," +
-         std::to_string(index / kGridSide) + "))";
+// Where a word stands, as a failure names it: "number 6 (F(5,0))" in a
+// table, "number 14 (x=5, y=1)" in a block.
+std::string Place(int index, bool pixel) {
+  const std::string column = std::to_string(index % kGridSide);
+  const std::string row = std::to_string(index / kGridSide);
+  return "number " + std::to_string(index + 1) +
+         (pixel ? " (x=" + column + ", y=" + row + ")" : " (F(" + column + "," + row + "))");
 }
 
-std::string DescribePixel(int index) {
-  return "number " + std::to_string(index + 1) + " (x=" + std::to_string(index % kGridSide) +
-         ", y=" + std::to_string(index / kGridSide) + ")";
-}
+// What the 64 words are: the values of a block in the given form, or, for
+// nothing, the 16-bit coefficients of a table.
+using WordForm = std::optional<PixelForm>;
 
-// `read` on the stream. A read error (a folder given as the file, a failing
-// device) is reported as such, not as a table that ends early: the standard
-// library's file buffers throw on one.
-template <typename T, typename Read>
-Result<T> ReadStream(std::istream& in, Read read) {
-  try {
-    return read(in);
-  } catch (const std::ios_base::failure& error) {
-    return Failure{"cannot be read: " + error.code().message()};
+Result<double> ParseWord(const std::string& word, WordForm form) {
+  if (form == PixelForm::Sums) return ParseDecimal(word, kMaxPixelValue);
+  const bool level = form.has_value();
+  const auto number =
+      level ? ParseInteger(word, kPixelMin, kPixelMax) : ParseInteger(word, kInt16Min, kInt16Max);
+  if (!number.ok()) {
+    return Failure{number.error() + (level ? " (--levels takes whole pixel values)" : "")};
   }
-}
-
-// Runs `read` on the named file or, for "-", on standard input; failures name
-// the file as the --table argument.
-template <typename T, typename Read>
-Result<T> LoadFile(const std::string& path, std::istream& standardInput, Read read) {
-  const auto named = [&path](Result<T> result) -> Result<T> {
-    if (result.ok()) return result;
-    return Failure{Quoted("--table " + path) + ": " + result.error()};
-  };
-  if (path == "-") return named(ReadStream<T>(standardInput, read));
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return named(Failure{std::string("cannot be opened: ") + std::strerror(errno)});
-  return named(ReadStream<T>(file, read));
+  return static_cast<double>(number.value());
 }
 
 // What may follow the 64 numbers: nothing, or for a block also the line
@@ -91,72 +79,71 @@ std::optional<Failure> ReadEnd(std::istream& in, std::size_t maxLength, bool cli
   return Failure{"word " + std::to_string(number) + " " + Quoted(*word) + " is not a number"};
 }
 
-// Reads exactly 64 words, handing each with its index to `take`, which
-// gives the reason why it cannot be used, or nothing; then ReadEnd.
-template <typename Take>
-std::optional<Failure> ReadWords(std::istream& in, std::size_t maxLength, bool clippedLine,
-                                 std::string (*describe)(int), Take take) {
-  for (int index = 0; index < kGridCount; ++index) {
-    const std::optional<std::string> word = NextWord(in, maxLength);
-    if (!word) return Failure{"ends after " + std::to_string(index) + " of the 64 numbers"};
-    if (word->size() > maxLength) {
-      return Failure{describe(index) + " " + Quoted(word->substr(0, 12) + "...") + " is too long"};
+// Reads exactly 64 words, then ReadEnd. A read error (a folder given as the
+// file, a failing device) is reported as such, not as a table that ends
+// early: the standard library's file buffers throw on one.
+Result<PixelValues> ReadValues(std::istream& in, WordForm form) {
+  const bool pixel = form.has_value();
+  const std::size_t maxLength = pixel ? kMaxDecimalLength : kMaxWordLength;
+  PixelValues values{};
+  try {
+    for (int index = 0; index < kGridCount; ++index) {
+      const std::optional<std::string> word = NextWord(in, maxLength);
+      if (!word) return Failure{"ends after " + std::to_string(index) + " of the 64 numbers"};
+      if (word->size() > maxLength) {
+        return Failure{Place(index, pixel) + " " + Quoted(word->substr(0, 12) + "...") +
+                       " is too long"};
+      }
+      const auto value = ParseWord(*word, form);
+      if (!value.ok())
+        return Failure{Place(index, pixel) + " " + Quoted(*word) + " " + value.error()};
+      values[static_cast<std::size_t>(index)] = value.value();
     }
-    if (const std::optional<std::string> reason = take(index, *word)) {
-      return Failure{describe(index) + " " + Quoted(*word) + " " + *reason};
-    }
+    if (const auto failure = ReadEnd(in, maxLength, pixel)) return *failure;
+  } catch (const std::ios_base::failure& error) {
+    return Failure{"cannot be read: " + error.code().message()};
   }
-  return ReadEnd(in, maxLength, clippedLine);
+  return values;
 }
 
-Result<double> ParsePixel(const std::string& word, PixelForm form) {
-  if (form == PixelForm::Sums) return ParseDecimal(word, kMaxPixelValue);
-  const auto level = ParseInteger(word, kPixelMin, kPixelMax);
-  if (!level.ok()) return Failure{level.error() + " (--levels takes whole pixel values)"};
-  return static_cast<double>(level.value());
+// ReadValues on the named file, or on standard input for "-" or no name;
+// failures name the file as the --table argument, or standard input.
+Result<PixelValues> LoadValues(const std::optional<std::string>& path, std::istream& standardInput,
+                               WordForm form) {
+  const std::string source = path ? Quoted("--table " + *path) : "standard input";
+  std::ifstream file;
+  if (path && *path != "-") {
+    file.open(*path, std::ios::binary);
+    if (!file) return Failure{source + ": cannot be opened: " + std::strerror(errno)};
+  }
+  const auto values = ReadValues(file.is_open() ? file : standardInput, form);
+  if (values.ok()) return values;
+  return Failure{source + ": " + values.error()};
+}
+
+// The table of the values that ReadValues read as 16-bit integers.
+Result<CoefTable> ToTable(const Result<PixelValues>& values) {
+  if (!values.ok()) return values.failure();
+  CoefTable table;
+  for (int i = 0; i < kGridCount; ++i) {
+    table.set(i, static_cast<std::int16_t>(values.value()[static_cast<std::size_t>(i)]));
+  }
+  return table;
 }
 
 }  // namespace
 
-Result<CoefTable> ReadTable(std::istream& in) {
-  CoefTable table;
-  const auto failure =
-      ReadWords(in, kMaxWordLength, false, Describe,
-                [&](int index, const std::string& word) -> std::optional<std::string> {
-                  const auto value = ParseInteger(word, kInt16Min, kInt16Max);
-                  if (!value.ok()) return value.error();
-                  table.set(index, static_cast<std::int16_t>(value.value()));
-                  return std::nullopt;
-                });
-  if (failure) return *failure;
-  return table;
-}
+Result<CoefTable> ReadTable(std::istream& in) { return ToTable(ReadValues(in, std::nullopt)); }
 
-Result<PixelValues> ReadBlock(std::istream& in, PixelForm form) {
-  PixelValues values{};
-  const auto failure =
-      ReadWords(in, kMaxDecimalLength, true, DescribePixel,
-                [&](int index, const std::string& word) -> std::optional<std::string> {
-                  const auto value = ParsePixel(word, form);
-                  if (!value.ok()) return value.error();
-                  values[static_cast<std::size_t>(index)] = value.value();
-                  return std::nullopt;
-                });
-  if (failure) return *failure;
-  return values;
-}
+Result<PixelValues> ReadBlock(std::istream& in, PixelForm form) { return ReadValues(in, form); }
 
 Result<CoefTable> LoadTable(const std::string& path, std::istream& standardInput) {
-  return LoadFile<CoefTable>(path, standardInput, ReadTable);
+  return ToTable(LoadValues(path, standardInput, std::nullopt));
 }
 
 Result<PixelValues> LoadBlock(const std::optional<std::string>& path, std::istream& standardInput,
                               PixelForm form) {
-  const auto read = [form](std::istream& in) { return ReadBlock(in, form); };
-  if (path) return LoadFile<PixelValues>(*path, standardInput, read);
-  const auto values = ReadStream<PixelValues>(standardInput, read);
-  if (values.ok()) return values;
-  return Failure{"standard input: " + values.error()};
+  return LoadValues(path, standardInput, form);
 }
 
 }  // namespace dct::cli

@@ -15,4 +15,8 @@ inline constexpr std::int16_t kCoefMin = -100;
 // Any text gives a value, however long or large its number.
 std::int16_t CoefficientFromText(std::string_view text);
 
+// A number as the window takes it: rounded to the nearest integer with halves
+// to even and limited to -100..100. Any double gives a value (a NaN, -100).
+std::int16_t CoefficientFromNumber(double value);
+
 }  // namespace dct

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "CoefficientFromText.h"
-#include "NumberText.h"
 
 namespace dct {
 namespace {
@@ -102,12 +101,7 @@ RealCoefficients ForwardTransform(const BlockSums& sums) {
 CoefTable RoundCoefficients(const RealCoefficients& coefficients) {
   CoefTable table;
   for (std::size_t i = 0; i < coefficients.size(); ++i) {
-    double value = RoundHalfToEven(coefficients[i]);
-    // Written so that a NaN, which no sums give, ends at the lower limit
-    // rather than in an undefined conversion.
-    if (!(value >= kCoefMin)) value = kCoefMin;
-    if (value > kCoefMax) value = kCoefMax;
-    table.set(static_cast<long long>(i), static_cast<std::int16_t>(value));
+    table.set(static_cast<long long>(i), CoefficientFromNumber(coefficients[i]));
   }
   return table;
 }

@@ -111,7 +111,7 @@ PixelBlock ShadeBlock(const BlockSums& sums) {
   const PixelTexts& texts = pixelTexts();
   for (std::size_t p = 0; p < sums.size(); ++p) {
     block.ToolTip[p] = texts[static_cast<std::size_t>(block.Pixel[p] - kPixelMin)];
-    block.Colour[p] = static_cast<Rgb>(block.Pixel[p] + 128) * kGreyStep;
+    block.Colour[p] = static_cast<Rgb>(block.Pixel[p] + kLevelOfZero) * kGreyStep;
   }
   return block;
 }

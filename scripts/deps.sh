@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n  # the toolkit's Portuguese texts, loaded at run time
   fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libbenchmark-dev
-  libcli11-dev nlohmann-json3-dev  # dct-block's arguments and JSON
+  nlohmann-json3-dev  # dct-block's JSON
   python3  # runs the README's dct-block examples as a test
 )
 packages+=("$@")

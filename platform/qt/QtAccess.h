@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "Control.h"
 #include "Form.h"
+#include "IndexedImage.h"
 
 // For tests, tools and benchmarks of the desktop edition, which drive or
 // picture the real widgets.
@@ -11,5 +13,8 @@ namespace dct::platform::qt {
 
 QWidget* WidgetOf(const Control& control);
 QWidget* WindowOf(const Form& form);
+
+// The image as Qt's palette image, every colour opaque.
+QImage ToQImage(const IndexedImage& image);
 
 }  // namespace dct::platform::qt

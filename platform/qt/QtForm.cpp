@@ -5,25 +5,12 @@
 #include <QPixmap>
 
 #include "Backend.h"
+#include "QtAccess.h"
 #include "QtPeer.h"
 
 namespace dct::platform {
 namespace qt {
 namespace {
-
-QImage toQImage(const IndexedImage& image) {
-  QImage result(image.width, image.height, QImage::Format_Indexed8);
-  QList<QRgb> table;
-  for (const Rgb colour : image.palette)
-    table.append(qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)));
-  result.setColorTable(table);
-  for (int y = 0; y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x) {
-      result.setPixel(x, y, image.pixels[static_cast<std::size_t>(y * image.width + x)]);
-    }
-  }
-  return result;
-}
 
 // Qt would leave it to the window system to enlarge a lone small image on a
 // dense screen, smoothing it; whole multiples without smoothing keep the
@@ -42,7 +29,7 @@ QIcon crispIcon(const QImage& image) {
 QtForm::QtForm(const FormSettings& settings) : window_(std::make_unique<QWidget>()) {
   window_->setWindowTitle(QString::fromStdString(settings.title));
   window_->resize(TwipsToPixels(settings.clientWidth), TwipsToPixels(settings.clientHeight));
-  if (settings.icon.width > 0) window_->setWindowIcon(crispIcon(toQImage(settings.icon)));
+  if (settings.icon.width > 0) window_->setWindowIcon(crispIcon(ToQImage(settings.icon)));
 }
 
 QtForm::~QtForm() = default;

@@ -111,6 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"newline_stays_escaped", {"0,0=1\n2"}, "'0,0=1\\x0A2': "},
         ArgsCase{"unknown_option", {"--colour"}, "'--colour': unknown option"},
         ArgsCase{"double_dash", {"--"}, "'--': unknown option"},
+        ArgsCase{"unknown_option_given_a_value", {"--x="}, "'--x=': unknown option"},
+        ArgsCase{"short_help_given_a_value", {"-hx"}, "'-hx': -h takes no value"},
+        ArgsCase{"help_given_a_value", {"--help=x"}, "'--help=x': --help takes no value"},
+        // Once a crash: an option's name inside the short help's value.
+        ArgsCase{"option_in_short_helps_value", {"-hhh-table=s"}, "'-hhh-table=s': -h takes"},
+        ArgsCase{"word_before_short_helps_value", {",", "-hhh-table=s"}, "',': expected"},
         ArgsCase{"flag_with_a_value", {"--json=yes"}, "'--json=yes': --json takes no value"},
         ArgsCase{"table_without_file", {"--table"}, "'--table': needs a file name"},
         ArgsCase{"empty_file_name", {"--png="}, "'--png=': the file name is empty"},
@@ -126,6 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{
             "scale_too_big", {"--png", "p", "--scale=257"}, "'--scale=257': the scale is outside"},
         ArgsCase{"scale_without_png", {"--scale", "4"}, "'--scale 4': --scale needs --png or"},
+        ArgsCase{"empty_scale_then_an_option",
+                 {"--scale=", "--png=p"},
+                 "'--scale=': the scale is not a decimal integer"},
         ArgsCase{"png_twice", {"--png", "a", "--png=b"}, "'--png=b': --png is given twice"},
         ArgsCase{"table_and_coefficients",
                  {"0,0=1", "--table", "t", "1,0=2"},

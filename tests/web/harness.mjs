@@ -7,6 +7,7 @@ import { before, after } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
 import path from 'node:path';
+import { launchWebKit, limits as webkitLimits } from './webdriver.mjs';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
 
@@ -21,7 +22,15 @@ const chromiumArgs = [
   '--disable-sync', '--disable-quic', '--no-first-run', '--no-default-browser-check',
 ];
 
-export async function launch(name = process.env.DCT_BROWSER || 'chromium') {
+// The browser under test: chromium, firefox or webkit.
+export const browserName = process.env.DCT_BROWSER || 'chromium';
+
+// What that browser cannot do or report here, each with the reason: a test
+// or an assertion that needs it is skipped there.
+export const limits = browserName === 'webkit' ? webkitLimits : {};
+
+export async function launch(name = browserName) {
+  if (name === 'webkit') return launchWebKit();
   if (name === 'firefox') {
     return puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
                               headless: true });

@@ -5,7 +5,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   pageForEachTest, pageAddress, windowState, clickControl, clickBar, typeOver, tableOf, linkOf,
-  assertShows, fragment, settledFragment,
+  assertShows, fragment, settledFragment, limits,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -78,7 +78,8 @@ test('a link holding markup runs nothing and adds no element', async () => {
     assert.equal(await elements(), count, link);
   }
   assert.deepEqual(dialogs, []);
-  assert.deepEqual(page.dctRequests, []);
+  // Not in WebKit, whose driver reports no requests (limits.requests).
+  if (!limits.requests) assert.deepEqual(page.dctRequests, []);
   assert.deepEqual(page.dctErrors, []);
 });
 

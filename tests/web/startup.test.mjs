@@ -1,6 +1,6 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, pageAddress, windowState } from './harness.mjs';
+import { launch, openPage, pageAddress, windowState, limits } from './harness.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -19,7 +19,8 @@ test('the page opens on the window in its reset state with no request to any ser
   assert.equal(state.indicator, '#ffffff');
   assert.equal(state.focus, 'Command1');
   assert.deepEqual(opened.dctErrors, []);
-  assert.deepEqual(opened.dctRequests, []);
+  // Not in WebKit, whose driver reports no requests (limits.requests).
+  if (!limits.requests) assert.deepEqual(opened.dctRequests, []);
 });
 
 // The window's place is kept from the first paint: the explanation below it

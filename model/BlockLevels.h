@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "Grid.h"
+
+namespace dct {
+
+// The 64 levels (0..255, 0 black) of an 8×8 block of a picture, by pixel
+// index 8·y + x.
+using BlockLevels = std::array<std::uint8_t, kGridCount>;
+
+}  // namespace dct

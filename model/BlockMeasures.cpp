@@ -1,0 +1,46 @@
+#include "BlockMeasures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdlib>
+
+namespace dct {
+namespace {
+
+constexpr double kPeakSquared = 255.0 * 255.0;
+
+}  // namespace
+
+BlockLevels LevelsOf(const PixelBlock& block) {
+  BlockLevels levels{};
+  for (std::size_t p = 0; p < levels.size(); ++p) {
+    levels[p] = static_cast<std::uint8_t>(block.Pixel[p] + kLevelOfZero);
+  }
+  return levels;
+}
+
+int MaxDifference(const BlockLevels& a, const BlockLevels& b) {
+  int largest = 0;
+  for (std::size_t p = 0; p < a.size(); ++p) largest = std::max(largest, std::abs(a[p] - b[p]));
+  return largest;
+}
+
+std::optional<double> Psnr(const BlockLevels& a, const BlockLevels& b) {
+  long squares = 0;
+  for (std::size_t p = 0; p < a.size(); ++p) squares += (a[p] - b[p]) * (a[p] - b[p]);
+  if (squares == 0) return std::nullopt;
+  const double meanSquare = static_cast<double>(squares) / kGridCount;
+  return 10.0 * std::log10(kPeakSquared / meanSquare);
+}
+
+std::array<Rgb, kGridCount> DifferencePicture(const BlockLevels& a, const BlockLevels& b) {
+  std::array<Rgb, kGridCount> picture{};
+  for (std::size_t p = 0; p < picture.size(); ++p) {
+    const int grey = std::clamp(kLevelOfZero + kDifferenceGain * (b[p] - a[p]), 1, 255);
+    picture[p] = static_cast<Rgb>(grey) * kGreyStep;
+  }
+  return picture;
+}
+
+}  // namespace dct

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "BlockLevels.h"
+#include "Colour.h"
+#include "PixelBlock.h"
+
+namespace dct {
+
+// The levels in which the window paints a block: pixel value + 128, 1..255.
+BlockLevels LevelsOf(const PixelBlock& block);
+
+// The largest |a − b| over the 64 levels.
+int MaxDifference(const BlockLevels& a, const BlockLevels& b);
+
+// 10 · log10(255² / MSE) dB, MSE the mean of the 64 squared differences of
+// levels. Nothing when the blocks are equal: their PSNR is not finite. The
+// logarithm is the C library's, which may differ in its last bit between
+// builds: show the figure rounded.
+std::optional<double> Psnr(const BlockLevels& a, const BlockLevels& b);
+
+// How much the difference picture amplifies a difference of levels: enough
+// for a difference of 1 to stand out from the mid grey of none.
+inline constexpr int kDifferenceGain = 16;
+
+// The difference b − a as greys, by pixel index: 128 + kDifferenceGain · d,
+// limited to 1..255, so mid grey where the blocks agree, lighter where b is
+// lighter and darker where it is darker; any difference of 8 or more is at
+// the limit.
+std::array<Rgb, kGridCount> DifferencePicture(const BlockLevels& a, const BlockLevels& b);
+
+}  // namespace dct

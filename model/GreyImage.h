@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace dct {
+
+// The widest and tallest picture taken: enough for any photograph a lesson
+// needs, and small enough that width · height cannot overflow.
+inline constexpr int kImageSideMax = 16384;
+
+// JPEG's grey of a colour (JFIF: Y = 0.299 R + 0.587 G + 0.114 B), each part
+// 0..255, in whole numbers rounded half up: (299 R + 587 G + 114 B + 500) /
+// 1000. A grey R = G = B gives that level exactly, which no rounding of the
+// real weights can promise. A part outside 0..255 counts as the nearer end.
+std::uint8_t GreyLevel(int red, int green, int blue);
+
+// A picture in levels 0..255 (0 black), row by row from the top.
+class GreyImage {
+ public:
+  // Nothing unless both sides are within 1..kImageSideMax and there are
+  // exactly width · height levels.
+  static std::optional<GreyImage> Make(int width, int height, std::vector<std::uint8_t> levels);
+
+  // From 4 bytes a pixel, red, green, blue and alpha (not premultiplied), as
+  // both editions' decoders can give them: each pixel's GreyLevel, laid over
+  // white as far as it is transparent. Nothing for the wrong number of bytes
+  // or sides outside 1..kImageSideMax.
+  static std::optional<GreyImage> FromRgba(int width, int height,
+                                           std::span<const std::uint8_t> rgba);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // The level at column x, row y; both must lie within the picture.
+  std::uint8_t at(int x, int y) const;
+  const std::vector<std::uint8_t>& levels() const { return levels_; }
+
+  bool operator==(const GreyImage&) const = default;
+
+ private:
+  GreyImage(int width, int height, std::vector<std::uint8_t> levels);
+
+  int width_;
+  int height_;
+  std::vector<std::uint8_t> levels_;
+};
+
+}  // namespace dct

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Base64Url.h"
+#include "Challenge.h"
+#include "ChallengeLink.h"
+#include "ReconstructBlock.h"
+#include "ZigZag.h"
+
+namespace dct {
+namespace {
+
+using Entries = std::vector<std::pair<int, int>>;
+
+CoefTable tableOf(const Entries& entries) {
+  CoefTable table;
+  for (const auto& [index, value] : entries) table.set(index, static_cast<std::int16_t>(value));
+  return table;
+}
+
+// The same on every compiler and standard library: these run in the browser
+// build's tests too.
+TEST(ChallengeTest, GivesTheSameTargetForTheSameSeed) {
+  const Entries level10 = {{0, 20},   {4, 30},   {5, -20}, {6, -30},  {10, -10},
+                           {13, -40}, {14, -30}, {18, 10}, {19, -30}, {34, -20}};
+  const struct {
+    int level;
+    std::uint32_t seed;
+    Entries target;
+  } cases[] = {
+      {1, 0, {{8, 100}}},  {4, 2024, {{3, 10}, {17, 20}, {25, -20}, {32, 90}}},
+      {10, 7, level10},    {11, 7, level10},
+      {-3, 0, {{8, 100}}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MakeChallenge(c.level, c.seed), tableOf(c.target)) << c.level;
+  }
+}
+
+// Following every hint solves a challenge in as many steps as it has
+// coefficients; its link gives the same target back.
+TEST(ChallengeTest, KeepsItsRulesAndIsSolvedByFollowingTheHints) {
+  for (int level = kChallengeLevelMin; level <= kChallengeLevelMax; ++level) {
+    for (std::uint32_t seed = 0; seed < 200; ++seed) {
+      const CoefTable target = MakeChallenge(level, seed);
+      const PixelBlock block = ReconstructBlock(target);
+      ASSERT_FALSE(block.Clipped) << level << " " << seed;
+      for (int i = 0; i < kCoefTableSize; ++i) {
+        const int value = target.at(i);
+        if (value == 0) continue;
+        ASSERT_LT(kZigZagRank[static_cast<std::size_t>(i)], 3 * level);
+        ASSERT_TRUE(value % 10 == 0 && value >= -100 && value <= 100) << value;
+      }
+      CoefTable window;
+      int steps = 0;
+      for (auto hint = HintFor(target, window); hint; hint = HintFor(target, window), ++steps) {
+        ASSERT_FALSE(Solved(block, ReconstructBlock(window)));
+        window.set(hint->Index, hint->Value);
+      }
+      ASSERT_EQ(steps, level);
+      ASSERT_EQ(EqualPixels(block, ReconstructBlock(window)), kGridCount);
+      ASSERT_EQ(ReadChallengeLink(*ChallengeLink(target)), target);
+    }
+  }
+}
+
+TEST(ChallengeTest, CountsEqualPixelsAndHintsAtTheLowestFrequencyWrong) {
+  PixelBlock window;
+  window.Pixel[5] = 1;
+  EXPECT_EQ(EqualPixels(PixelBlock{}, window), 63);
+  EXPECT_FALSE(Solved(PixelBlock{}, window));
+  EXPECT_EQ(HintFor(tableOf({{9, 5}, {1, 7}}), CoefTable{}), (Hint{1, 7}));
+  EXPECT_EQ(HintFor(tableOf({{9, 5}, {1, 7}}), tableOf({{1, 7}})), (Hint{9, 5}));
+  EXPECT_EQ(HintFor(tableOf({{1, 7}}), tableOf({{1, 7}, {64, 3}})), std::nullopt);
+}
+
+// CRC-8 of the version byte and 64 values, as the link's check.
+std::uint8_t crc8(const std::vector<std::uint8_t>& bytes) {
+  std::uint8_t crc = 0;
+  for (const std::uint8_t byte : bytes) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit)
+      crc = static_cast<std::uint8_t>((crc & 0x80) != 0 ? (crc << 1) ^ 7 : crc << 1);
+  }
+  return crc;
+}
+
+// A link whose first value is changed by XOR-ing `flip` into it, its check
+// corrected so that only the value's range can refuse it.
+std::string withFirstValueFlipped(const std::string& link, std::uint8_t flip) {
+  std::vector<std::uint8_t> bytes = *DecodeBase64Url(link);
+  std::vector<std::uint8_t> delta(65);
+  delta[1] = flip;
+  bytes[1] ^= flip;
+  bytes[65] ^= crc8(delta);
+  return EncodeBase64Url(bytes);
+}
+
+TEST(ChallengeLinkTest, RefusesWholeAnythingItDidNotMake) {
+  const CoefTable target = tableOf({{0, 100}, {1, -100}, {63, 1}});
+  const std::string link = *ChallengeLink(target);
+  EXPECT_EQ(link.size(), 88u);
+  EXPECT_EQ(link.find("100"), std::string::npos);
+  EXPECT_EQ(ReadChallengeLink(link), target);
+  EXPECT_EQ(ReadChallengeLink(withFirstValueFlipped(link, 0x64 ^ 0x63)),
+            tableOf({{0, 99}, {1, -100}, {63, 1}}));
+  EXPECT_EQ(ChallengeLink(tableOf({{5, 101}})), std::nullopt);
+  EXPECT_EQ(ChallengeLink(tableOf({{64, 999}})), ChallengeLink(CoefTable{}));
+  const std::string refused[] = {
+      "",
+      "<script>alert(1)</script>",
+      "<img src=x onerror=alert(1)>" + link.substr(28),
+      link + "A",
+      link.substr(1),
+      link.substr(0, 86) + "==",
+      std::string(88, 'A'),  // version 0
+      std::string(100000, 'A'),
+      withFirstValueFlipped(link, 0x64 ^ 0x65),  // 100 becomes 101
+      withFirstValueFlipped(link, 0x64 ^ 0x9B),  // 100 becomes -101
+  };
+  for (const std::string& text : refused)
+    EXPECT_EQ(ReadChallengeLink(text), std::nullopt) << text.substr(0, 100);
+  // Every character changed to any other, anywhere.
+  for (std::size_t at = 0; at < link.size(); ++at) {
+    for (const char c : std::string("AQgw-_9z")) {
+      if (c == link[at]) continue;
+      std::string changed = link;
+      changed[at] = c;
+      ASSERT_EQ(ReadChallengeLink(changed), std::nullopt) << changed;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace dct
