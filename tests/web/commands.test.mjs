@@ -3,7 +3,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   pageForEachTest, pageAddress, windowState, clickControl, clickBar, typeOver, pressKeys, tableOf,
-  linkOf, assertShows, settledFragment, highlightAt, shownBlock,
+  linkOf, assertShows, settledFragment, highlightAt, shownBlock, limits,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -66,12 +66,17 @@ for (const c of zeros) {
 // lose the block.
 test('Sair disables every control, says so, handles no further input and closes nothing',
   async () => {
-  const opener = await tab.show();
-  const opened = new Promise((resolve) => tab.browser().once('targetcreated', resolve));
-  await opener.evaluate((address) => window.open(address), `${pageAddress}#2,0=7`);
-  const page = await (await opened).page();
-  page.dctErrors = [];
-  page.on('pageerror', (error) => page.dctErrors.push(String(error)));
+  // A tab that a script opened is one a page may close; where the browser's
+  // driver cannot follow one (limits.windows), the tab opened directly.
+  const opener = await tab.show(limits.windows ? '2,0=7' : '');
+  let page = opener;
+  if (!limits.windows) {
+    const opened = new Promise((resolve) => tab.browser().once('targetcreated', resolve));
+    await opener.evaluate((address) => window.open(address), `${pageAddress}#2,0=7`);
+    page = await (await opened).page();
+    page.dctErrors = [];
+    page.on('pageerror', (error) => page.dctErrors.push(String(error)));
+  }
   try {
     await page.setViewport({ width: 900, height: 900 });
     await page.waitForFunction(() => document.querySelector('.window-box #Command1'));
@@ -107,8 +112,10 @@ test('Sair disables every control, says so, handles no further input and closes 
     assert.equal(await settledFragment(page, '2,0=7'), '2,0=7');
     assert.deepEqual(page.dctErrors, []);
   } finally {
-    if (!page.isClosed()) await page.close();
-    await opener.bringToFront();
+    if (page !== opener) {
+      if (!page.isClosed()) await page.close();
+      await opener.bringToFront();
+    }
   }
 });
 

@@ -28,6 +28,7 @@ export const limits = {
   emulation: 'WebDriver emulates no phone and no pixel ratio',
   narrow: 'MiniBrowser keeps its toolbar, so its page is no narrower than some 450 pixels, ' +
     'wider than a phone\'s',
+  windows: 'the adapter drives the windows it opens itself, not one that a page\'s script opens',
 };
 
 const elementKey = 'element-6066-11e4-a52e-4f735466cecf';
@@ -198,6 +199,7 @@ class Page {
   #listeners = new Map();
   #address = 'about:blank';
   #newDocumentScripts = [];
+  #closed = false;
 
   constructor(browser, session, handle) {
     this.#browser = browser;
@@ -301,9 +303,13 @@ class Page {
     await this.#run(gathering, []);
   }
 
-  async reload() {
+  async reload() { await this.#travel('/refresh'); }
+  async goBack() { await this.#travel('/back'); }
+  async goForward() { await this.#travel('/forward'); }
+
+  async #travel(route) {
     await this.#run('', []);
-    await this.send('POST', '/refresh', {});
+    await this.send('POST', route, {});
     await this.#run(gathering, []);
   }
 
@@ -327,7 +333,11 @@ class Page {
   // Its window in front: every command in it makes it the current one.
   bringToFront() { return this.send('GET', '/window'); }
 
+  // Closed by the test; a page cannot close a window that WebDriver opened.
+  isClosed() { return this.#closed; }
+
   async close() {
+    this.#closed = true;
     await this.#browser.closePage(this);
   }
 
