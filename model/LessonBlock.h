@@ -39,7 +39,8 @@ enum class Zeroed : std::uint8_t {
 // levels and pixels by index 8·y + x.
 struct LessonBlock {
   // The forward transform of the window's own cosine matrix applied to the
-  // values level − 128: the coefficients whose sums are those values.
+  // values level − 128: the coefficients whose sums are those values, to a
+  // multiple of 2^-32 so that every build rounds their halves alike.
   RealCoefficients Real{};
   // The quantisation steps in the window's units; nothing without a quality.
   std::optional<RealSteps> Steps;
