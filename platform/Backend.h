@@ -21,7 +21,11 @@ std::unique_ptr<ScrollBarPeer> CreateScrollBar(FormPeer& form, const ScrollBarSe
 std::unique_ptr<ControlPeer> CreateCommandButton(FormPeer& form,
                                                  const CommandButtonSettings& settings,
                                                  ButtonInput& input);
-std::unique_ptr<ControlPeer> CreateLabel(FormPeer& form, const LabelSettings& settings);
+std::unique_ptr<LabelPeer> CreateLabel(FormPeer& form, const LabelSettings& settings);
+std::unique_ptr<PictureBoxPeer> CreatePictureBox(FormPeer& form, const PictureBoxSettings& settings,
+                                                 PictureBoxInput& input);
+// Puts the text on the clipboard, where the platform lets a program do so.
+void CopyText(const std::string& text);
 
 // Prepares the toolkit, creates the program's start-up form, raises its Load
 // through Runtime::LoadAndShow and delivers events until the program ends.

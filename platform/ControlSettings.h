@@ -34,6 +34,8 @@ struct TextBoxSettings {
   bool tabStop = true;
   // A screen reader is told each new description as it comes (a status).
   bool announcesDescription = false;
+  // Shows its text for reading and copying; the user cannot change it.
+  bool locked = false;
 };
 
 // A scroll bar's values and how far an arrow (small) and the track (large)
@@ -61,16 +63,32 @@ struct CommandButtonSettings {
 struct LabelSettings {
   ControlIdentity identity;
   std::string caption;
+  // Every character as wide as the next, for columns of numbers; a line
+  // break in the caption starts a new line.
+  bool fixedPitch = false;
+  // A screen reader is told each new caption as it comes (a status).
+  bool announcesCaption = false;
+};
+
+struct PictureBoxSettings {
+  ControlIdentity identity;
+  // Takes the focus and reports the pointer, the arrow keys and images.
+  bool interactive = false;
 };
 
 struct FormSettings {
   std::string title;
   int clientWidth = 0;  // twips
   int clientHeight = 0;
-  IndexedImage icon;
+  IndexedImage icon{};
   // The client area of the layout for fingers, in pixels; 0: none.
   int fingerClientWidth = 0;
   int fingerClientHeight = 0;
+  // Where a page puts the window: the id of its element.
+  std::string pageElement = "program";
+  // A window beside the program's main one: closing it leaves the program
+  // running.
+  bool secondary = false;
 };
 
 }  // namespace dct::platform

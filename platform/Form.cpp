@@ -27,6 +27,10 @@ CommandButton& Form::AddCommandButton(const CommandButtonSettings& settings) {
 }
 Label& Form::AddLabel(const LabelSettings& settings) { return add<Label>(settings); }
 
+PictureBox& Form::AddPictureBox(const PictureBoxSettings& settings) {
+  return add<PictureBox>(settings);
+}
+
 void Form::ApplyTabOrder() {
   std::vector<const Control*> sorted;
   for (const auto& control : controls_) sorted.push_back(control.get());

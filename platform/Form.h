@@ -6,6 +6,7 @@
 #include "CommandButton.h"
 #include "ControlSettings.h"
 #include "Label.h"
+#include "PictureBox.h"
 #include "ScrollBar.h"
 #include "TextBox.h"
 
@@ -26,6 +27,7 @@ class Form {
   ScrollBar& AddScrollBar(const ScrollBarSettings& settings);
   CommandButton& AddCommandButton(const CommandButtonSettings& settings);
   Label& AddLabel(const LabelSettings& settings);
+  PictureBox& AddPictureBox(const PictureBoxSettings& settings);
 
   // Chains the focusable controls in ascending TabIndex, once all exist.
   void ApplyTabOrder();

@@ -25,6 +25,7 @@ struct Rect {
   int height = 0;
 
   constexpr bool Empty() const { return width <= 0 || height <= 0; }
+  constexpr bool operator==(const Rect&) const = default;
 };
 
 }  // namespace dct::platform

@@ -5,8 +5,16 @@
 namespace dct::platform {
 
 Label::Label(FormPeer& form, const LabelSettings& settings)
-    : Control(settings.identity), peer_(backend::CreateLabel(form, settings)) {}
+    : Control(settings.identity),
+      caption_(settings.caption),
+      peer_(backend::CreateLabel(form, settings)) {}
 
 Label::~Label() = default;
+
+void Label::SetCaption(std::string_view text) {
+  if (text == caption_) return;
+  caption_ = text;
+  peer_->ShowCaption(caption_);
+}
 
 }  // namespace dct::platform

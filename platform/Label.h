@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "Control.h"
 #include "Peers.h"
@@ -13,10 +15,14 @@ class Label : public Control {
   Label(FormPeer& form, const LabelSettings& settings);
   ~Label() override;
 
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string_view text);
+
   ControlPeer& Peer() const override { return *peer_; }
 
  private:
-  std::unique_ptr<ControlPeer> peer_;
+  std::string caption_;
+  std::unique_ptr<LabelPeer> peer_;
 };
 
 }  // namespace dct::platform

@@ -6,6 +6,7 @@
 
 #include "Colour.h"
 #include "ControlSettings.h"
+#include "Picture.h"
 
 // The meeting point of the shared runtime and a toolkit. A backend draws the
 // controls and reports what the user does to them; the shared classes decide
@@ -32,6 +33,18 @@ class TextBoxPeer : public ControlPeer {
   virtual void ShowToolTip(std::string_view text) = 0;
   // 0: the toolkit's text pointer, 1: the arrow.
   virtual void ShowMousePointer(int pointer) = 0;
+};
+
+class LabelPeer : public ControlPeer {
+ public:
+  virtual void ShowCaption(std::string_view text) = 0;
+};
+
+class PictureBoxPeer : public ControlPeer {
+ public:
+  virtual void ShowPicture(const GreyPixels& picture) = 0;
+  virtual void ShowFrame(const Rect& frame) = 0;
+  virtual void ChooseImage() = 0;
 };
 
 class ScrollBarPeer : public ControlPeer {
@@ -62,6 +75,22 @@ class ScrollBarInput {
 
  protected:
   ~ScrollBarInput() = default;
+};
+
+// What the user did to an interactive picture box, in the picture's pixels,
+// each within the picture.
+class PictureBoxInput {
+ public:
+  virtual void Pressed(int x, int y) = 0;
+  // The pointer moved while pressed, to another pixel.
+  virtual void Dragged(int x, int y) = 0;
+  virtual void ArrowPressed(ArrowKey key) = 0;
+  // Chosen in the file chooser or dropped: an image, or an empty one for a
+  // file that could not be read.
+  virtual void ImageChosen(const DecodedImage& image) = 0;
+
+ protected:
+  ~PictureBoxInput() = default;
 };
 
 class ButtonInput {

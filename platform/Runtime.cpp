@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <utility>
+#include <vector>
 
 #include "Backend.h"
 
@@ -12,6 +14,7 @@ namespace {
 int depth = 0;
 int deepest = 0;
 bool ended = false;
+std::vector<std::pair<const void*, std::function<void()>>> afterEachEvent;
 
 // Thrown through the handlers that are still running when a failure has
 // ended a program that cannot exit at once (a page): none of them goes on.
@@ -51,6 +54,9 @@ void Runtime::Raise(const HandlerName& name, const std::function<void()>& handle
   const Nesting nesting;
   try {
     handler();
+    if (depth == 1 && !ended) {
+      for (const auto& [owner, action] : afterEachEvent) action();
+    }
     return;
   } catch (const ProgramEnded&) {
     if (depth > 1) throw;
@@ -77,6 +83,16 @@ void Runtime::ReportFailure(std::string_view what) {
   ended = true;
   backend::Fail(message);
 }
+
+void Runtime::AfterEachEvent(const void* owner, std::function<void()> action) {
+  afterEachEvent.emplace_back(owner, std::move(action));
+}
+
+void Runtime::ForgetAfterEachEvent(const void* owner) {
+  std::erase_if(afterEachEvent, [owner](const auto& entry) { return entry.first == owner; });
+}
+
+void Runtime::CopyText(const std::string& text) { backend::CopyText(text); }
 
 int Runtime::HandlerDepth() { return depth; }
 int Runtime::DeepestHandlerNesting() { return deepest; }

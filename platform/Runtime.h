@@ -57,6 +57,13 @@ class Runtime {
   // where the user sees it; then the program ends with status 1.
   static void ReportFailure(std::string_view what);
 
+  // Runs `action` each time an outermost handler has returned, until its
+  // owner is forgotten: for what follows the windows as a whole (the
+  // lesson's figures). It must raise no handler itself.
+  static void AfterEachEvent(const void* owner, std::function<void()> action);
+  static void ForgetAfterEachEvent(const void* owner);
+  // Puts the text on the clipboard, where the platform lets a program do so.
+  static void CopyText(const std::string& text);
   // Nesting of handlers, for tests of the event cascade.
   static int HandlerDepth();
   static int DeepestHandlerNesting();

@@ -1,5 +1,6 @@
 #include "QtForm.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -30,6 +31,10 @@ QtForm::QtForm(const FormSettings& settings) : window_(std::make_unique<QWidget>
   window_->setWindowTitle(QString::fromStdString(settings.title));
   window_->resize(TwipsToPixels(settings.clientWidth), TwipsToPixels(settings.clientHeight));
   if (settings.icon.width > 0) window_->setWindowIcon(crispIcon(ToQImage(settings.icon)));
+  secondary_ = settings.secondary;
+  window_->setAttribute(Qt::WA_QuitOnClose, !secondary_);
+  // The main window keeps the focus, as it has in the page.
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, secondary_);
 }
 
 QtForm::~QtForm() = default;
@@ -44,7 +49,21 @@ void QtForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
   }
 }
 
-void QtForm::Show() { window_->show(); }
+// A window beside the main one opens to its right, where the screen has room.
+void QtForm::Show() {
+  if (secondary_) {
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+      if (other == window_.get() || !other->isVisible() ||
+          !other->testAttribute(Qt::WA_QuitOnClose)) {
+        continue;
+      }
+      const QRect frame = other->frameGeometry();
+      window_->move(frame.right() + 1, frame.top());
+      break;
+    }
+  }
+  window_->show();
+}
 
 }  // namespace qt
 

@@ -20,6 +20,7 @@ class QtForm : public FormPeer {
 
  private:
   std::unique_ptr<QWidget> window_;
+  bool secondary_ = false;
 };
 
 }  // namespace dct::platform::qt

@@ -1,3 +1,4 @@
+#include <QFontDatabase>
 #include <QLabel>
 
 #include "Backend.h"
@@ -9,23 +10,49 @@ namespace dct::platform {
 namespace qt {
 
 // Text aligned left, no border, no access key; never takes the focus.
-class QtLabel : public QtPeer<ControlPeer> {
+class QtLabel : public QtPeer<LabelPeer> {
  public:
   QtLabel(QWidget* window, const LabelSettings& settings);
+
+  void ShowCaption(std::string_view text) override;
+
+ private:
+  QLabel* label() const { return static_cast<QLabel*>(widget()); }
+  void fitFont();
+
+  bool fixedPitch_;
 };
 
 QtLabel::QtLabel(QWidget* window, const LabelSettings& settings)
-    : QtPeer(new QLabel(QString::fromStdString(settings.caption), window), settings.identity) {
-  auto* label = static_cast<QLabel*>(widget());
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setTextFormat(Qt::PlainText);
-  label->setFocusPolicy(Qt::NoFocus);
-  label->setFont(FittingFont(label->text(), label->width()));
+    : QtPeer(new QLabel(QString::fromStdString(settings.caption), window), settings.identity),
+      fixedPitch_(settings.fixedPitch) {
+  label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label()->setTextFormat(Qt::PlainText);
+  label()->setFocusPolicy(Qt::NoFocus);
+  fitFont();
+}
+
+void QtLabel::ShowCaption(std::string_view text) {
+  label()->setText(FromUtf8(text));
+  fitFont();
+}
+
+// A caption of several lines fits by its longest.
+void QtLabel::fitFont() {
+  if (fixedPitch_) {
+    label()->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return;
+  }
+  QString longest;
+  for (const QString& line : label()->text().split(QLatin1Char('\n'))) {
+    if (line.size() > longest.size()) longest = line;
+  }
+  label()->setFont(FittingFont(longest, label()->width()));
 }
 
 }  // namespace qt
 
-std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
+std::unique_ptr<LabelPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
   return std::make_unique<qt::QtLabel>(static_cast<qt::QtForm&>(form).window(), settings);
 }
 

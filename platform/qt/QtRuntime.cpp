@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyle>
@@ -92,6 +93,10 @@ int backend::Run(int argc, char** argv, const ProgramDescription& program) {
   Runtime::LoadAndShow(*form);
   if (Runtime::HasEnded()) return EXIT_SUCCESS;
   return QApplication::exec();
+}
+
+void backend::CopyText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void backend::End() {

@@ -67,6 +67,7 @@ QtTextBox::QtTextBox(QWidget* window, const TextBoxSettings& settings, TextBoxIn
   edit_->setFont(BoxFont(edit_->width()));
   edit_->setTextMargins(kBoxTextMargin, 0, kBoxTextMargin, 0);
   edit_->setEnabled(settings.enabled);
+  edit_->setReadOnly(settings.locked);
   edit_->setFocusPolicy(!settings.enabled  ? Qt::NoFocus
                         : settings.tabStop ? Qt::StrongFocus
                                            : Qt::ClickFocus);

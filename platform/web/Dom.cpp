@@ -39,13 +39,16 @@ void dispatch(int id, val event) {
   if (dispatching == 0 && userInput && afterEachEvent()) afterEachEvent()();
 }
 
-// The listener is the program's entry bound to the handler's number, so that
-// the browser holds no C++ object.
-void addListener(const val& target, const char* type, Listener listener) {
+// The program's entry bound to the handler's number, so that the browser
+// holds no C++ object.
+val boundEntry(Listener listener) {
   static const val entry = val::module_property("dctDispatch");
   listeners().push_back(std::move(listener));
-  target.call<void>("addEventListener", Key(type),
-                    entry.call<val>("bind", val::null(), static_cast<int>(listeners().size() - 1)));
+  return entry.call<val>("bind", val::null(), static_cast<int>(listeners().size() - 1));
+}
+
+void addListener(const val& target, const char* type, Listener listener) {
+  target.call<void>("addEventListener", Key(type), boundEntry(std::move(listener)));
 }
 
 std::string pixels(int value) { return std::to_string(value) + "px"; }
@@ -121,6 +124,10 @@ void Listen(const val& target, const char* type, std::function<void(const val& e
 
 void Observe(const val& target, const char* type, std::function<void(const val& event)> handler) {
   addListener(target, type, {std::move(handler), false});
+}
+
+val Callback(std::function<void(const val& argument)> handler) {
+  return boundEntry({std::move(handler), true});
 }
 
 void AfterEachEvent(std::function<void()> action) { afterEachEvent() = std::move(action); }

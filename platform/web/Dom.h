@@ -39,6 +39,10 @@ void Listen(const val& target, const char* type, std::function<void(const val& e
 // The same for what is no input to a window (the page's size, its address).
 void Observe(const val& target, const char* type, std::function<void(const val& event)> handler);
 
+// A JavaScript function that calls `handler` with its argument, as input of
+// the user's: for a promise that a user's action started (a file read).
+val Callback(std::function<void(const val& argument)> handler);
+
 // What the page does after each event the user caused has been handled.
 void AfterEachEvent(std::function<void()> action);
 

@@ -90,9 +90,9 @@ val createClient(const FormSettings& settings) {
   return client;
 }
 
-// Where the page wants the window: its element "program", or the end of the page.
-val placeOnPage() {
-  val place = Document().call<val>("getElementById", std::string("program"));
+// Where the page wants the window: its element of that id, or the end of the page.
+val placeOnPage(const std::string& id) {
+  val place = Document().call<val>("getElementById", id);
   if (!place.isNull()) return place;
   place = CreateElement("div", "");
   Document()["body"].call<void>("appendChild", place);
@@ -104,12 +104,13 @@ val placeOnPage() {
 // The window is put on the page when it is shown: until then, no element
 // added to it costs the page a new layout.
 WebForm::WebForm(const FormSettings& settings)
-    : place_(placeOnPage()),
+    : secondary_(settings.secondary),
+      place_(placeOnPage(settings.pageElement)),
       box_(CreateElement("div", "window-box")),
       window_(CreateElement("section", "window")),
       client_(createClient(settings)),
       status_(CreateElement("p", "status")) {
-  Document().set(Key("title"), Text(settings.title));
+  if (!settings.secondary) Document().set(Key("title"), Text(settings.title));
   SetAttribute(window_, "aria-label", settings.title);
   window_.call<void>("appendChild", titleBar(settings));
   window_.call<void>("appendChild", client_);
@@ -138,12 +139,12 @@ void WebForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
   }
 }
 
-// As on the desktop, the window opens with the focus on the first control
-// in Tab order. Focusing lays the page out, which the window's scale is then
-// read from.
+// As on the desktop, the main window opens with the focus on the first
+// control in Tab order; one beside it leaves the focus there. Focusing lays
+// the page out, which the window's scale is then read from.
 void WebForm::Show() {
   place_.call<void>("appendChild", box_);
-  if (!firstFocus_.isNull()) {
+  if (!firstFocus_.isNull() && !secondary_) {
     val options = val::object();
     options.set("preventScroll", true);
     firstFocus_.call<void>("focus", options);
@@ -168,6 +169,11 @@ void WebForm::fitToPage() {
 
 void WebForm::close(const std::string& notice, bool failure) {
   val controls = client_.call<val>("querySelectorAll", Key("input, button"));
+  val pictures = client_.call<val>("querySelectorAll", Key(".picture.interactive"));
+  for (int i = 0; i < pictures["length"].as<int>(); ++i) {
+    pictures[i].set("tabIndex", -1);
+    pictures[i]["classList"].call<void>("add", Key("ended"));
+  }
   const int count = controls["length"].as<int>();
   for (int i = 0; i < count; ++i) controls[i].set("disabled", true);
   val bars = client_.call<val>("querySelectorAll", Key(".bar"));

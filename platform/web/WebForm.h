@@ -32,6 +32,7 @@ class WebForm : public FormPeer {
   void close(const std::string& notice, bool failure);
   void fitToPage();
 
+  bool secondary_;
   double scale_ = 1.0;
   val place_;
   val box_;

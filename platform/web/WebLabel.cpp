@@ -6,16 +6,21 @@ namespace dct::platform {
 namespace web {
 
 // Text aligned left, no border, no access key; never takes the focus.
-class WebLabel : public WebPeer<ControlPeer> {
+class WebLabel : public WebPeer<LabelPeer> {
  public:
   WebLabel(const val& client, const LabelSettings& settings);
+
+  void ShowCaption(std::string_view text) override {
+    element().set(Key("textContent"), Text(text));
+  }
 };
 
 namespace {
 
 val createLabel(const LabelSettings& settings) {
-  val label = CreateElement("div", "label");
+  val label = CreateElement("div", settings.fixedPitch ? "label fixed" : "label");
   label.set(Key("textContent"), Text(settings.caption));
+  if (settings.announcesCaption) SetAttribute(label, "aria-live", "polite");
   return label;
 }
 
@@ -26,7 +31,7 @@ WebLabel::WebLabel(const val& client, const LabelSettings& settings)
 
 }  // namespace web
 
-std::unique_ptr<ControlPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
+std::unique_ptr<LabelPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
   auto& page = static_cast<web::WebForm&>(form);
   return std::make_unique<web::WebLabel>(page.client(), settings);
 }

@@ -2,10 +2,14 @@
 #include <string>
 
 #include "Backend.h"
+#include "Dom.h"
 #include "Runtime.h"
 #include "WebForm.h"
 
 namespace dct::platform {
+
+using web::val;
+
 namespace {
 
 constexpr const char* kEnded = "O programa terminou. Recarregue a página para o iniciar de novo.";
@@ -18,6 +22,15 @@ int backend::Run(int, char**, const ProgramDescription& program) {
   form = program.createStartupForm();
   Runtime::LoadAndShow(*form);
   return 0;
+}
+
+// The clipboard takes text only from a secure page (a file or https) and
+// after a user's action; elsewhere the link stays in its box to copy.
+void backend::CopyText(const std::string& text) {
+  const val clipboard = val::global("navigator")["clipboard"];
+  if (clipboard.isUndefined()) return;
+  val written = clipboard.call<val>("writeText", web::Text(text));
+  written.call<val>("catch", web::Callback([](const val&) {}));
 }
 
 // A page does not end itself: closing it would close the tab, or the whole

@@ -74,14 +74,16 @@ val newInput(const TextBoxSettings& settings) {
   SetAttribute(input, "inputmode", settings.tabStop ? "text" : "none");
   input.set(Key("tabIndex"), settings.tabStop ? 0 : -1);
   input.set(Key("disabled"), !settings.enabled);
+  input.set(Key("readOnly"), settings.locked);
   return input;
 }
 
 // Boxes of one kind differ in their text only: each is a copy of the first,
 // one call to the page instead of a dozen.
 val createInput(const TextBoxSettings& settings) {
-  static std::map<std::tuple<Alignment, bool, bool>, val> made;
-  const auto kind = std::make_tuple(settings.alignment, settings.tabStop, settings.enabled);
+  static std::map<std::tuple<Alignment, bool, bool, bool>, val> made;
+  const auto kind =
+      std::make_tuple(settings.alignment, settings.tabStop, settings.enabled, settings.locked);
   auto found = made.find(kind);
   if (found == made.end()) found = made.emplace(kind, newInput(settings)).first;
   val input = found->second.call<val>("cloneNode", false);

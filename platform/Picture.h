@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace dct::platform {
+
+// Levels 0..255 (0 black), row by row from the top: what a picture box shows.
+struct GreyPixels {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> levels;
+};
+
+// An image file as the toolkit's own decoder gave it: 4 bytes a pixel, red,
+// green, blue and alpha (not premultiplied), row by row from the top. Empty
+// when the file could not be read as an image.
+struct DecodedImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> rgba;
+};
+
+// The most pixels a picture box decodes: a photograph of 40 megapixels, 160
+// MB as it comes from the decoder; more is refused as unreadable rather than
+// risk running out of memory, in a page above all.
+inline constexpr long long kDecodedPixelsMax = 40'000'000;
+
+enum class ArrowKey { Left, Right, Up, Down };
+
+}  // namespace dct::platform

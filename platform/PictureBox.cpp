@@ -1,0 +1,45 @@
+#include "PictureBox.h"
+
+#include "Backend.h"
+
+namespace dct::platform {
+
+PictureBox::PictureBox(FormPeer& form, const PictureBoxSettings& settings)
+    : Control(settings.identity), peer_(backend::CreatePictureBox(form, settings, *this)) {}
+
+PictureBox::~PictureBox() = default;
+
+void PictureBox::SetPicture(GreyPixels picture) {
+  if (picture.width == picture_.width && picture.height == picture_.height &&
+      picture.levels == picture_.levels) {
+    return;
+  }
+  picture_ = std::move(picture);
+  peer_->ShowPicture(picture_);
+}
+
+void PictureBox::SetFrame(const Rect& frame) {
+  if (frame == frame_) return;
+  frame_ = frame;
+  peer_->ShowFrame(frame_);
+}
+
+void PictureBox::ChooseImage() { peer_->ChooseImage(); }
+
+void PictureBox::Pressed(int x, int y) {
+  if (onMouseDown_) Raise("MouseDown", [this, x, y] { onMouseDown_(x, y); });
+}
+
+void PictureBox::Dragged(int x, int y) {
+  if (onMouseMove_) Raise("MouseMove", [this, x, y] { onMouseMove_(x, y); });
+}
+
+void PictureBox::ArrowPressed(ArrowKey key) {
+  if (onKeyDown_) Raise("KeyDown", [this, key] { onKeyDown_(key); });
+}
+
+void PictureBox::ImageChosen(const DecodedImage& image) {
+  if (onImageChosen_) Raise("ImageChosen", [this, &image] { onImageChosen_(image); });
+}
+
+}  // namespace dct::platform

@@ -1,0 +1,201 @@
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QImage>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+#include <cstring>
+
+#include "Backend.h"
+#include "QtForm.h"
+#include "QtPeer.h"
+
+namespace dct::platform {
+namespace qt {
+namespace {
+
+// The toolkit's decoder, whatever the file's format; empty when it cannot.
+DecodedImage decodeFile(const QString& path) {
+  QImageReader reader(path);
+  const QSize size = reader.size();
+  if (static_cast<long long>(size.width()) * size.height() > kDecodedPixelsMax) return {};
+  const QImage read = reader.read();
+  if (read.isNull()) return {};
+  const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
+  DecodedImage decoded{image.width(), image.height(), {}};
+  const auto rowBytes = static_cast<std::size_t>(image.width()) * 4;
+  decoded.rgba.resize(rowBytes * static_cast<std::size_t>(image.height()));
+  for (int y = 0; y < image.height(); ++y) {
+    std::memcpy(decoded.rgba.data() + rowBytes * static_cast<std::size_t>(y),
+                image.constScanLine(y), rowBytes);
+  }
+  return decoded;
+}
+
+QString localFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls() || data->urls().isEmpty()) return {};
+  return data->urls().constFirst().toLocalFile();
+}
+
+// Draws the picture and its frame; an interactive one reports the pointer
+// (only when it reaches another pixel), the arrow keys and dropped files.
+class PictureView : public QWidget {
+ public:
+  PictureView(QWidget* parent, bool interactive, PictureBoxInput& input)
+      : QWidget(parent), input_(input) {
+    setFocusPolicy(interactive ? Qt::StrongFocus : Qt::NoFocus);
+    setAcceptDrops(interactive);
+    setAttribute(Qt::WA_TransparentForMouseEvents, !interactive);
+  }
+
+  void show(const GreyPixels& picture) {
+    image_ = QImage(picture.width, picture.height, QImage::Format_Grayscale8);
+    for (int y = 0; y < picture.height; ++y) {
+      const auto width = static_cast<std::size_t>(picture.width);
+      std::memcpy(image_.scanLine(y), picture.levels.data() + width * static_cast<std::size_t>(y),
+                  width);
+    }
+    update();
+  }
+
+  void showFrame(const Rect& frame) {
+    frame_ = frame;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    if (image_.isNull()) return;
+    const QRect target = placed();
+    painter.drawImage(target, image_);
+    if (!frame_.Empty()) {
+      const QRectF box = mapped(frame_);
+      // Dark inside light: visible on any grey.
+      painter.setPen(QPen(Qt::white, 3));
+      painter.drawRect(box.adjusted(-1.5, -1.5, 1.5, 1.5));
+      painter.setPen(QPen(Qt::black, 1));
+      painter.drawRect(box.adjusted(-0.5, -0.5, 0.5, 0.5));
+    }
+    if (hasFocus()) {
+      painter.setPen(QPen(palette().highlight().color(), 2));
+      painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+  }
+
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton || image_.isNull()) return;
+    setFocus(Qt::MouseFocusReason);
+    last_ = pixelAt(event->position());
+    input_.Pressed(last_.x(), last_.y());
+  }
+
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!(event->buttons() & Qt::LeftButton) || image_.isNull()) return;
+    const QPoint pixel = pixelAt(event->position());
+    if (pixel == last_) return;
+    last_ = pixel;
+    input_.Dragged(pixel.x(), pixel.y());
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Left:
+        return input_.ArrowPressed(ArrowKey::Left);
+      case Qt::Key_Right:
+        return input_.ArrowPressed(ArrowKey::Right);
+      case Qt::Key_Up:
+        return input_.ArrowPressed(ArrowKey::Up);
+      case Qt::Key_Down:
+        return input_.ArrowPressed(ArrowKey::Down);
+      default:
+        QWidget::keyPressEvent(event);
+    }
+  }
+
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    if (!localFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  }
+
+  void dropEvent(QDropEvent* event) override {
+    const QString path = localFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    input_.ImageChosen(decodeFile(path));
+  }
+
+ private:
+  // As large as fits, centred, the aspect kept.
+  QRect placed() const {
+    const QSize size = image_.size().scaled(this->size(), Qt::KeepAspectRatio);
+    return {QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size};
+  }
+
+  QRectF mapped(const Rect& r) const {
+    const QRect target = placed();
+    const double sx = static_cast<double>(target.width()) / image_.width();
+    const double sy = static_cast<double>(target.height()) / image_.height();
+    return {target.left() + r.left * sx, target.top() + r.top * sy, r.width * sx, r.height * sy};
+  }
+
+  QPoint pixelAt(const QPointF& position) const {
+    const QRect target = placed();
+    const auto along = [](double offset, int shown, int pixels) {
+      const int pixel = static_cast<int>(offset * pixels / shown);
+      return std::clamp(pixel, 0, pixels - 1);
+    };
+    return {along(position.x() - target.left(), target.width(), image_.width()),
+            along(position.y() - target.top(), target.height(), image_.height())};
+  }
+
+  PictureBoxInput& input_;
+  QImage image_;
+  Rect frame_;
+  QPoint last_;
+};
+
+class QtPictureBox : public QtPeer<PictureBoxPeer> {
+ public:
+  QtPictureBox(QWidget* window, const PictureBoxSettings& settings, PictureBoxInput& input)
+      : QtPeer(new PictureView(window, settings.interactive, input), settings.identity),
+        input_(input) {}
+
+  void ShowPicture(const GreyPixels& picture) override { view()->show(picture); }
+  void ShowFrame(const Rect& frame) override { view()->showFrame(frame); }
+
+  // The toolkit's own dialog, the same on every desktop, which tests can
+  // drive; it does not block, as the page's chooser does not.
+  void ChooseImage() override {
+    auto* dialog = new QFileDialog(widget()->window(), QStringLiteral("Abrir imagem"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilter(
+        QStringLiteral("Imagens (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.pgm *.ppm)"));
+    QObject::connect(dialog, &QFileDialog::fileSelected, widget(),
+                     [this](const QString& path) { input_.ImageChosen(decodeFile(path)); });
+    dialog->open();
+  }
+
+ private:
+  PictureView* view() const { return static_cast<PictureView*>(widget()); }
+
+  PictureBoxInput& input_;
+};
+
+}  // namespace
+}  // namespace qt
+
+std::unique_ptr<PictureBoxPeer> backend::CreatePictureBox(FormPeer& form,
+                                                          const PictureBoxSettings& settings,
+                                                          PictureBoxInput& input) {
+  return std::make_unique<qt::QtPictureBox>(static_cast<qt::QtForm&>(form).window(), settings,
+                                            input);
+}
+
+}  // namespace dct::platform

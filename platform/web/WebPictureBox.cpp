@@ -1,0 +1,222 @@
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Backend.h"
+#include "WebForm.h"
+#include "WebPeer.h"
+
+namespace dct::platform {
+namespace web {
+namespace {
+
+// A picture's pixels in a canvas of its own size that the page's style
+// enlarges without smoothing, in a stage of the picture's proportions; the
+// frame over it in fractions of the stage, so that it follows any size.
+val createBox(const PictureBoxSettings& settings) {
+  val box = CreateElement("div", settings.interactive ? "picture interactive" : "picture");
+  SetAttribute(box, "role", "img");
+  if (settings.interactive) box.set(Key("tabIndex"), 0);
+  val stage = CreateElement("div", "stage");
+  stage.call<void>("appendChild", CreateElement("canvas", ""));
+  stage.call<void>("appendChild", CreateElement("div", "frame"));
+  box.call<void>("appendChild", stage);
+  return box;
+}
+
+// The picture's size, its proportions kept, in a box of that size.
+std::pair<double, double> fitted(int width, int height, const Rect& box) {
+  const double scale = std::min(static_cast<double>(box.width) / std::max(width, 1),
+                                static_cast<double>(box.height) / std::max(height, 1));
+  return {width * scale, height * scale};
+}
+
+std::string px(double value) { return std::to_string(value) + "px"; }
+
+std::string percent(int part, int whole) {
+  return std::to_string(100.0 * part / std::max(whole, 1)) + "%";
+}
+
+}  // namespace
+
+class WebPictureBox : public WebPeer<PictureBoxPeer> {
+ public:
+  WebPictureBox(const val& client, const PictureBoxSettings& settings, PictureBoxInput& input);
+
+  void ShowPicture(const GreyPixels& picture) override;
+  void ShowFrame(const Rect& frame) override;
+  void ChooseImage() override { chooser_.call<void>("click"); }
+
+ private:
+  void listen();
+  std::optional<std::pair<int, int>> pixelAt(const val& event) const;
+  void decode(const val& file);
+  void decoded(const val& bitmap);
+
+  PictureBoxInput& input_;
+  ControlIdentity identity_;
+  val stage_;
+  val canvas_;
+  val frame_;
+  val chooser_ = val::null();
+  int width_ = 0;
+  int height_ = 0;
+  bool pressed_ = false;
+  std::pair<int, int> last_{-1, -1};
+};
+
+WebPictureBox::WebPictureBox(const val& client, const PictureBoxSettings& settings,
+                             PictureBoxInput& input)
+    : WebPeer(client, createBox(settings), settings.identity, settings.interactive),
+      input_(input),
+      identity_(settings.identity),
+      stage_(element()["firstChild"]),
+      canvas_(stage_["firstChild"]),
+      frame_(stage_["lastChild"]) {
+  if (settings.interactive) listen();
+}
+
+void WebPictureBox::ShowPicture(const GreyPixels& picture) {
+  width_ = picture.width;
+  height_ = picture.height;
+  canvas_.set("width", width_);
+  canvas_.set("height", height_);
+  val style = stage_["style"];
+  const Rect& r = identity_.rect;
+  const auto [width, height] =
+      fitted(width_, height_, {0, 0, TwipsToPixels(r.width), TwipsToPixels(r.height)});
+  style.call<void>("setProperty", Key("--sw"), val(px(width)));
+  style.call<void>("setProperty", Key("--sh"), val(px(height)));
+  if (!identity_.fingerRect.Empty()) {
+    const auto [fingerWidth, fingerHeight] = fitted(width_, height_, identity_.fingerRect);
+    style.call<void>("setProperty", Key("--fsw"), val(px(fingerWidth)));
+    style.call<void>("setProperty", Key("--fsh"), val(px(fingerHeight)));
+  }
+  if (width_ == 0 || height_ == 0) return;
+  std::vector<std::uint8_t> rgba(picture.levels.size() * 4, 255);
+  for (std::size_t i = 0; i < picture.levels.size(); ++i) {
+    std::fill_n(rgba.begin() + static_cast<std::ptrdiff_t>(4 * i), 3, picture.levels[i]);
+  }
+  const val bytes = val::global("Uint8ClampedArray")
+                        .new_(emscripten::typed_memory_view(rgba.size(), rgba.data()));
+  const val image = val::global("ImageData").new_(bytes, width_, height_);
+  canvas_.call<val>("getContext", Key("2d")).call<void>("putImageData", image, 0, 0);
+}
+
+void WebPictureBox::ShowFrame(const Rect& frame) {
+  val style = frame_["style"];
+  style.set("display", frame.Empty() ? "none" : "block");
+  style.set("left", percent(frame.left, width_));
+  style.set("top", percent(frame.top, height_));
+  style.set("width", percent(frame.width, width_));
+  style.set("height", percent(frame.height, height_));
+}
+
+// The stage's rectangle on screen, whatever scales the window.
+std::optional<std::pair<int, int>> WebPictureBox::pixelAt(const val& event) const {
+  if (width_ == 0 || height_ == 0) return std::nullopt;
+  const val box = stage_.call<val>("getBoundingClientRect");
+  const auto along = [](double offset, double shown, int pixels) {
+    const auto pixel = static_cast<int>(std::floor(offset / shown * pixels));
+    return std::clamp(pixel, 0, pixels - 1);
+  };
+  return std::pair{along(event["clientX"].as<double>() - box["left"].as<double>(),
+                         box["width"].as<double>(), width_),
+                   along(event["clientY"].as<double>() - box["top"].as<double>(),
+                         box["height"].as<double>(), height_)};
+}
+
+void WebPictureBox::listen() {
+  Listen(element(), "pointerdown", [this](const val& event) {
+    if (event["button"].as<int>() != 0) return;
+    const auto pixel = pixelAt(event);
+    if (!pixel) return;
+    pressed_ = true;
+    last_ = *pixel;
+    element().call<void>("setPointerCapture", event["pointerId"]);
+    input_.Pressed(pixel->first, pixel->second);
+  });
+  Listen(element(), "pointermove", [this](const val& event) {
+    if (!pressed_) return;
+    const auto pixel = pixelAt(event);
+    if (!pixel || *pixel == last_) return;
+    last_ = *pixel;
+    input_.Dragged(pixel->first, pixel->second);
+  });
+  for (const char* type : {"pointerup", "pointercancel"}) {
+    Listen(element(), type, [this](const val&) { pressed_ = false; });
+  }
+  Listen(element(), "keydown", [this](const val& event) {
+    const std::string key = event["key"].as<std::string>();
+    const ArrowKey keys[] = {ArrowKey::Left, ArrowKey::Right, ArrowKey::Up, ArrowKey::Down};
+    const char* names[] = {"ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+      if (key != names[i]) continue;
+      event.call<void>("preventDefault");
+      input_.ArrowPressed(keys[i]);
+    }
+  });
+  chooser_ = CreateElement("input", "chooser");
+  chooser_.set("type", "file");
+  chooser_.set("accept", "image/*");
+  chooser_.set("tabIndex", -1);
+  SetAttribute(chooser_, "aria-hidden", "true");
+  element().call<void>("appendChild", chooser_);
+  Listen(chooser_, "change", [this](const val&) {
+    const val files = chooser_["files"];
+    if (files["length"].as<int>() > 0) decode(files[0]);
+    chooser_.set("value", "");
+  });
+  Listen(element(), "dragover", [](const val& event) { event.call<void>("preventDefault"); });
+  Listen(element(), "drop", [this](const val& event) {
+    event.call<void>("preventDefault");
+    const val files = event["dataTransfer"]["files"];
+    if (files["length"].as<int>() > 0) decode(files[0]);
+  });
+}
+
+// The browser's own decoder, on the file as it is on this computer: nothing
+// leaves the page.
+void WebPictureBox::decode(const val& file) {
+  val::global("window")
+      .call<val>("createImageBitmap", file)
+      .call<val>("then", Callback([this](const val& bitmap) { decoded(bitmap); }),
+                 Callback([this](const val&) { input_.ImageChosen({}); }));
+}
+
+void WebPictureBox::decoded(const val& bitmap) {
+  const int width = bitmap["width"].as<int>();
+  const int height = bitmap["height"].as<int>();
+  if (static_cast<long long>(width) * height > kDecodedPixelsMax) {
+    bitmap.call<void>("close");
+    input_.ImageChosen({});
+    return;
+  }
+  val canvas = CreateElement("canvas", "");
+  canvas.set("width", width);
+  canvas.set("height", height);
+  val context = canvas.call<val>("getContext", Key("2d"));
+  context.call<void>("drawImage", bitmap, 0, 0);
+  bitmap.call<void>("close");
+  const val data = context.call<val>("getImageData", 0, 0, width, height)["data"];
+  DecodedImage image{width, height, {}};
+  image.rgba.resize(data["length"].as<std::size_t>());
+  val(emscripten::typed_memory_view(image.rgba.size(), image.rgba.data())).call<void>("set", data);
+  input_.ImageChosen(image);
+}
+
+}  // namespace web
+
+std::unique_ptr<PictureBoxPeer> backend::CreatePictureBox(FormPeer& form,
+                                                          const PictureBoxSettings& settings,
+                                                          PictureBoxInput& input) {
+  auto& page = static_cast<web::WebForm&>(form);
+  return std::make_unique<web::WebPictureBox>(page.client(), settings, input);
+}
+
+}  // namespace dct::platform
