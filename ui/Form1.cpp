@@ -56,8 +56,12 @@ std::string decimal(int value) { return std::to_string(value); }
 }  // namespace
 
 Form1::Form1()
-    : form_(platform::FormSettings{kTitle, kClientWidth, kClientHeight, AppIcon(),
-                                   kFingerClientWidth, kFingerClientHeight}),
+    : form_(platform::FormSettings{.title = kTitle,
+                                   .clientWidth = kClientWidth,
+                                   .clientHeight = kClientHeight,
+                                   .icon = AppIcon(),
+                                   .fingerClientWidth = kFingerClientWidth,
+                                   .fingerClientHeight = kFingerClientHeight}),
       controls_(BuildControls(form_)) {
   connectHandlers();
 }

@@ -3,17 +3,15 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "CommandButton.h"
+#include "ControlLayout.h"
 #include "Geometry.h"
 #include "Grid.h"
 #include "ScrollBar.h"
 #include "TextBox.h"
 
 namespace dct::ui {
-
-using platform::Rect;
 
 inline constexpr const char* kTitle = "Transformada DCT";
 inline constexpr int kClientWidth = 7860;  // twips
@@ -90,27 +88,7 @@ Rect FingerGridCell(const GridLayout& grid, int index);
 // element `index`.
 std::string GridPlaceText(std::string_view pattern, int index);
 
-struct LabelSlot {};
-using ControlSlot =
-    std::variant<LabelSlot, platform::TextBox * Controls::*, platform::ScrollBar * Controls::*,
-                 platform::CommandButton * Controls::*>;
-
-struct SingleControl {
-  ControlSlot slot;
-  const char* name;
-  const char* caption;
-  Rect rect;    // twips
-  Rect finger;  // pixels
-  int tabIndex;
-  platform::ScrollRange range{};
-  bool enabled = true;
-  // For controls whose caption does not name them to a screen reader.
-  const char* accessibleName = nullptr;
-  // A scroll bar's value as a screen reader says it: {column} and {row} of
-  // the grid element that the value indexes; none: the number.
-  const char* valueText = nullptr;
-  bool announcesDescription = false;
-};
+using SingleControl = SingleControlOf<Controls>;
 
 inline constexpr std::array<SingleControl, 11> kSingleControls{{
     {.slot = LabelSlot{},
