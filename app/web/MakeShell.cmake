@@ -1,9 +1,10 @@
 # Writes the page's shell: page.html.in with the font subset (FONT, woff2)
 # inlined as base64, the notices of what the page carries (NOTICES, a list of
 # files, joined by "|": the program's licence, the runtime's, the font's),
-# and the sizes its style keeps the window's place by: the client area
-# (ClientWidth and ClientHeight in twips, FingerClientWidth and
-# FingerClientHeight in pixels) with the title bar and frame drawn around it.
+# and the sizes its style keeps the places of the window and the lesson by:
+# their client areas (ClientWidth and ClientHeight in twips,
+# FingerClientWidth and FingerClientHeight in pixels, and the same with
+# Lesson before them) with the title bar and frame drawn around each.
 execute_process(COMMAND base64 -w0 ${FONT} OUTPUT_VARIABLE FONT_BASE64 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cannot encode ${FONT}")
@@ -26,6 +27,10 @@ math(EXPR WINDOW_WIDTH "(${ClientWidth} + 7) / 15 + 2 * ${FRAME}")
 math(EXPR WINDOW_HEIGHT "(${ClientHeight} + 7) / 15 + ${TITLE_HEIGHT} + 2 * ${FRAME}")
 math(EXPR FINGER_WINDOW_WIDTH "${FingerClientWidth} + 2 * ${FRAME}")
 math(EXPR FINGER_WINDOW_HEIGHT "${FingerClientHeight} + ${TITLE_HEIGHT} + 2 * ${FRAME}")
+math(EXPR LESSON_WIDTH "(${LessonClientWidth} + 7) / 15 + 2 * ${FRAME}")
+math(EXPR LESSON_HEIGHT "(${LessonClientHeight} + 7) / 15 + ${TITLE_HEIGHT} + 2 * ${FRAME}")
+math(EXPR FINGER_LESSON_WIDTH "${LessonFingerClientWidth} + 2 * ${FRAME}")
+math(EXPR FINGER_LESSON_HEIGHT "${LessonFingerClientHeight} + ${TITLE_HEIGHT} + 2 * ${FRAME}")
 # The layout for fingers takes over where the window no longer fits.
 math(EXPR narrowest_wide "${WINDOW_WIDTH} + 2 * ${PAGE_MARGIN} - 1")
 set(NARROW_MAX "${narrowest_wide}.98")

@@ -1,75 +1,79 @@
-// The window as a page: the same program, then what only a page has, a link
-// that opens it with a block, that follows every change of value and that the
-// window follows in turn when it is changed from outside.
+// The window and the lesson as a page: the same program, then what only a
+// page has, an address that follows every change of the block (or holds the
+// challenge being played) and that the program follows in turn when it is
+// changed from outside.
 #include <emscripten/eventloop.h>
 #include <emscripten/val.h>
 
+#include <charconv>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "BlockLink.h"
+#include "ChallengeLink.h"
 #include "Dom.h"
-#include "Form1.h"
+#include "EnterTable.h"
+#include "Program.h"
 #include "Runtime.h"
 
 namespace {
 
 using dct::platform::Runtime;
-using dct::ui::Form1;
+using dct::ui::Program;
 using emscripten::val;
 
 constexpr double kLinkDelayMs = 250;
 
-constexpr const char* kUnreadableLink =
-    "O endereço desta página traz coeficientes que não se podem ler; foram ignorados.";
-
-std::string currentFragment() {
-  const std::string hash = val::global("location")["hash"].as<std::string>();
-  return hash.empty() ? hash : hash.substr(1);
+std::string locationPart(const char* part) {
+  return val::global("location")[part].as<std::string>();
 }
 
 // Shown as text, never as markup: the link is input from anybody.
-void showNotice(const char* text) {
+void showNotice(std::string_view text) {
   val notice = val::global("document").call<val>("getElementById", std::string("link-notice"));
   if (!notice.isNull()) notice.set("textContent", std::string(text));
 }
 
-// The link's coefficients go in as a user would type each into its box;
-// then F(0,0) is selected, as at start-up. Anything else in the address is
-// ignored whole, and said so.
-void openLink(Form1& form) {
-  const auto coefficients = dct::web::ReadBlockLink(currentFragment());
-  if (!coefficients) {
-    showNotice(kUnreadableLink);
-    return;
+// "?seed=N" makes the lesson's challenges repeatable (for tests and for a
+// class that should all get the same ones); otherwise they differ each time.
+std::uint32_t seedOfPage() {
+  const std::string search = locationPart("search");
+  const std::string_view key = "?seed=";
+  std::uint32_t seed = 0;
+  if (search.starts_with(key)) {
+    const char* end = search.data() + search.size();
+    if (std::from_chars(search.data() + key.size(), end, seed).ptr == end) return seed;
   }
-  showNotice("");
-  for (const auto& coefficient : *coefficients) {
-    form.Widgets().Text2[static_cast<std::size_t>(coefficient.index)]->SetText(
-        std::to_string(coefficient.value));
-  }
-  Runtime::Raise({"Text2", "Click", 0}, [&form] { form.Text2_Click(0); });
+  return static_cast<std::uint32_t>(val::global("Math").call<double>("random") * 4294967296.0);
+}
+
+// What the address holds: the challenge being played, or else the block.
+std::string fragmentFor(Program& program) {
+  const auto& target = program.LessonForm()->Target();
+  if (target) return std::string(dct::kChallengeLinkKey) + *dct::ChallengeLink(*target);
+  return dct::BlockLink(program.Window().Model().Coef);
 }
 
 // history.replaceState changes the address without a reload or a new entry in
 // the history, also for a page opened from disk; and raises no hashchange.
-void rewriteFragment(const Form1& form) {
-  const std::string link = dct::web::BlockLink(form.Model().Coef);
-  if (link == currentFragment()) return;
-  const val location = val::global("location");
+void rewriteFragment(Program& program) {
+  const std::string link = fragmentFor(program);
+  const std::string hash = locationPart("hash");
+  if (link == (hash.empty() ? hash : hash.substr(1))) return;
   const std::string address =
-      link.empty() ? location["pathname"].as<std::string>() + location["search"].as<std::string>()
-                   : "#" + link;
+      link.empty() ? locationPart("pathname") + locationPart("search") : "#" + link;
   val::global("history").call<void>("replaceState", val::null(), std::string(), address);
 }
 
-// Keeps the address on the window's block, writing it once the user pauses:
+// Keeps the address on the program's state, writing it once the user pauses:
 // browsers ignore a page that rewrites its address too often (a thumb dragged
 // across the bar), and a rewrite costs more than all the rest of an event.
 // Once it has, a notice about the link the page was opened with is stale.
 class AddressKeeper {
  public:
-  explicit AddressKeeper(const Form1& form) : form_(form) {}
+  explicit AddressKeeper(Program& program) : program_(program) {}
 
   void EventHandled() {
     Cancel();
@@ -85,40 +89,45 @@ class AddressKeeper {
   static void write(void* keeper) {
     auto* self = static_cast<AddressKeeper*>(keeper);
     self->pending_ = 0;
-    rewriteFragment(self->form_);
+    rewriteFragment(self->program_);
     showNotice("");
   }
 
-  const Form1& form_;
+  Program& program_;
   long pending_ = 0;
 };
 
 // The address changed from outside (typed, a link, Back or Forward): the
-// window opens it as at start-up, from a window reset through its handlers.
+// program opens it as at start-up, from a window reset through its handlers.
 // The page's own rewriting raises no such change. The new address stays, for
 // a reload to open once the program has ended.
-void followAddress(Form1& form, AddressKeeper& keeper) {
+void followAddress(Program& program, AddressKeeper& keeper) {
   keeper.Cancel();
   if (Runtime::HasEnded()) return;
-  Runtime::Raise({"Command1", "Click"}, [&form] { form.Command1_Click(); });
-  openLink(form);
+  dct::ui::ClearWindow(program.Window());
+  program.OpenLink(locationPart("hash"));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Form1* form = nullptr;
-  const int status = Runtime::Start(argc, argv, {[&form] {
-                                      auto created = std::make_unique<Form1>();
-                                      form = created.get();
+  Program* program = nullptr;
+  const std::string href = locationPart("href");
+  dct::ui::ProgramOptions options{.lesson = true,
+                                  .link = locationPart("hash"),
+                                  .seed = seedOfPage(),
+                                  .linkBase = href.substr(0, href.find('#')),
+                                  .showNotice = showNotice};
+  const int status = Runtime::Start(argc, argv, {[&program, &options] {
+                                      auto created = std::make_unique<Program>(options);
+                                      program = created.get();
                                       return created;
                                     }});
-  if (form == nullptr || Runtime::HasEnded()) return status;
-  openLink(*form);
+  if (program == nullptr || Runtime::HasEnded()) return status;
   // The page goes on after main returns, and the keeper with it.
-  static AddressKeeper keeper(*form);
+  static AddressKeeper keeper(*program);
   dct::platform::web::AfterEachEvent([] { keeper.EventHandled(); });
   dct::platform::web::Observe(val::global("window"), "hashchange",
-                              [form](const val&) { followAddress(*form, keeper); });
+                              [program](const val&) { followAddress(*program, keeper); });
   return status;
 }

@@ -96,6 +96,18 @@ function movesWithinSelection(page, action) {
 }
 
 // `focus` is the focused control before the action, as windowState gives it.
+// The desktop's window is a Tab chain of its own; in the page the lesson's
+// controls follow the window's, so Tab goes on through them and back, and
+// the page, scrolled to each, back to the top, where the window is.
+async function tabWithinWindow(page, press) {
+  await press();
+  for (let i = 0; i < 40; ++i) {
+    if (!(await page.evaluate(() => document.activeElement?.closest('#lesson') != null))) break;
+    await press();
+  }
+  await page.evaluate(() => window.scrollTo(0, 0));
+}
+
 export async function playOnPage(page, action, focus) {
   const inBox = focus !== null && focus.startsWith('Text');
   switch (action.kind) {
@@ -113,9 +125,9 @@ export async function playOnPage(page, action, focus) {
       return inBox && !(await movesWithinSelection(page, action)) ?
         page.keyboard.press(action.key) : undefined;
     case 'Tab':
-      return page.keyboard.press('Tab');
+      return tabWithinWindow(page, () => page.keyboard.press('Tab'));
     case 'BackTab':
-      return withModifier(page, 'Shift', 'Tab');
+      return tabWithinWindow(page, () => withModifier(page, 'Shift', 'Tab'));
     case 'ArrowClick':
     case 'TrackClick':
     case 'ThumbDrag':

@@ -16,11 +16,6 @@ namespace {
 
 using Broken = std::optional<std::string>;
 
-// The deepest nesting of handlers that a user action may cause: typing into
-// a box that is not selected runs Text2_Change, then HScroll1_Change,
-// HScroll2_Change and Text2_Change inside it.
-constexpr int kDeepestNesting = 4;
-
 std::string number(long long value) { return std::to_string(value); }
 
 // A text as a failure quotes it: a thousand typed digits are cut short.
@@ -30,9 +25,9 @@ std::string quoted(const std::string& text) {
   return '"' + text.substr(0, kLongest) + "...(" + std::to_string(text.size()) + ")\"";
 }
 
-Broken handlersEnded(const Form1&) {
+Broken handlersEnded(int deepestAllowed) {
   const int deepest = platform::Runtime::DeepestHandlerNesting();
-  if (deepest > kDeepestNesting) return "handlers nested " + number(deepest) + " deep";
+  if (deepest > deepestAllowed) return "handlers nested " + number(deepest) + " deep";
   if (platform::Runtime::HandlerDepth() != 0) return "a handler has not returned";
   return std::nullopt;
 }
@@ -117,17 +112,18 @@ Broken blockShown(const Form1& form, bool blockComputed) {
 
 }  // namespace
 
-std::optional<std::string> BrokenRuleWhileDragging(const Form1& form) {
-  constexpr Broken (*kRules[])(const Form1&) = {handlersEnded, screenShowsWhatHandlersRead,
-                                                boxesShowTheTable, selectionInStep};
+std::optional<std::string> BrokenRuleWhileDragging(const Form1& form, int deepestNesting) {
+  if (Broken broken = handlersEnded(deepestNesting)) return broken;
+  constexpr Broken (*kRules[])(const Form1&) = {screenShowsWhatHandlersRead, boxesShowTheTable,
+                                                selectionInStep};
   for (const auto rule : kRules) {
     if (Broken broken = rule(form)) return broken;
   }
   return std::nullopt;
 }
 
-std::optional<std::string> BrokenRule(const Form1& form, bool blockComputed) {
-  if (Broken broken = BrokenRuleWhileDragging(form)) return broken;
+std::optional<std::string> BrokenRule(const Form1& form, bool blockComputed, int deepestNesting) {
+  if (Broken broken = BrokenRuleWhileDragging(form, deepestNesting)) return broken;
   return blockShown(form, blockComputed);
 }
 

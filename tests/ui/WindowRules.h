@@ -16,10 +16,19 @@ namespace dct::ui::testing_support {
 // the selected box highlighted and every other white; and the pixel boxes
 // and the indicator showing the block of the table or, when no block has
 // been computed since the last Reset (or the start), the cleared block.
-std::optional<std::string> BrokenRule(const Form1& form, bool blockComputed);
+// The deepest nesting of handlers that a user action on the window may
+// cause: typing into a box that is not selected runs Text2_Change, then
+// HScroll1_Change, HScroll2_Change and Text2_Change inside it. The lesson's
+// handlers run the window's inside them, one deeper.
+inline constexpr int kWindowNesting = 4;
+inline constexpr int kLessonNesting = kWindowNesting + 1;
+
+std::optional<std::string> BrokenRule(const Form1& form, bool blockComputed,
+                                      int deepestNesting = kWindowNesting);
 
 // The same rules but the pixel block's: while the user drags the value bar's
 // thumb the table follows it, and the block waits for the release.
-std::optional<std::string> BrokenRuleWhileDragging(const Form1& form);
+std::optional<std::string> BrokenRuleWhileDragging(const Form1& form,
+                                                   int deepestNesting = kWindowNesting);
 
 }  // namespace dct::ui::testing_support

@@ -278,7 +278,7 @@ test('on a phone every box, bar, arrow and button is at least 40 pixels each way
   await reopen(page, link);
   const places = await drawnPlaces(page);
   const small = Object.entries(places)
-    .filter(([name]) => !/^Label|^Valor|thumb/.test(name))
+    .filter(([name]) => !/^Label|^Valor|^lbl|thumb/.test(name))
     .filter(([, [, , width, height]]) => width < 40 || height < 40);
   assert.deepEqual(small, []);
   assert.equal(Object.keys(places).filter((name) => /Text[12]\(/.test(name)).length, 128);

@@ -89,13 +89,15 @@ test('Sair disables every control, says so, handles no further input and closes 
     assert.deepEqual(await page.evaluate(() => ({
       disabled: [...document.querySelectorAll('.client input, .client button')]
         .every((e) => e.disabled),
-      bars: [...document.querySelectorAll('.bar')]
+      bars: [...document.querySelectorAll('#program .bar, #lesson .bar')]
         .map((bar) => [bar.tabIndex, bar.getAttribute('aria-disabled')]),
+      picture: document.getElementById('picPicture').tabIndex,
       status: document.querySelector('.status').textContent,
       role: document.querySelector('.status').getAttribute('role'),
     })), {
       disabled: true,
-      bars: [[-1, 'true'], [-1, 'true']],
+      bars: Array(5).fill([-1, 'true']),
+      picture: -1,
       status: 'O programa terminou. Recarregue a página para o iniciar de novo.',
       role: 'status',
     });

@@ -7,7 +7,7 @@
 
 #include "CoefTable.h"
 
-namespace dct::web {
+namespace dct {
 
 // One coefficient a link sets: its index 8·v + u and its value.
 struct LinkedCoefficient {
@@ -25,4 +25,4 @@ std::optional<std::vector<LinkedCoefficient>> ReadBlockLink(std::string_view fra
 // The fragment that gives the table back: its non-zero coefficients, by index.
 std::string BlockLink(const CoefTable& table);
 
-}  // namespace dct::web
+}  // namespace dct

@@ -7,7 +7,7 @@
 #include "CoefficientFromText.h"
 #include "CoefficientSetting.h"
 
-namespace dct::web {
+namespace dct {
 
 // No fragment that a window can make is longer: 64 times "7,7=-100&".
 constexpr std::size_t kLongestLink = kGridCount * 9;
@@ -42,4 +42,4 @@ std::string BlockLink(const CoefTable& table) {
   return link;
 }
 
-}  // namespace dct::web
+}  // namespace dct

@@ -9,7 +9,7 @@
 
 #include "BlockLink.h"
 
-namespace dct::web {
+namespace dct {
 namespace {
 
 using Coefficients = std::vector<LinkedCoefficient>;
@@ -104,4 +104,4 @@ INSTANTIATE_TEST_SUITE_P(, BlockLinkTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace dct::web
+}  // namespace dct

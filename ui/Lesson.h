@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "CoefTable.h"
+#include "Form.h"
+#include "Form1.h"
+#include "GreyImage.h"
+#include "LessonBlock.h"
+#include "LessonLayout.h"
+#include "Picture.h"
+
+namespace dct::ui {
+
+// The lesson beside the window: a picture whose 8×8 blocks go into the
+// window, compressed as JPEG compresses them if the user wishes, and
+// challenges to rebuild a target block. It changes the window only through
+// the window's own handlers.
+class Lesson {
+ public:
+  // `linkBase`: the page's address without its fragment, which a challenge's
+  // link is written after; empty on the desktop. `seed` starts the sequence
+  // of challenges that "Novo desafio" makes.
+  Lesson(Form1& window, std::uint32_t seed, std::string linkBase);
+  ~Lesson();
+
+  void Form_Load();
+  void Show();
+
+  void picPicture_MouseDown(int x, int y);
+  void picPicture_MouseMove(int x, int y);
+  void picPicture_KeyDown(platform::ArrowKey key);
+  void picPicture_ImageChosen(const platform::DecodedImage& image);
+  void cmdOpen_Click();
+  void cmdBuiltin_Click();
+  void hsbQuality_Change();
+  void hsbKept_Change();
+  void hsbLevel_Change();
+  void cmdNewChallenge_Click();
+  void cmdHint_Click();
+  void cmdCreateChallenge_Click();
+
+  // A challenge from a link: the target shown, the window emptied.
+  void OpenChallenge(const CoefTable& target);
+  const std::optional<CoefTable>& Target() const { return target_; }
+  // The block of the picture that the frame stands on, across and down.
+  int BlockX() const { return blockX_; }
+  int BlockY() const { return blockY_; }
+  const GreyImage& Picture() const { return picture_; }
+  Compression CurrentCompression() const;
+  const LessonControls& Widgets() const { return controls_; }
+  platform::Form& Window() { return form_; }
+
+  // Brings every figure in step with the window and the picture; run after
+  // each event, whichever form it came to.
+  void Refresh();
+
+ private:
+  void connectHandlers();
+  void showPicture(GreyImage picture);
+  void moveFrame(int bx, int by);
+  void moveTo(int bx, int by);
+  void enterBlock();
+  void startChallenge(const CoefTable& target);
+  void showMeasures(const BlockLevels& original, const BlockLevels& shown);
+  void showChallenge(const BlockLevels& shown);
+  void showSteps();
+
+  Form1& window_;
+  platform::Form form_;
+  LessonControls controls_;
+  GreyImage picture_;
+  int blockX_ = 0;
+  int blockY_ = 0;
+  std::optional<LessonBlock> entered_;
+  std::optional<CoefTable> target_;
+  std::uint32_t seed_;
+  std::string linkBase_;
+  // A line about the last action (an image not read, a link made, a hint),
+  // until the next one.
+  std::string notice_;
+  std::string challengeNotice_;
+};
+
+}  // namespace dct::ui

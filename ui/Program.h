@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Form1.h"
+#include "Lesson.h"
+#include "PageLink.h"
+#include "Runtime.h"
+
+namespace dct::ui {
+
+struct ProgramOptions {
+  // Opens the lesson beside the window; a challenge's link opens it too.
+  bool lesson = false;
+  // A page link, or its fragment, to open once the windows are shown.
+  std::string link;
+  std::uint32_t seed = 0;
+  // The page's address without its fragment; empty on the desktop.
+  std::string linkBase;
+  // Where a link that cannot be read is said to be ignored.
+  std::function<void(std::string_view notice)> showNotice;
+};
+
+// The program's start-up: the window, and the lesson where asked for.
+class Program : public platform::StartupForm {
+ public:
+  explicit Program(ProgramOptions options);
+  ~Program() override;
+
+  void Form_Load() override;
+  void Show() override;
+
+  // Opens a link as at start-up and says so when it cannot be read.
+  LinkKind OpenLink(std::string_view link);
+
+  Form1& Window() { return window_; }
+  Lesson* LessonForm() { return lesson_.get(); }
+
+ private:
+  ProgramOptions options_;
+  Form1 window_;
+  std::unique_ptr<Lesson> lesson_;
+};
+
+}  // namespace dct::ui
