@@ -12,11 +12,13 @@
 #include "CoefficientSetting.h"
 #include "Grid.h"
 #include "IntegerText.h"
+#include "JpegQuantisation.h"
+#include "ReducedPicture.h"
 
 namespace dct::cli {
 namespace {
 
-enum Mode : unsigned { kReconstruct = 1, kForward = 2, kSheet = 4, kAnyMode = 7 };
+enum Mode : unsigned { kReconstruct = 1, kForward = 2, kSheet = 4, kPicture = 8, kAnyMode = 15 };
 
 // An option: what its value is ("" for a flag) and the modes it belongs to.
 struct OptionRule {
@@ -32,10 +34,14 @@ constexpr OptionRule kOptions[] = {
     {"--scale", "a number", kReconstruct | kSheet},
     {"--basis-sheet", kFileName, kSheet},
     {"--value", "a number", kSheet},
-    {"--json", "", kReconstruct | kForward},
+    {"--json", "", kReconstruct | kForward | kPicture},
     {"--forward", "", kForward},
     {"--levels", "", kForward},
     {"--round", "", kForward},
+    {"--image", kFileName, kPicture},
+    {"--block", "X,Y", kPicture},
+    {"--quality", "a number", kPicture},
+    {"--keep", "a number", kPicture},
     {"--help", "", kAnyMode},
     {"-h", "", kAnyMode},
     {"--version", "", kAnyMode},
@@ -76,11 +82,20 @@ std::vector<Argument> SplitArguments(std::span<const std::string_view> words) {
 }
 
 std::string_view ModeOption(unsigned mode) {
-  return mode == kForward ? "--forward" : mode == kSheet ? "--basis-sheet" : "";
+  switch (mode) {
+    case kForward:
+      return "--forward";
+    case kSheet:
+      return "--basis-sheet";
+    case kPicture:
+      return "--image";
+    default:
+      return "";
+  }
 }
 
-// The first of --forward and --basis-sheet chooses the mode; the other is
-// then refused like any option of another mode.
+// The first of --forward, --basis-sheet and --image chooses the mode; the
+// others are then refused like any option of another mode.
 unsigned ChosenMode(const std::vector<Argument>& arguments) {
   for (const Argument& arg : arguments) {
     if (arg.option && arg.option->name == ModeOption(arg.option->modes)) return arg.option->modes;
@@ -100,6 +115,22 @@ std::string Describe(const SettingFault& wrong) {
 
 Failure Refuse(const Argument& arg, const std::string& why) {
   return Failure{Quoted(arg.typed) + ": " + why};
+}
+
+// No picture the lesson shows has more blocks across or down than this, so
+// a larger number is wrong whatever the picture.
+constexpr int kBlockIndexMax = kLessonSideMax / kGridSide - 1;
+
+// --block's X,Y: the block's column and row, each within 0..kBlockIndexMax;
+// whether the picture has that block is only known once it is read.
+Result<BlockPosition> ReadBlockPosition(std::string_view text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) return Failure{"expected X,Y: the block's column and row"};
+  const auto x = ParseInteger(text.substr(0, comma), 0, kBlockIndexMax);
+  if (!x.ok()) return Failure{"X " + x.error()};
+  const auto y = ParseInteger(text.substr(comma + 1), 0, kBlockIndexMax);
+  if (!y.ok()) return Failure{"Y " + y.error()};
+  return BlockPosition{static_cast<int>(x.value()), static_cast<int>(y.value())};
 }
 
 // Takes the arguments in order, first each on its own, then, when none is at
@@ -127,12 +158,14 @@ class Parser {
     options_.tablePath = valueOf("--table");
     options_.pngPath = valueOf("--png");
     options_.sheetPath = valueOf("--basis-sheet");
+    options_.imagePath = valueOf("--image");
     options_.format = first_.contains("--json") ? OutputFormat::Json : OutputFormat::Text;
     options_.levels = first_.contains("--levels");
     options_.round = first_.contains("--round");
-    options_.action = mode == kForward ? Action::Forward
-                      : mode == kSheet ? Action::BasisSheet
-                                       : Action::Reconstruct;
+    options_.action = mode == kForward   ? Action::Forward
+                      : mode == kSheet   ? Action::BasisSheet
+                      : mode == kPicture ? Action::Picture
+                                         : Action::Reconstruct;
     return options_;
   }
 
@@ -156,10 +189,30 @@ class Parser {
       if (!value.ok()) return "the value " + value.error();
       options_.sheetValue = static_cast<std::int16_t>(value.value());
     }
+    if (const auto why = takeCompression(name, *arg.value)) return why;
     if (arg.option->value != kFileName) return std::nullopt;
     if (arg.value->empty()) return "the file name is empty";
-    if (name != "--table" && arg.value == "-") {
+    const bool read = name == "--table" || name == "--image";
+    if (!read && arg.value == kStandardInputName) {
       return "the image cannot go to standard output; give a file name";
+    }
+    return std::nullopt;
+  }
+
+  // --block, --quality and --keep, whose ranges do not depend on the rest.
+  std::optional<std::string> takeCompression(const std::string& name, std::string_view value) {
+    if (name == "--block") {
+      const auto position = ReadBlockPosition(value);
+      if (!position.ok()) return position.error();
+      options_.block = position.value();
+    } else if (name == "--quality") {
+      const auto quality = ParseInteger(value, kQualityMin, kQualityMax);
+      if (!quality.ok()) return "the quality " + quality.error();
+      options_.compression.Quality = static_cast<int>(quality.value());
+    } else if (name == "--keep") {
+      const auto kept = ParseInteger(value, 0, kGridCount);
+      if (!kept.ok()) return "the number kept " + kept.error();
+      options_.compression.Kept = static_cast<int>(kept.value());
     }
     return std::nullopt;
   }
@@ -181,7 +234,8 @@ class Parser {
   }
 
   // Why the argument does not go with the rest of the line, if so: with the
-  // mode, with --table, and for --scale, whose range depends on the mode.
+  // mode, with --table, --image with --block, and for --scale, whose range
+  // depends on the mode.
   std::optional<std::string> takeWithTheRest(const Argument& arg, unsigned mode) {
     const OptionRule& rule = arg.option ? *arg.option : kCoefficient;
     const std::string name(rule.name);
@@ -194,6 +248,8 @@ class Parser {
     // Which of the two should win would be a guess; a script that mixes them
     // is more likely wrong than deliberate.
     if (!arg.option && first_.contains("--table")) return name + " cannot be combined with --table";
+    // Without a block there is nothing to print, and no block is a default.
+    if (name == "--image" && !first_.contains("--block")) return "--image needs --block X,Y";
     if (name != "--scale") return std::nullopt;
     if (mode == kReconstruct && !first_.contains("--png")) {
       return "--scale needs --png or --basis-sheet";

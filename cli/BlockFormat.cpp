@@ -30,10 +30,14 @@ Json Table(const CoefTable& table) {
   return entries;
 }
 
-std::string TwoDecimals(double value) {
+std::string Fixed(double value) {
   char text[64];
   const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2).ptr;
-  std::string fixed(text, end);
+  return std::string(text, end);
+}
+
+std::string TwoDecimals(double value) {
+  std::string fixed = Fixed(value);
   // -0.004 is as much zero as 0.004 on a grid read by people.
   if (fixed[0] == '-' && fixed.find_first_of("123456789") == std::string::npos) fixed.erase(0, 1);
   const auto width = static_cast<std::size_t>(kCoefficientColumnWidth);
@@ -45,6 +49,17 @@ void CoefficientRows(std::ostringstream& text, const RealCoefficients& coefficie
     text << TwoDecimals(coefficients[i]) << (i % kGridSide == kGridSide - 1 ? "\n" : "");
   }
 }
+
+void TableRows(std::ostringstream& text, const CoefTable& table) {
+  for (int i = 0; i < kGridCount; ++i) {
+    text << std::setw(kTextColumnWidth) << table.at(i)
+         << (i % kGridSide == kGridSide - 1 ? "\n" : "");
+  }
+}
+
+// The PSNR as the lesson shows it, to two decimals: its last bits may differ
+// between builds, its first digits not.
+double ShownPsnr(double psnr) { return std::round(psnr * 100.0) / 100.0; }
 
 }  // namespace
 
@@ -71,10 +86,7 @@ std::string FormatForwardText(const ForwardAnalysis& analysis) {
   text << "coefficients:\n";
   CoefficientRows(text, analysis.coefficients);
   text << "rounded:\n";
-  for (int i = 0; i < kGridCount; ++i) {
-    text << std::setw(kTextColumnWidth) << rounded.table.at(i)
-         << (i % kGridSide == kGridSide - 1 ? "\n" : "");
-  }
+  TableRows(text, rounded.table);
   text << "pixels:\n"
        << FormatText(rounded.block) << "max difference: " << rounded.maxDifference << '\n';
   return text.str();
@@ -98,6 +110,30 @@ std::string FormatJson(const CoefTable& coefficients, const PixelBlock& block) {
   for (const std::string_view tip : block.ToolTip) json["tooltips"].push_back(std::string(tip));
   json["colours"] = block.Colour;
   json["clipped"] = block.Clipped;
+  return json.dump() + "\n";
+}
+
+std::string FormatPictureText(const LessonBlock& lesson, const Compression& compression) {
+  std::ostringstream text;
+  text << "coefficients:\n";
+  TableRows(text, lesson.Table);
+  text << "pixels:\n"
+       << FormatText(lesson.Block) << "max difference: " << lesson.MaxDifference << '\n'
+       << "psnr: " << (lesson.Psnr ? Fixed(ShownPsnr(*lesson.Psnr)) + " dB" : "identical") << '\n'
+       << "limited: " << lesson.Limited << '\n';
+  if (compression.Quality || compression.Kept < kGridCount) {
+    text << "zeroed: " << lesson.ZeroedCount << '\n';
+  }
+  return text.str();
+}
+
+std::string FormatPictureJson(const LessonBlock& lesson) {
+  Json json{{"coefficients", Table(lesson.Table)}, {"pixels", lesson.Block.Pixel}};
+  json["clipped"] = lesson.Block.Clipped;
+  json["max_difference"] = lesson.MaxDifference;
+  json["psnr"] = lesson.Psnr ? Json(ShownPsnr(*lesson.Psnr)) : Json(nullptr);
+  json["limited"] = lesson.Limited;
+  json["zeroed"] = lesson.ZeroedCount;
   return json.dump() + "\n";
 }
 

@@ -4,6 +4,7 @@
 
 #include "CoefTable.h"
 #include "ForwardAnalysis.h"
+#include "LessonBlock.h"
 #include "PixelBlock.h"
 
 namespace dct::cli {
@@ -34,5 +35,19 @@ std::string FormatForwardText(const ForwardAnalysis& analysis);
 // with rounding, also "rounded":[64 by index 8·v+u],
 // "pixels":[64 by index 8·y+x],"max_difference":N.
 std::string FormatForwardJson(const ForwardAnalysis& analysis);
+
+// What the lesson makes of a block of a picture: "coefficients:" and the
+// table the window receives, 8 rows (v) of 8 (u) as --round prints its
+// table, "pixels:" and FormatText of the window's block, then
+// "max difference: N" (in levels), "psnr: 38.21 dB" (or "psnr: identical"),
+// "limited: N" (coefficients limited to ±100) and, where the compression can
+// zero any, "zeroed: N".
+std::string FormatPictureText(const LessonBlock& lesson, const Compression& compression);
+
+// One JSON object on one line, ending in a newline:
+// {"coefficients":[64 by index 8·v+u],"pixels":[64 by index 8·y+x],
+//  "clipped":true|false,"max_difference":N,"psnr":38.21|null,
+//  "limited":N,"zeroed":N}, the PSNR with two decimals as the text has it.
+std::string FormatPictureJson(const LessonBlock& lesson);
 
 }  // namespace dct::cli

@@ -3,15 +3,17 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "CoefTable.h"
+#include "LessonBlock.h"
 
 namespace dct::cli {
 
 // Reconstruct prints the block of the given coefficients, Forward the
 // coefficients of a given block, BasisSheet draws the 64 single-coefficient
-// blocks.
-enum class Action { Reconstruct, Forward, BasisSheet, ShowHelp, ShowVersion };
+// blocks, Picture prints what the lesson makes of a block of a picture.
+enum class Action { Reconstruct, Forward, BasisSheet, Picture, ShowHelp, ShowVersion };
 enum class OutputFormat { Text, Json };
 
 inline constexpr int kDefaultScale = 32;
@@ -24,6 +26,19 @@ inline constexpr int kMaxScale = 256;
 inline constexpr int kDefaultSheetScale = 8;
 inline constexpr int kMaxSheetScale = 32;
 inline constexpr std::int16_t kDefaultSheetValue = 100;
+
+// --image: the names that stand for no file.
+inline constexpr std::string_view kBuiltinPictureName = "-builtin-";
+inline constexpr std::string_view kStandardInputName = "-";
+
+// A block of JPEG's grid: column X and row Y of blocks, its top left pixel
+// at (8X, 8Y).
+struct BlockPosition {
+  int x = 0;
+  int y = 0;
+
+  bool operator==(const BlockPosition&) const = default;
+};
 
 // What one command line asks for.
 struct CliOptions {
@@ -41,6 +56,11 @@ struct CliOptions {
   bool round = false;
   std::optional<std::string> sheetPath;
   std::int16_t sheetValue = kDefaultSheetValue;
+  // Picture: the picture (a file, kBuiltinPictureName or kStandardInputName),
+  // the block, and how the lesson compresses it.
+  std::optional<std::string> imagePath;
+  BlockPosition block;
+  Compression compression;
 
   bool operator==(const CliOptions&) const = default;
 };

@@ -9,7 +9,9 @@
 #include "BlockImage.h"
 #include "ForwardAnalysis.h"
 #include "IntegerText.h"
+#include "LessonBlock.h"
 #include "PendingFile.h"
+#include "PictureFile.h"
 #include "ReconstructBlock.h"
 #include "TableReader.h"
 
@@ -23,6 +25,7 @@ namespace {
 constexpr std::string_view kUsage = R"(Usage: dct-block [OPTIONS] [u,v=VALUE ...]
        dct-block --forward [--levels] [--round] [--json] [--table FILE]
        dct-block --basis-sheet FILE [--value V] [--scale N]
+       dct-block --image FILE --block X,Y [--quality Q] [--keep N] [--json]
 
 Prints the 8x8 pixel block that the inverse two-dimensional cosine sum makes
 of the coefficients F(u,v), the same computation as Transformada DCT's window.
@@ -70,8 +73,28 @@ Basis sheet:
   --value V      the coefficient's value, -32768..32767 (default 100)
   --scale N      draw each pixel as an NxN square, N in 1..32 (default 8)
 
---levels and --round need --forward and --value needs --basis-sheet; neither
-mode takes u,v=VALUE arguments or --png, and the two modes do not combine.
+A block of a picture:
+  --image FILE   the picture: a PNG, JPEG or other file that Qt reads, "-"
+                 for standard input, or "-builtin-" for the lesson's own;
+                 its colours become greys as the lesson makes them, and a
+                 side over 512 is reduced by a whole factor as the lesson
+                 reduces it
+  --block X,Y    the 8x8 block at block column X and row Y, its top left
+                 pixel at (8X, 8Y); it must be whole, within the picture
+  --quality Q    quantise as JPEG does at quality Q, 1..100 (default: not)
+  --keep N       keep only the first N coefficients in zig-zag order, 0..64
+                 (default 64)
+  Prints the table the lesson enters into the window ("coefficients:", 8
+  rows of 8), "pixels:" and the block the window makes of it, then
+  "max difference: N" from the picture's block in levels, "psnr: P dB" (or
+  "psnr: identical"), "limited: N", the coefficients limited to -100..100,
+  and with --quality or --keep "zeroed: N", those the compression made 0.
+  --json         print {"coefficients":[...],"pixels":[...],"clipped":...,
+                 "max_difference":N,"psnr":P|null,"limited":N,"zeroed":N}
+
+--levels and --round need --forward, --value needs --basis-sheet, and
+--block, --quality and --keep need --image, which needs --block; no mode
+takes u,v=VALUE arguments or --png, and the modes do not combine.
 Options that take a value also accept the form --option=VALUE.
 
 Output: the pixel values, one row per line from the top, then "clipped: yes"
@@ -87,6 +110,7 @@ Examples:
   dct-block --json --png block.png --scale 16 4,4=100
   dct-block 0,0=20 1,0=-100 | dct-block --forward --levels --round
   dct-block --basis-sheet basis.png --value -100 --scale 4
+  dct-block --image -builtin- --block 10,12 --quality 50 --keep 10
 )";
 
 int Fail(std::ostream& err, const std::string& message) {
@@ -154,6 +178,19 @@ int Forward(const CliOptions& options, std::istream& in, std::ostream& out, std:
                                                      : FormatForwardText(analysis));
 }
 
+int Picture(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  const auto picture = LoadPicture(*options.imagePath, in);
+  if (!picture.ok()) return Fail(err, picture.error());
+  const auto levels = WholeBlock(picture.value(), options.block);
+  if (!levels.ok()) return Fail(err, levels.error());
+  // The lesson's own computation, so that the numbers cannot differ.
+  const LessonBlock lesson = ComputeLessonBlock(levels.value(), options.compression);
+  return Output(out, err,
+                options.format == OutputFormat::Json
+                    ? FormatPictureJson(lesson)
+                    : FormatPictureText(lesson, options.compression));
+}
+
 }  // namespace
 
 int RunDctBlock(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
@@ -171,6 +208,8 @@ int RunDctBlock(std::span<const std::string_view> args, std::istream& in, std::o
       return Output(out, err, "",
                     ImageFile{"--basis-sheet", *options.value().sheetPath,
                               BasisSheetImage(options.value().sheetValue, options.value().scale)});
+    case Action::Picture:
+      return Picture(options.value(), in, out, err);
     case Action::Reconstruct:
       break;
   }

@@ -26,6 +26,12 @@ bool touchesFiles(const std::vector<std::string_view>& args) {
       if (arg == "--table=-") continue;
       if (arg != "--table" || i + 1 >= args.size() || args[i + 1] != "-") return true;
     }
+    // A picture only from standard input or the built-in one.
+    if (arg.rfind("--image", 0) == 0) {
+      if (arg == "--image=-" || arg == "--image=-builtin-") continue;
+      if (arg != "--image" || i + 1 >= args.size()) return true;
+      if (args[i + 1] != "-" && args[i + 1] != "-builtin-") return true;
+    }
   }
   return false;
 }

@@ -17,6 +17,7 @@ std::string Summary(const CliOptions& o) {
         : o.action == Action::ShowVersion ? "version"
         : o.action == Action::Forward     ? "forward"
         : o.action == Action::BasisSheet  ? "sheet"
+        : o.action == Action::Picture     ? "picture"
                                           : "run");
   if (o.format == OutputFormat::Json) s << " json";
   if (o.levels) s << " levels";
@@ -25,6 +26,9 @@ std::string Summary(const CliOptions& o) {
   if (o.pngPath) s << " png=" << *o.pngPath;
   if (o.sheetPath) s << " sheet=" << *o.sheetPath;
   if (o.sheetValue != kDefaultSheetValue) s << " value=" << o.sheetValue;
+  if (o.imagePath) s << " image=" << *o.imagePath << " block=" << o.block.x << ',' << o.block.y;
+  if (o.compression.Quality) s << " quality=" << *o.compression.Quality;
+  if (o.compression.Kept != kGridCount) s << " keep=" << o.compression.Kept;
   if (o.scale != (o.action == Action::BasisSheet ? kDefaultSheetScale : kDefaultScale)) {
     s << " scale=" << o.scale;
   }
@@ -84,6 +88,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"sheet_value_and_largest_scale",
                  {"--value=-32768", "--scale", "32", "--basis-sheet=s"},
                  "sheet sheet=s value=-32768 scale=32"},
+        ArgsCase{"builtin_picture_with_all_it_takes",
+                 {"--keep=0", "--block=63,0", "--json", "--image=-builtin-", "--quality", "100"},
+                 "picture json image=-builtin- block=63,0 quality=100 keep=0"},
+        ArgsCase{"picture_from_standard_input",
+                 {"--image", "-", "--block", "0,0", "--quality=1", "--keep", "64"},
+                 "picture image=- block=0,0 quality=1"},
         ArgsCase{"version", {"--version", "9,9=9"}, "version"}),
     CaseName);
 
@@ -165,6 +175,18 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"sheet_scale_too_big",
                  {"--basis-sheet", "s", "--scale=33"},
                  "'--scale=33': the scale is outside 1..32"},
+        ArgsCase{"image_without_block", {"--image", "p"}, "'--image p': --image needs --block X,Y"},
+        ArgsCase{"block_without_image", {"--block", "1,1"}, "'--block 1,1': --block needs --image"},
+        ArgsCase{"block_without_comma", {"--block", "7"}, "'--block 7': expected X,Y"},
+        ArgsCase{
+            "block_beyond_any_picture", {"--block", "64,0"}, "'--block 64,0': X is outside 0..63"},
+        ArgsCase{"negative_block_row", {"--block", "0,-1"}, "'--block 0,-1': Y is outside 0..63"},
+        ArgsCase{
+            "quality_zero", {"--quality", "0"}, "'--quality 0': the quality is outside 1..100"},
+        ArgsCase{"keep_too_many", {"--keep=65"}, "'--keep=65': the number kept is outside 0..64"},
+        ArgsCase{"image_with_coefficients",
+                 {"--image", "p", "--block", "0,0", "1,0=5"},
+                 "'1,0=5': u,v=VALUE cannot be combined with --image"},
         ArgsCase{"sheet_to_standard_output",
                  {"--basis-sheet", "-"},
                  "'--basis-sheet -': the image cannot go to standard output"}),

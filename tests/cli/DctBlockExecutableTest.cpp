@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QColor>
 #include <QImage>
 
 #include <cstdlib>
@@ -150,6 +151,21 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--basis-sheet", "/nonexistent/s.png"},
                     "",
                     "--basis-sheet /nonexistent/s.png"},
+        FailureCase{"block_beyond_the_picture",
+                    {"--image", "-builtin-", "--block", "40,3"},
+                    "",
+                    "--block 40,3",
+                    "the picture has 32×32 blocks (0..31, 0..31)"},
+        FailureCase{"missing_picture",
+                    {"--image", "/nonexistent/p.png", "--block", "0,0"},
+                    "",
+                    "--image /nonexistent/p.png",
+                    "cannot be opened"},
+        FailureCase{"picture_that_is_a_table",
+                    {"--image", "-", "--block", "0,0"},
+                    "1 2 3",
+                    "--image -",
+                    "is not a picture that can be read"},
         FailureCase{"standard_input_unreadable",
                     {"--table", "-"},
                     "",
@@ -157,6 +173,31 @@ INSTANTIATE_TEST_SUITE_P(
                     "cannot be read: Is a directory",
                     "/"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+// A picture of flat blocks, with a partial block at the right edge: each
+// whole block is its level alone, F(0,0) = level − 128 in the window's units.
+TEST(DctBlockExecutableTest, ReadsAPictureFileAndGivesAFlatBlockItsLevelAlone) {
+  test::TempFolder folder;
+  QImage picture(20, 16, QImage::Format_RGB32);
+  picture.fill(QColor(200, 200, 200));
+  for (int y = 8; y < 16; ++y) {
+    for (int x = 8; x < 16; ++x) picture.setPixel(x, y, qRgb(37, 37, 37));
+  }
+  ASSERT_TRUE(picture.save(QString::fromStdString(folder.file("p.png")), "PNG"));
+
+  std::string table = "-91";
+  for (int i = 1; i < 64; ++i) table += ",0";
+  const Outcome run =
+      RunDctBlockProcess(folder, {"--image", folder.file("p.png"), "--block", "1,1", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("{\"coefficients\":[" + table + "],"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"max_difference\":0,\"psnr\":null,"), std::string::npos) << run.out;
+
+  const Outcome edge =
+      RunDctBlockProcess(folder, {"--image", folder.file("p.png"), "--block", "2,0"});
+  EXPECT_EQ(edge.status, 2);
+  EXPECT_EQ(edge.err, "dct-block: '--block 2,0': the picture has 2×2 blocks (0..1, 0..1)\n");
+}
 
 TEST(DctBlockExecutableTest, NamesStandardInputWhenTheBlockComesFromThere) {
   test::TempFolder folder;
