@@ -181,7 +181,7 @@ int Forward(const CliOptions& options, std::istream& in, std::ostream& out, std:
 int Picture(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
   const auto picture = LoadPicture(*options.imagePath, in);
   if (!picture.ok()) return Fail(err, picture.error());
-  const auto levels = WholeBlock(picture.value(), options.block);
+  const auto levels = PictureBlock(picture.value(), options.block);
   if (!levels.ok()) return Fail(err, levels.error());
   // The lesson's own computation, so that the numbers cannot differ.
   const LessonBlock lesson = ComputeLessonBlock(levels.value(), options.compression);

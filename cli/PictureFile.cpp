@@ -88,21 +88,15 @@ Result<GreyImage> LoadPicture(const std::string& path, std::istream& standardInp
   return Failure{Quoted("--image " + path) + ": " + picture.error()};
 }
 
-Result<BlockLevels> WholeBlock(const GreyImage& picture, BlockPosition at) {
-  const int across = picture.width() / kGridSide;
-  const int down = picture.height() / kGridSide;
-  const std::string culprit =
-      Quoted("--block " + std::to_string(at.x) + "," + std::to_string(at.y)) + ": the picture ";
-  if (across == 0 || down == 0) {
-    return Failure{culprit + "is " + std::to_string(picture.width()) + "×" +
-                   std::to_string(picture.height()) + " pixels, less than a block"};
-  }
-  if (at.x >= across || at.y >= down) {
-    return Failure{culprit + "has " + std::to_string(across) + "×" + std::to_string(down) +
-                   " blocks (0.." + std::to_string(across - 1) + ", 0.." +
-                   std::to_string(down - 1) + ")"};
-  }
-  return *ImageBlock(picture, at.x, at.y);
+Result<BlockLevels> PictureBlock(const GreyImage& picture, BlockPosition at) {
+  const auto block = ImageBlock(picture, at.x, at.y);
+  if (block) return *block;
+  const int across = BlocksAcross(picture);
+  const int down = BlocksDown(picture);
+  return Failure{Quoted("--block " + std::to_string(at.x) + "," + std::to_string(at.y)) +
+                 ": the picture has " + std::to_string(across) + "×" + std::to_string(down) +
+                 " blocks (0.." + std::to_string(across - 1) + ", 0.." +
+                 std::to_string(down - 1) + ")"};
 }
 
 }  // namespace dct::cli

@@ -23,9 +23,9 @@ inline constexpr std::size_t kPictureBytesMax = std::size_t{256} << 20;
 // it. Failures name the file as the --image argument.
 Result<GreyImage> LoadPicture(const std::string& path, std::istream& standardInput);
 
-// The levels of the block at `at`, which must be a whole block of the
-// picture: the partial blocks at the right and bottom edges are none.
-// Failures name the --block argument and say which blocks there are.
-Result<BlockLevels> WholeBlock(const GreyImage& picture, BlockPosition at);
+// The levels of the block at `at`, a partial one at the right or bottom
+// edge filled as JPEG fills it. Failures name the --block argument and say
+// which blocks there are.
+Result<BlockLevels> PictureBlock(const GreyImage& picture, BlockPosition at);
 
 }  // namespace dct::cli

@@ -174,8 +174,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "/"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
-// A picture of flat blocks, with a partial block at the right edge: each
-// whole block is its level alone, F(0,0) = level − 128 in the window's units.
+// A picture of flat blocks, with a partial block at the right edge, filled
+// as JPEG fills it: each block is its level alone, F(0,0) = level − 128 in
+// the window's units.
 TEST(DctBlockExecutableTest, ReadsAPictureFileAndGivesAFlatBlockItsLevelAlone) {
   test::TempFolder folder;
   QImage picture(20, 16, QImage::Format_RGB32);
@@ -194,9 +195,14 @@ TEST(DctBlockExecutableTest, ReadsAPictureFileAndGivesAFlatBlockItsLevelAlone) {
   EXPECT_NE(run.out.find("\"max_difference\":0,\"psnr\":null,"), std::string::npos) << run.out;
 
   const Outcome edge =
-      RunDctBlockProcess(folder, {"--image", folder.file("p.png"), "--block", "2,0"});
-  EXPECT_EQ(edge.status, 2);
-  EXPECT_EQ(edge.err, "dct-block: '--block 2,0': the picture has 2×2 blocks (0..1, 0..1)\n");
+      RunDctBlockProcess(folder, {"--image", folder.file("p.png"), "--block", "2,0", "--json"});
+  ASSERT_EQ(edge.status, 0) << edge.err;
+  EXPECT_NE(edge.out.find("{\"coefficients\":[72,0,"), std::string::npos) << edge.out;
+
+  const Outcome beyond =
+      RunDctBlockProcess(folder, {"--image", folder.file("p.png"), "--block", "3,0"});
+  EXPECT_EQ(beyond.status, 2);
+  EXPECT_EQ(beyond.err, "dct-block: '--block 3,0': the picture has 3×2 blocks (0..2, 0..1)\n");
 }
 
 TEST(DctBlockExecutableTest, NamesStandardInputWhenTheBlockComesFromThere) {
