@@ -266,7 +266,8 @@ void Lesson::showSteps() {
   std::string text;
   for (int i = 0; i < kGridCount; ++i) {
     const auto index = static_cast<std::size_t>(i);
-    text += decimal((*entered_->Steps)[index], "%5.1f");
+    const double step = (*entered_->Steps)[index];
+    text += decimal(step, step < 1 ? "%5.3f" : step < 10 ? "%5.2f" : "%5.1f");
     text += entered_->Zeroes[index] == Zeroed::No ? ' ' : '*';
     if (i % kGridSide == kGridSide - 1 && i + 1 < kGridCount) text += '\n';
   }

@@ -7,14 +7,21 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BuiltinPicture.h"
@@ -141,8 +148,65 @@ TEST_F(LessonTest, QualityAndKeptCompressTheBlock) {
   }
   for (int i = 0; i < 50; ++i) QTest::keyClick(quality, Qt::Key_Right);
   const std::string steps50 = label(lesson().Widgets().lblSteps);
-  EXPECT_EQ(steps50.substr(0, 5) + steps50.substr(6, 5), "  2,0  1,9") << steps50;
+  EXPECT_EQ(steps50.substr(0, 5) + steps50.substr(6, 5), " 2,00 1,94") << steps50;
   EXPECT_NE(label(lesson().Widgets().lblMeasures).find("Zerados: "), std::string::npos);
+}
+
+// What dct-block --image prints for a block: its table and its pixels.
+std::pair<std::vector<int>, std::vector<int>> dctBlockImage(int bx, int by,
+                                                            const Compression& compression) {
+  QStringList arguments{QStringLiteral("--image"), QStringLiteral("-builtin-"),
+                        QStringLiteral("--block"), QStringLiteral("%1,%2").arg(bx).arg(by),
+                        QStringLiteral("--keep"),  QString::number(compression.Kept),
+                        QStringLiteral("--json")};
+  if (compression.Quality)
+    arguments << QStringLiteral("--quality") << QString::number(*compression.Quality);
+  QProcess process;
+  process.start(QStringLiteral(DCT_BLOCK_EXECUTABLE), arguments);
+  process.waitForFinished();
+  const QJsonObject json = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+  const auto numbers = [&json](const char* key) {
+    std::vector<int> values;
+    for (const QJsonValue value : json.value(QLatin1String(key)).toArray())
+      values.push_back(value.toInt());
+    return values;
+  };
+  return {numbers("coefficients"), numbers("pixels")};
+}
+
+// Seeded blocks at several qualities and numbers kept: the window's table
+// and block are what dct-block --image prints for that block.
+TEST_F(LessonTest, EveryBlockEnteredEqualsWhatDctBlockPrints) {
+  std::mt19937 random(20251207);
+  const std::optional<int> qualities[] = {std::nullopt, 1, 10, 25, 50, 75, 90, 100};
+  int checked = 0;
+  for (const auto quality : qualities) {
+    for (const int kept : {64, 10}) {
+      QScrollBar* qualityBar = bar(lesson().Widgets().hsbQuality);
+      QScrollBar* keptBar = bar(lesson().Widgets().hsbKept);
+      QTest::keyClick(qualityBar, Qt::Key_Home);
+      for (int i = 0; i < quality.value_or(0); ++i) QTest::keyClick(qualityBar, Qt::Key_Right);
+      QTest::keyClick(keptBar, Qt::Key_Home);
+      for (int i = 0; i < kept; ++i) QTest::keyClick(keptBar, Qt::Key_Right);
+      for (int n = 0; n < 13; ++n, ++checked) {
+        const int bx = static_cast<int>(random() % 32);
+        const int by = static_cast<int>(random() % 32);
+        clickPicture(8 * bx + static_cast<int>(random() % 8),
+                     8 * by + static_cast<int>(random() % 8));
+        const auto [table, pixels] = dctBlockImage(bx, by, {quality, kept});
+        ASSERT_EQ(table.size(), 64U) << bx << "," << by;
+        const PixelBlock block = ReconstructBlock(window().Model().Coef);
+        for (int i = 0; i < kGridCount; ++i) {
+          ASSERT_EQ(window().Model().Coef.at(i), table[static_cast<std::size_t>(i)]) << i;
+          auto* box = static_cast<QLineEdit*>(
+              WidgetOf(*window().Widgets().Text1[static_cast<std::size_t>(i)]));
+          ASSERT_EQ(box->toolTip().toInt(), pixels[static_cast<std::size_t>(i)]) << i;
+          ASSERT_EQ(block.Pixel[static_cast<std::size_t>(i)], pixels[static_cast<std::size_t>(i)]);
+        }
+      }
+    }
+  }
+  EXPECT_GE(checked, 200);
 }
 
 TEST_F(LessonTest, AChallengeIsSolvedByTypingItsTableAndHintsNameWhatIsWrong) {

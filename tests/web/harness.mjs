@@ -242,7 +242,7 @@ export async function settledFragment(page, expected) {
 }
 
 // dct-block: DCT_BLOCK, or the one scripts/build.sh makes.
-const dctBlock = process.env.DCT_BLOCK || path.join(here, '../../build/bin/dct-block');
+export const dctBlock = process.env.DCT_BLOCK || path.join(here, '../../build/bin/dct-block');
 
 // The block dct-block computes for the table, as windowState reads a block.
 export function expectedBlock(table) {

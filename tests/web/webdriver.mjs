@@ -173,6 +173,12 @@ class ElementHandle {
     await this.page.mouse.click(x, y, options);
   }
 
+  // A file input takes the files' paths as typed keys, one a line.
+  uploadFile(...paths) {
+    const id = this.reference[elementKey];
+    return this.page.send('POST', `/element/${id}/value`, { text: paths.join('\n') });
+  }
+
 }
 
 // What the driver gives as an element becomes an ElementHandle, and back.
