@@ -1,8 +1,10 @@
 // Writes a picture of the page as a visitor sees it, the same block as the
 // window's picture, for the README:
-//   node tools/screenshot/page.mjs OUT.png [--phone | --contrast]
+//   node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson]
 // --phone: on a phone held upright, 360 pixels wide, the window in its layout
-// for fingers; --contrast: under a high-contrast theme (forced colours).
+// for fingers; --contrast: under a high-contrast theme (forced colours);
+// --lesson: the window and the lesson below it, a block of the photograph
+// entered at quality 50.
 import { launch, openPage } from '../../tests/web/harness.mjs';
 
 const [out, kind = ''] = process.argv.slice(2);
@@ -10,9 +12,10 @@ const viewports = {
   '': { width: 760, height: 720 },
   '--phone': { width: 360, height: 1000, hasTouch: true, isMobile: true },
   '--contrast': { width: 760, height: 720 },
+  '--lesson': { width: 760, height: 1000 },
 };
 if (!out || !(kind in viewports)) {
-  console.error('usage: node tools/screenshot/page.mjs OUT.png [--phone | --contrast]');
+  console.error('usage: node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson]');
   process.exit(2);
 }
 const browser = await launch('chromium');
@@ -24,9 +27,19 @@ if (kind === '--contrast') {
   await session.send('Emulation.setEmulatedMedia',
     { features: [{ name: 'forced-colors', value: 'active' }] });
 }
-await page.click('[id="Text2(9)"]');
+if (kind === '--lesson') {
+  // The camera's lens, at quality 50.
+  const box = await (await page.$('#picPicture .stage')).boundingBox();
+  await page.mouse.click(box.x + (156 / 256) * box.width, box.y + (68 / 256) * box.height);
+  await page.focus('#hsbQuality');
+  for (let i = 0; i < 5; ++i) await page.keyboard.press('PageDown');
+} else {
+  await page.click('[id="Text2(9)"]');
+}
 await page.mouse.move(0, 0);
 // The picture shows the selection, not a blinking cursor.
 await page.evaluate(() => document.activeElement.blur());
-await page.screenshot({ path: out });
+const bottom = await page.evaluate(() => document.getElementById('lesson').getBoundingClientRect().bottom);
+await page.screenshot({ path: out,
+  ...(kind === '--lesson' ? { clip: { x: 0, y: 0, width: 760, height: bottom + 16 } } : {}) });
 await browser.close();
