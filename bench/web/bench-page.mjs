@@ -6,8 +6,13 @@
 //   presses dispatched in a row (Firefox's and WebKit's clocks in a page tick
 //   in whole milliseconds), the median of 30 batches after 10 untimed ones,
 //   which let the engines' optimising compilers step in;
-// - start-up: from the page's first script to the window built and painted
-//   (the first animation frame after it is shown), the median of 15;
+// - a move of the lesson's frame on its photograph, which enters the block
+//   into the window (a Reset and up to 64 values typed, each with its block)
+//   and brings the lesson's figures in step: an arrow key on the focused
+//   picture, timed as the value change is, in batches of 20;
+// - start-up: from the page's first script to the window and the lesson
+//   built and painted (the first animation frame after both are shown), the
+//   median of 15;
 // - in Chromium, start-up again with the processor slowed six times, as on a
 //   cheap phone.
 // And the size of the page's file.
@@ -32,7 +37,8 @@ async function startUp(browser, slowdown) {
   await page.evaluateOnNewDocument(() => {
     const first = performance.now();
     const shown = () => {
-      if (document.querySelector('.window-box #Command1')) {
+      if (document.querySelector('.window-box #Command1') &&
+          document.querySelector('#lesson .window-box #picPicture')) {
         requestAnimationFrame(() => { window.dctStartUp = performance.now() - first; });
       } else {
         requestAnimationFrame(shown);
@@ -75,10 +81,32 @@ async function valueChange(browser) {
   return median(means);
 }
 
+// Right and left in turn on the focused picture, from a block in its middle.
+async function frameMove(browser) {
+  const page = await openPage(browser);
+  await page.click('#picPicture');
+  const means = await page.evaluate((warmUps, batches, batchSize) => {
+    const picture = document.getElementById('picPicture');
+    const result = [];
+    for (let b = -warmUps; b < batches; ++b) {
+      const key = (b + warmUps) % 2 === 0 ? 'ArrowRight' : 'ArrowLeft';
+      const start = performance.now();
+      for (let i = 0; i < batchSize; ++i) {
+        picture.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
+      }
+      if (b >= 0) result.push((performance.now() - start) / batchSize);
+    }
+    return result;
+  }, warmUps, batches, 20);
+  await page.close();
+  return median(means);
+}
+
 const results = {};
 for (const engine of engines) {
   const browser = await launch(engine);
   const result = { value_change_median_ms: Number((await valueChange(browser)).toFixed(3)),
+                   frame_move_median_ms: Number((await frameMove(browser)).toFixed(2)),
                    start_up_median_ms: Number((await medianStartUp(browser)).toFixed(1)) };
   if (engine === 'chromium') {
     result.start_up_cpu_6x_median_ms = Number((await medianStartUp(browser, 6)).toFixed(1));

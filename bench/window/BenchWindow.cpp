@@ -3,11 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 #include <cstdlib>
 #include <memory>
 
 #include "Form1.h"
+#include "Program.h"
 #include "QtAccess.h"
 #include "QtApplication.h"
 #include "Runtime.h"
@@ -63,7 +65,26 @@ void BM_StartUp(benchmark::State& state) {
   }
 }
 
+// A move of the lesson's frame by an arrow key on its picture, from the key
+// to both windows repainted: the block entered into the window (a Reset and
+// up to 64 values typed) and the lesson's figures brought in step.
+void BM_LessonFrameMove(benchmark::State& state) {
+  dct::ui::Program program(
+      {.lesson = true, .link = {}, .seed = 1, .linkBase = {}, .showNotice = {}});
+  dct::platform::Runtime::LoadAndShow(program);
+  QWidget* picture = dct::platform::qt::WidgetOf(*program.LessonForm()->Widgets().picPicture);
+  program.LessonForm()->picPicture_MouseDown(128, 128);
+  QApplication::processEvents();
+  bool right = true;
+  for (auto _ : state) {
+    QTest::keyClick(picture, right ? Qt::Key_Right : Qt::Key_Left);
+    right = !right;
+    QApplication::processEvents();
+  }
+}
+
 BENCHMARK(BM_ValueChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LessonFrameMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ValueChangeRepainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Reset)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
