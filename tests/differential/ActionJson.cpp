@@ -12,7 +12,7 @@ namespace {
 
 using Kind = Action::Kind;
 
-constexpr std::array<std::pair<Kind, const char*>, 14> kKinds{{
+constexpr std::array<std::pair<Kind, const char*>, 18> kKinds{{
     {Kind::ClickCoefficientBox, "ClickCoefficientBox"},
     {Kind::ClickPixelBox, "ClickPixelBox"},
     {Kind::Type, "Type"},
@@ -27,6 +27,10 @@ constexpr std::array<std::pair<Kind, const char*>, 14> kKinds{{
     {Kind::BarKey, "BarKey"},
     {Kind::Zero, "Zero"},
     {Kind::Reset, "Reset"},
+    {Kind::PictureClick, "PictureClick"},
+    {Kind::PictureKey, "PictureKey"},
+    {Kind::LessonBarKey, "LessonBarKey"},
+    {Kind::LessonButton, "LessonButton"},
 }};
 
 constexpr std::array<std::pair<int, const char*>, 10> kKeys{{
@@ -59,10 +63,14 @@ std::optional<Key> fromName(const std::array<std::pair<Key, const char*>, N>& ta
   return std::nullopt;
 }
 
-bool hasKey(Kind kind) { return kind == Kind::EditKey || kind == Kind::BarKey; }
+bool hasKey(Kind kind) {
+  return kind == Kind::EditKey || kind == Kind::BarKey || kind == Kind::PictureKey ||
+         kind == Kind::LessonBarKey;
+}
 bool hasNumber(Kind kind) {
   return kind == Kind::ClickCoefficientBox || kind == Kind::ClickPixelBox ||
-         kind == Kind::PasteDigits || kind == Kind::ArrowClick || kind == Kind::TrackClick;
+         kind == Kind::PasteDigits || kind == Kind::ArrowClick || kind == Kind::TrackClick ||
+         kind == Kind::LessonButton;
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <utility>
 
 #include "BoxEdit.h"
 #include "QtAccess.h"
@@ -40,9 +43,14 @@ QJsonValue focusIn(const Controls& c) {
 
 }  // namespace
 
-std::string WindowStateJson(const Form1& form) {
+std::string WindowStateJson(const Form1& form, const Lesson& lesson) {
   const Controls& c = form.Widgets();
-  const QJsonObject state{
+  const LessonControls& l = lesson.Widgets();
+  const auto caption = [](const platform::Label* label) {
+    return static_cast<const QLabel*>(WidgetOf(*label))->text();
+  };
+  const QString link = static_cast<const QLineEdit*>(WidgetOf(*l.txtLink))->text();
+  QJsonObject state{
       {"coefficientTexts",
        column(c.Text2, [](const platform::TextBox* box) { return boxOf(box).text(); })},
       {"coefficientColours", column(c.Text2, colourOf)},
@@ -54,6 +62,12 @@ std::string WindowStateJson(const Form1& form) {
       {"indicator", colourOf(c.Text3)},
       {"focus", focusIn(c)},
   };
+  const std::pair<const char*, const platform::Label*> labels[] = {
+      {"lessonMeasures", l.lblMeasures}, {"lessonSteps", l.lblSteps},
+      {"lessonQuality", l.lblQuality},   {"lessonKept", l.lblKept},
+      {"lessonLevel", l.lblLevel},       {"lessonChallenge", l.lblChallenge}};
+  for (const auto& [name, label] : labels) state[QLatin1String(name)] = caption(label);
+  state["lessonLink"] = link.mid(link.indexOf(QLatin1Char('#')) + 1);
   return QJsonDocument(state).toJson(QJsonDocument::Compact).toStdString();
 }
 

@@ -1,5 +1,5 @@
-// One seeded list of user actions played on the desktop window and on the
-// page in Chromium, comparing the two windows after every action. A
+// One seeded list of user actions played on the desktop window and lesson and
+// on the page in Chromium, comparing the two after every action. A
 // difference is shortened to the fewest actions that still show it.
 //   node differential.mjs [--player PATH] [--seed N] [--actions N]
 // PATH is window_differential (default: build/bin/window_differential); the
@@ -8,8 +8,8 @@ import { execFileSync, spawn } from 'node:child_process';
 import { parseArgs } from 'node:util';
 import path from 'node:path';
 import readline from 'node:readline';
-import { launch, openPage, windowState } from '../web/harness.mjs';
-import { playOnPage } from './page-player.mjs';
+import { launch, openPage, windowState, pageAddress } from '../web/harness.mjs';
+import { playOnPage, lessonState } from './page-player.mjs';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
 const { values: options } = parseArgs({
@@ -68,10 +68,12 @@ function differences(desktop, page, focusOutside) {
 // Plays the actions on a fresh window of each; the first difference, if any,
 // with the index of the action after which it showed.
 async function replay(browser, desktop, actions) {
-  const page = await openPage(browser);
+  // The lesson's challenges from the seed that window_differential gives its own.
+  const page = await openPage(browser, '', undefined, `${pageAddress}?seed=1`);
   try {
     let desktopState = await desktop.send('new');
-    let pageState = await windowState(page);
+    const stateOf = async () => ({ ...(await windowState(page)), ...(await lessonState(page)) });
+    let pageState = await stateOf();
     let outside = false;
     const compare = (index, step) => {
       const found = differences(desktopState, pageState, outside);
@@ -91,7 +93,7 @@ async function replay(browser, desktop, actions) {
       for (const step of steps) {
         [desktopState] = await Promise.all([
           desktop.send(JSON.stringify(step)), playOnPage(page, step, pageState.focus)]);
-        pageState = await windowState(page);
+        pageState = await stateOf();
         outside = pageState.focus === null && (outside || tabs.has(step.kind));
         failure = compare(i, step);
         if (failure) break;

@@ -66,7 +66,8 @@ int play() {
     // Between a user's actions the window repaints; a line edit only then
     // places its text, which decides where the next click in it lands.
     QCoreApplication::processEvents();
-    std::cout << dct::ui::differential::WindowStateJson(session->Window()) << std::endl;
+    std::cout << dct::ui::differential::WindowStateJson(session->Window(), session->LessonForm())
+              << std::endl;
   }
   return 0;
 }

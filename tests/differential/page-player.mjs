@@ -96,6 +96,71 @@ function movesWithinSelection(page, action) {
 }
 
 // `focus` is the focused control before the action, as windowState gives it.
+// The lesson's controls as the desktop test reaches them, in a window of
+// their own that leaves the main one active with its focus: here the same
+// input, then the focus back where it was and the page back at its top.
+async function playOnLesson(page, action) {
+  const before = await page.evaluate(() => {
+    const focused = document.activeElement;
+    return focused && focused.closest('#program .client') ? focused.id : null;
+  });
+  const bars = { 3: 'hsbQuality', 4: 'hsbKept', 5: 'hsbLevel' };
+  const buttons = { 1: 'cmdNewChallenge', 2: 'cmdHint', 3: 'cmdCreateChallenge' };
+  const focusOn = (id) => page.evaluate((name) => {
+    const element = document.getElementById(name);
+    element.scrollIntoView({ block: 'nearest' });
+    element.focus({ preventScroll: true });
+  }, id);
+  switch (action.kind) {
+    case 'PictureClick': {
+      const [x, y] = action.values;
+      const at = await page.evaluate((px, py) => {
+        const stage = document.querySelector('#picPicture .stage');
+        stage.scrollIntoView({ block: 'nearest' });
+        const box = stage.getBoundingClientRect();
+        return { x: box.left + ((px + 0.5) * box.width) / 256,
+                 y: box.top + ((py + 0.5) * box.height) / 256 };
+      }, x, y);
+      await page.mouse.click(at.x, at.y);
+      break;
+    }
+    case 'PictureKey':
+      await focusOn('picPicture');
+      await page.keyboard.press(action.key);
+      break;
+    case 'LessonBarKey':
+      await focusOn(bars[action.bar]);
+      await page.keyboard.press(action.key);
+      break;
+    default: {
+      await focusOn(buttons[action.number]);
+      await page.keyboard.press('Enter');
+    }
+  }
+  await page.evaluate((id) => {
+    if (id) document.getElementById(id).focus({ preventScroll: true });
+    else document.activeElement?.blur();
+    window.scrollTo(0, 0);
+  }, before);
+}
+
+// What the lesson says, as window_differential's WindowStateJson reads it.
+export function lessonState(page) {
+  return page.evaluate(() => {
+    const text = (id) => document.getElementById(id).textContent;
+    const link = document.getElementById('txtLink').value;
+    return {
+      lessonMeasures: text('lblMeasures'),
+      lessonSteps: text('lblSteps'),
+      lessonQuality: text('lblQuality'),
+      lessonKept: text('lblKept'),
+      lessonLevel: text('lblLevel'),
+      lessonChallenge: text('lblChallenge'),
+      lessonLink: link.slice(link.indexOf('#') + 1),
+    };
+  });
+}
+
 // The desktop's window is a Tab chain of its own; in the page the lesson's
 // controls follow the window's, so Tab goes on through them and back, and
 // the page, scrolled to each, back to the top, where the window is.
@@ -133,6 +198,11 @@ export async function playOnPage(page, action, focus) {
     case 'ThumbDrag':
     case 'BarKey':
       return playOnBar(page, action, focus);
+    case 'PictureClick':
+    case 'PictureKey':
+    case 'LessonBarKey':
+    case 'LessonButton':
+      return playOnLesson(page, action);
     case 'Zero':
       return clickCentre(page, 'Command2');
     case 'Reset':

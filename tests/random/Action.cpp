@@ -48,6 +48,14 @@ const char* kindName(Action::Kind kind) {
       return "Zero";
     case Action::Kind::Reset:
       return "Reset";
+    case Action::Kind::PictureClick:
+      return "click on the picture";
+    case Action::Kind::PictureKey:
+      return "key on the picture";
+    case Action::Kind::LessonBarKey:
+      return "key on lesson bar";
+    case Action::Kind::LessonButton:
+      return "lesson button";
   }
   return "?";
 }
@@ -84,7 +92,7 @@ std::string ActionGenerator::randomText() {
 
 Action ActionGenerator::Next() {
   Action action;
-  const int roll = below(100);
+  const int roll = below(110);
   using K = Action::Kind;
   if (roll < 18) {
     action.kind = K::ClickCoefficientBox;
@@ -124,8 +132,21 @@ Action ActionGenerator::Next() {
     action.number = kBarKeys[static_cast<std::size_t>(below(kBarKeys.size()))];
   } else if (roll < 96) {
     action.kind = K::Zero;
-  } else {
+  } else if (roll < 100) {
     action.kind = K::Reset;
+  } else if (roll < 103) {
+    action.kind = K::PictureClick;
+    action.values = {below(256), below(256)};
+  } else if (roll < 105) {
+    action.kind = K::PictureKey;
+    action.number = kBarKeys[static_cast<std::size_t>(below(4))];
+  } else if (roll < 108) {
+    action.kind = K::LessonBarKey;
+    action.bar = 3 + below(3);
+    action.number = kBarKeys[static_cast<std::size_t>(below(kBarKeys.size()))];
+  } else {
+    action.kind = K::LessonButton;
+    action.number = 1 + below(3);
   }
   return action;
 }

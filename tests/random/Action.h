@@ -25,7 +25,14 @@ struct Action {
     BarKey,      // `number`: a Qt key, on the focused bar
     Zero,
     Reset,
+    // The lesson beside the window:
+    PictureClick,  // `values`: the pixel x, y of the picture clicked
+    PictureKey,    // `number`: an arrow key, on the picture
+    LessonBarKey,  // `bar` 3 quality, 4 coefficients kept, 5 level; `number`: a Qt key
+    LessonButton,  // `number` 1 "Novo desafio", 2 "Dica", 3 "Criar desafio"
   };
+
+  bool OnLesson() const { return kind >= Kind::PictureClick; }
 
   Kind kind = Kind::Tab;
   int bar = 0;

@@ -8,7 +8,9 @@
 #include <QTest>
 
 #include <stdexcept>
+#include <tuple>
 
+#include "CoefTable.h"
 #include "OpenWindow.h"
 #include "QtAccess.h"
 #include "QtApplication.h"
@@ -67,8 +69,9 @@ void typeText(QWidget* widget, const QString& text) {
 
 }  // namespace
 
-RandomSession::RandomSession() : form_(testing_support::OpenWindow()) {
-  if (!form_) throw std::runtime_error("the window did not become active");
+RandomSession::RandomSession() : program_(testing_support::OpenWindowAndLesson()) {
+  if (!program_) throw std::runtime_error("the window did not become active");
+  form_ = &program_->Window();
 }
 
 RandomSession::~RandomSession() = default;
@@ -81,6 +84,7 @@ QWidget* RandomSession::focused() const {
 void RandomSession::noteReset() { computationsAtReset_ = form_->BlockComputations(); }
 
 void RandomSession::Play(const Action& action) {
+  lastOnLesson_ = action.OnLesson();
   const Controls& c = form_->Widgets();
   auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   using K = Action::Kind;
@@ -130,6 +134,12 @@ void RandomSession::Play(const Action& action) {
       QTest::mouseClick(dct::platform::qt::WidgetOf(*c.Command1), Qt::LeftButton);
       noteReset();
       break;
+    case K::PictureClick:
+    case K::PictureKey:
+    case K::LessonBarKey:
+    case K::LessonButton:
+      playOnLesson(action);
+      break;
   }
 }
 
@@ -163,9 +173,52 @@ void RandomSession::playOnBar(const Action& action) {
   }
 }
 
+// Straight to the lesson's widgets, as a user's click or key reaches them in
+// its own window: the main window stays active and keeps its focus. The
+// lesson enters a block, or starts a challenge, with a Reset: after it a
+// block has been computed when a coefficient was typed, none otherwise.
+void RandomSession::playOnLesson(const Action& action) {
+  const Lesson& lesson = *program_->LessonForm();
+  const LessonControls& l = lesson.Widgets();
+  const auto before =
+      std::tuple(lesson.BlockX(), lesson.BlockY(), l.hsbQuality->Value(), l.hsbKept->Value());
+  using K = Action::Kind;
+  using platform::qt::WidgetOf;
+  const auto key = static_cast<Qt::Key>(action.number);
+  switch (action.kind) {
+    case K::PictureClick:
+      QTest::mouseClick(WidgetOf(*l.picPicture), Qt::LeftButton, Qt::NoModifier,
+                        {action.values.at(0), action.values.at(1)});
+      break;
+    case K::PictureKey:
+      QTest::keyClick(WidgetOf(*l.picPicture), key);
+      break;
+    case K::LessonBarKey:
+      QTest::keyClick(WidgetOf(*(action.bar == 3   ? l.hsbQuality
+                                 : action.bar == 4 ? l.hsbKept
+                                                   : l.hsbLevel)),
+                      key);
+      break;
+    default:
+      QTest::mouseClick(WidgetOf(*(action.number == 1   ? l.cmdNewChallenge
+                                   : action.number == 2 ? l.cmdHint
+                                                        : l.cmdCreateChallenge)),
+                        Qt::LeftButton);
+      break;
+  }
+  const bool reset = action.kind == K::PictureClick ||
+                     (action.kind == K::LessonButton && action.number == 1) ||
+                     before != std::tuple(lesson.BlockX(), lesson.BlockY(), l.hsbQuality->Value(),
+                                          l.hsbKept->Value());
+  if (!reset) return;
+  noteReset();
+  if (form_->Model().Coef != CoefTable{}) --computationsAtReset_;
+}
+
 std::optional<std::string> RandomSession::Check() const {
-  auto broken =
-      testing_support::BrokenRule(*form_, form_->BlockComputations() > computationsAtReset_);
+  auto broken = testing_support::BrokenRule(
+      *form_, form_->BlockComputations() > computationsAtReset_,
+      lastOnLesson_ ? testing_support::kLessonNesting : testing_support::kWindowNesting);
   // Each action answers for the nesting it caused itself.
   platform::Runtime::ResetDeepestHandlerNesting();
   return broken;

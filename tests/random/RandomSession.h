@@ -7,12 +7,14 @@
 
 #include "Action.h"
 #include "Form1.h"
+#include "Program.h"
 
 class QWidget;
 
 namespace dct::ui::random_test {
 
-// A fresh window driven through QTest input only, checked after each action.
+// A fresh window, with the lesson beside it, driven through QTest input
+// only, checked after each action.
 class RandomSession {
  public:
   RandomSession();
@@ -21,15 +23,19 @@ class RandomSession {
   void Play(const Action& action);
   // The first broken rule of a settled window, if any.
   std::optional<std::string> Check() const;
-  const Form1& Window() const { return *form_; }
+  const Form1& Window() const { return program_->Window(); }
+  const Lesson& LessonForm() const { return *program_->LessonForm(); }
 
  private:
   QWidget* focused() const;
   void playOnBar(const Action& action);
+  void playOnLesson(const Action& action);
   void noteReset();
 
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<Program> program_;
+  Form1* form_ = nullptr;
   int computationsAtReset_ = 0;
+  bool lastOnLesson_ = false;
 };
 
 struct Failure {
