@@ -95,8 +95,8 @@ Result<BlockLevels> PictureBlock(const GreyImage& picture, BlockPosition at) {
   const int down = BlocksDown(picture);
   return Failure{Quoted("--block " + std::to_string(at.x) + "," + std::to_string(at.y)) +
                  ": the picture has " + std::to_string(across) + "×" + std::to_string(down) +
-                 " blocks (0.." + std::to_string(across - 1) + ", 0.." +
-                 std::to_string(down - 1) + ")"};
+                 " blocks (0.." + std::to_string(across - 1) + ", 0.." + std::to_string(down - 1) +
+                 ")"};
 }
 
 }  // namespace dct::cli
