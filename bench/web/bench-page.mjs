@@ -59,47 +59,39 @@ async function medianStartUp(browser, slowdown = 0) {
   return median(times);
 }
 
-// Key presses go to the focused value bar as the browser would deliver
-// them, one batch at a time; right and left in turn keep the value in range.
-async function valueChange(browser) {
-  const page = await openPage(browser);
-  await page.click('[id="HScroll2"] .thumb');
-  const means = await page.evaluate((warmUps, batches, batchSize) => {
-    const bar = document.getElementById('HScroll2');
+// Key presses go to a focused element as the browser would deliver them, one
+// batch at a time; right and left in turn keep the value in range. The mean
+// time of a key press in each batch, their median.
+async function keyBatches(page, selector, size) {
+  const means = await page.evaluate((target, warmUps, batches, batchSize) => {
+    const element = document.querySelector(target);
     const result = [];
     for (let b = -warmUps; b < batches; ++b) {
       const key = (b + warmUps) % 2 === 0 ? 'ArrowRight' : 'ArrowLeft';
       const start = performance.now();
       for (let i = 0; i < batchSize; ++i) {
-        bar.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
+        element.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
       }
       if (b >= 0) result.push((performance.now() - start) / batchSize);
     }
     return result;
-  }, warmUps, batches, batchSize);
+  }, selector, warmUps, batches, size);
   await page.close();
   return median(means);
 }
 
-// Right and left in turn on the focused picture, from a block in its middle.
+// The value bar, with its 64 box updates per change.
+async function valueChange(browser) {
+  const page = await openPage(browser);
+  await page.click('[id="HScroll2"] .thumb');
+  return keyBatches(page, '[id="HScroll2"]', batchSize);
+}
+
+// The lesson's picture, from a block in its middle.
 async function frameMove(browser) {
   const page = await openPage(browser);
   await page.click('#picPicture');
-  const means = await page.evaluate((warmUps, batches, batchSize) => {
-    const picture = document.getElementById('picPicture');
-    const result = [];
-    for (let b = -warmUps; b < batches; ++b) {
-      const key = (b + warmUps) % 2 === 0 ? 'ArrowRight' : 'ArrowLeft';
-      const start = performance.now();
-      for (let i = 0; i < batchSize; ++i) {
-        picture.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
-      }
-      if (b >= 0) result.push((performance.now() - start) / batchSize);
-    }
-    return result;
-  }, warmUps, batches, 20);
-  await page.close();
-  return median(means);
+  return keyBatches(page, '#picPicture', 20);
 }
 
 const results = {};
