@@ -184,6 +184,11 @@ void Lesson::cmdCreateChallenge_Click() {
 
 void Lesson::OpenChallenge(const CoefTable& target) { startChallenge(target); }
 
+void Lesson::EndChallenge() {
+  target_.reset();
+  challengeNotice_.clear();
+}
+
 Compression Lesson::CurrentCompression() const {
   const int quality = controls_.hsbQuality->Value();
   return {quality == kQualityOff ? std::nullopt : std::optional<int>(quality),

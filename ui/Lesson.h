@@ -44,6 +44,8 @@ class Lesson {
 
   // A challenge from a link: the target shown, the window emptied.
   void OpenChallenge(const CoefTable& target);
+  // No challenge any more: a block was opened from a link instead.
+  void EndChallenge();
   const std::optional<CoefTable>& Target() const { return target_; }
   // The block of the picture that the frame stands on, across and down.
   int BlockX() const { return blockX_; }

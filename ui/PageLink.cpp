@@ -32,6 +32,7 @@ LinkKind OpenPageLink(std::string_view fragment, Form1& window, Lesson* lesson) 
     for (const LinkedCoefficient& coefficient : *coefficients) {
       table.set(coefficient.index, coefficient.value);
     }
+    if (lesson != nullptr) lesson->EndChallenge();
     EnterTable(window, table);
   }
   return kind;

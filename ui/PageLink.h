@@ -22,9 +22,10 @@ std::string_view LinkFragment(std::string_view link);
 
 LinkKind KindOfLink(std::string_view fragment);
 
-// Opens a fragment as the page does at load: a block resets the window and
-// enters its table; a challenge opens in the lesson (when there is one) with
-// an empty window; anything unreadable changes nothing. Returns what it was.
+// Opens a fragment as the page does at load: a block ends any challenge,
+// resets the window and enters its table; a challenge opens in the lesson
+// (when there is one) with an empty window; anything unreadable changes
+// nothing. Returns what it was.
 LinkKind OpenPageLink(std::string_view fragment, Form1& window, Lesson* lesson);
 
 }  // namespace dct::ui

@@ -265,6 +265,7 @@ TEST_F(LessonTest, CreatedChallengeLinksOpenAsTheirTarget) {
       EXPECT_EQ(lesson().Target(), made);
       EXPECT_EQ(window().Model().Coef, CoefTable{});
     } else if (each.kind == LinkKind::Block) {
+      EXPECT_EQ(lesson().Target(), std::nullopt);
       EXPECT_EQ(window().Model().Coef.at(0), 100);
       EXPECT_EQ(window().Model().Coef.at(1), -40);
     } else {
