@@ -57,12 +57,14 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   std::optional<std::pair<int, int>> pixelAt(const val& event) const;
   void decode(const val& file);
   void decoded(const val& bitmap);
+  void resize(int width, int height);
 
   PictureBoxInput& input_;
   ControlIdentity identity_;
   val stage_;
   val canvas_;
   val frame_;
+  val context_ = val::null();
   val chooser_ = val::null();
   int width_ = 0;
   int height_ = 0;
@@ -81,22 +83,11 @@ WebPictureBox::WebPictureBox(const val& client, const PictureBoxSettings& settin
   if (settings.interactive) listen();
 }
 
+// A picture of the size already shown only repaints the canvas: sizing it
+// again would clear and reallocate it, which costs more than the painting
+// (the difference picture changes at every change of value).
 void WebPictureBox::ShowPicture(const GreyPixels& picture) {
-  width_ = picture.width;
-  height_ = picture.height;
-  canvas_.set("width", width_);
-  canvas_.set("height", height_);
-  val style = stage_["style"];
-  const Rect& r = identity_.rect;
-  const auto [width, height] =
-      fitted(width_, height_, {0, 0, TwipsToPixels(r.width), TwipsToPixels(r.height)});
-  style.call<void>("setProperty", Key("--sw"), val(px(width)));
-  style.call<void>("setProperty", Key("--sh"), val(px(height)));
-  if (!identity_.fingerRect.Empty()) {
-    const auto [fingerWidth, fingerHeight] = fitted(width_, height_, identity_.fingerRect);
-    style.call<void>("setProperty", Key("--fsw"), val(px(fingerWidth)));
-    style.call<void>("setProperty", Key("--fsh"), val(px(fingerHeight)));
-  }
+  if (picture.width != width_ || picture.height != height_) resize(picture.width, picture.height);
   if (width_ == 0 || height_ == 0) return;
   std::vector<std::uint8_t> rgba(picture.levels.size() * 4, 255);
   for (std::size_t i = 0; i < picture.levels.size(); ++i) {
@@ -105,7 +96,26 @@ void WebPictureBox::ShowPicture(const GreyPixels& picture) {
   const val bytes = val::global("Uint8ClampedArray")
                         .new_(emscripten::typed_memory_view(rgba.size(), rgba.data()));
   const val image = val::global("ImageData").new_(bytes, width_, height_);
-  canvas_.call<val>("getContext", Key("2d")).call<void>("putImageData", image, 0, 0);
+  context_.call<void>("putImageData", image, 0, 0);
+}
+
+void WebPictureBox::resize(int width, int height) {
+  width_ = width;
+  height_ = height;
+  canvas_.set("width", width_);
+  canvas_.set("height", height_);
+  if (context_.isNull()) context_ = canvas_.call<val>("getContext", Key("2d"));
+  val style = stage_["style"];
+  const Rect& r = identity_.rect;
+  const auto [shownWidth, shownHeight] =
+      fitted(width_, height_, {0, 0, TwipsToPixels(r.width), TwipsToPixels(r.height)});
+  style.call<void>("setProperty", Key("--sw"), val(px(shownWidth)));
+  style.call<void>("setProperty", Key("--sh"), val(px(shownHeight)));
+  if (!identity_.fingerRect.Empty()) {
+    const auto [fingerWidth, fingerHeight] = fitted(width_, height_, identity_.fingerRect);
+    style.call<void>("setProperty", Key("--fsw"), val(px(fingerWidth)));
+    style.call<void>("setProperty", Key("--fsh"), val(px(fingerHeight)));
+  }
 }
 
 void WebPictureBox::ShowFrame(const Rect& frame) {
