@@ -3,7 +3,6 @@
 // The toolkit's own options (one dash) are left to it.
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <random>

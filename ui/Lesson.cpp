@@ -41,10 +41,6 @@ platform::GreyPixels differencePixels(const BlockLevels& from, const BlockLevels
   return pixels;
 }
 
-BlockLevels windowLevels(const Form1& window) {
-  return LevelsOf(ReconstructBlock(window.Model().Coef));
-}
-
 std::string zeroedText(const LessonBlock& lesson) {
   int byQuantisation = 0;
   for (const Zeroed zeroed : lesson.Zeroes) byQuantisation += zeroed == Zeroed::ByQuantisation;
@@ -86,7 +82,6 @@ void Lesson::connectHandlers() {
   controls_.cmdBuiltin->OnClick([this] { cmdBuiltin_Click(); });
   controls_.hsbQuality->OnChange([this] { hsbQuality_Change(); });
   controls_.hsbKept->OnChange([this] { hsbKept_Change(); });
-  controls_.hsbLevel->OnChange([this] { hsbLevel_Change(); });
   controls_.cmdNewChallenge->OnClick([this] { cmdNewChallenge_Click(); });
   controls_.cmdHint->OnClick([this] { cmdHint_Click(); });
   controls_.cmdCreateChallenge->OnClick([this] { cmdCreateChallenge_Click(); });
@@ -152,11 +147,8 @@ void Lesson::hsbQuality_Change() { enterBlock(); }
 
 void Lesson::hsbKept_Change() { enterBlock(); }
 
-// The level shows in its label, which Refresh writes.
-void Lesson::hsbLevel_Change() {}
-
 void Lesson::cmdNewChallenge_Click() {
-  startChallenge(MakeChallenge(controls_.hsbLevel->Value(), seed_++));
+  OpenChallenge(MakeChallenge(controls_.hsbLevel->Value(), seed_++));
 }
 
 void Lesson::cmdHint_Click() {
@@ -182,8 +174,6 @@ void Lesson::cmdCreateChallenge_Click() {
   challengeNotice_ = "Ligação do desafio copiada: quem a abrir vê este bloco como alvo.";
 }
 
-void Lesson::OpenChallenge(const CoefTable& target) { startChallenge(target); }
-
 void Lesson::EndChallenge() {
   target_.reset();
   challengeNotice_.clear();
@@ -198,8 +188,8 @@ Compression Lesson::CurrentCompression() const {
 void Lesson::showPicture(GreyImage picture) {
   picture_ = std::move(picture);
   controls_.picPicture->SetPicture({picture_.width(), picture_.height(), picture_.levels()});
-  blockX_ = -1;
-  blockY_ = -1;
+  // What was entered came from the picture before.
+  entered_.reset();
   moveFrame(0, 0);
 }
 
@@ -225,20 +215,21 @@ void Lesson::enterBlock() {
   EnterTable(window_, entered_->Table);
 }
 
-void Lesson::startChallenge(const CoefTable& target) {
+void Lesson::OpenChallenge(const CoefTable& target) {
   target_ = target;
   challengeNotice_.clear();
   ClearWindow(window_);
 }
 
 void Lesson::Refresh() {
-  const BlockLevels shown = windowLevels(window_);
+  const PixelBlock windowBlock = ReconstructBlock(window_.Model().Coef);
+  const BlockLevels shown = LevelsOf(windowBlock);
   const BlockLevels original = ImageBlock(picture_, blockX_, blockY_).value_or(BlockLevels{});
   controls_.picOriginal->SetPicture(blockPixels(original));
   controls_.picDifference->SetPicture(differencePixels(original, shown));
   showMeasures(original, shown);
   showSteps();
-  showChallenge(shown);
+  showChallenge(windowBlock, shown);
   const int quality = controls_.hsbQuality->Value();
   controls_.lblQuality->SetCaption("Qualidade: " + (quality == kQualityOff
                                                         ? std::string("desligada (sem quantização)")
@@ -279,14 +270,13 @@ void Lesson::showSteps() {
   controls_.lblSteps->SetCaption(text);
 }
 
-void Lesson::showChallenge(const BlockLevels& shown) {
+void Lesson::showChallenge(const PixelBlock& windowBlock, const BlockLevels& shown) {
   std::string text;
   if (target_) {
     const PixelBlock target = ReconstructBlock(*target_);
     const BlockLevels levels = LevelsOf(target);
     controls_.picTarget->SetPicture(blockPixels(levels));
     controls_.picTargetDifference->SetPicture(differencePixels(levels, shown));
-    const PixelBlock windowBlock = ReconstructBlock(window_.Model().Coef);
     text = Solved(target, windowBlock)
                ? "Resolvido!"
                : "Pixels iguais ao alvo: " + std::to_string(EqualPixels(target, windowBlock)) +

@@ -37,12 +37,11 @@ class Lesson {
   void cmdBuiltin_Click();
   void hsbQuality_Change();
   void hsbKept_Change();
-  void hsbLevel_Change();
   void cmdNewChallenge_Click();
   void cmdHint_Click();
   void cmdCreateChallenge_Click();
 
-  // A challenge from a link: the target shown, the window emptied.
+  // A challenge, new or from a link: the target shown, the window emptied.
   void OpenChallenge(const CoefTable& target);
   // No challenge any more: a block was opened from a link instead.
   void EndChallenge();
@@ -65,9 +64,8 @@ class Lesson {
   void moveFrame(int bx, int by);
   void moveTo(int bx, int by);
   void enterBlock();
-  void startChallenge(const CoefTable& target);
   void showMeasures(const BlockLevels& original, const BlockLevels& shown);
-  void showChallenge(const BlockLevels& shown);
+  void showChallenge(const PixelBlock& windowBlock, const BlockLevels& shown);
   void showSteps();
 
   Form1& window_;

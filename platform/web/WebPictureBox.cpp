@@ -66,6 +66,9 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   val frame_;
   val context_ = val::null();
   val chooser_ = val::null();
+  // Made once: each is an entry the program keeps for as long as it runs.
+  val onDecoded_ = val::null();
+  val onUnreadable_ = val::null();
   int width_ = 0;
   int height_ = 0;
   bool pressed_ = false;
@@ -171,6 +174,8 @@ void WebPictureBox::listen() {
       input_.ArrowPressed(keys[i]);
     }
   });
+  onDecoded_ = Callback([this](const val& bitmap) { decoded(bitmap); });
+  onUnreadable_ = Callback([this](const val&) { input_.ImageChosen({}); });
   chooser_ = CreateElement("input", "chooser");
   chooser_.set("type", "file");
   chooser_.set("accept", "image/*");
@@ -195,8 +200,7 @@ void WebPictureBox::listen() {
 void WebPictureBox::decode(const val& file) {
   val::global("window")
       .call<val>("createImageBitmap", file)
-      .call<val>("then", Callback([this](const val& bitmap) { decoded(bitmap); }),
-                 Callback([this](const val&) { input_.ImageChosen({}); }));
+      .call<val>("then", onDecoded_, onUnreadable_);
 }
 
 void WebPictureBox::decoded(const val& bitmap) {

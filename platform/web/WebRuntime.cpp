@@ -30,7 +30,8 @@ void backend::CopyText(const std::string& text) {
   const val clipboard = val::global("navigator")["clipboard"];
   if (clipboard.isUndefined()) return;
   val written = clipboard.call<val>("writeText", web::Text(text));
-  written.call<val>("catch", web::Callback([](const val&) {}));
+  static const val ignore = web::Callback([](const val&) {});
+  written.call<val>("catch", ignore);
 }
 
 // A page does not end itself: closing it would close the tab, or the whole
