@@ -124,8 +124,13 @@ export class Session {
       signal,
     });
     const { value } = await reply.json();
-    if (value && typeof value === 'object' && 'error' in value) throw new WebDriverError(value);
-    return value;
+    if (!(value && typeof value === 'object' && 'error' in value)) return value;
+    const error = new WebDriverError(value);
+    // A browser that crashed says why, if anywhere, on the driver's stderr.
+    if (['invalid session id', 'unknown error'].includes(error.code)) {
+      error.message += `\n${this.#helpers[0].lastWords}`;
+    }
+    throw error;
   }
 
   // Runs `action` alone on the session with the window `handle` current:
