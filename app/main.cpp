@@ -16,9 +16,11 @@ namespace {
 
 constexpr const char* kUsage = "usage: transformada-dct [--licao] [--seed N] [LINK]\n";
 
-bool readSeed(std::string_view text, std::uint32_t& seed) {
+std::optional<std::uint32_t> readSeed(std::string_view text) {
+  std::uint32_t seed = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-  return error == std::errc() && end == text.data() + text.size();
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return seed;
 }
 
 // Nothing when an argument is not understood, said on standard error.
@@ -36,11 +38,13 @@ std::optional<dct::ui::ProgramOptions> readOptions(int argc, char** argv) {
         return std::nullopt;
       }
       const std::string_view value = joined ? argument.substr(7) : std::string_view(argv[++i]);
-      if (!readSeed(value, options.seed)) {
+      const auto seed = readSeed(value);
+      if (!seed) {
         std::fprintf(stderr, "transformada-dct: --seed %.*s: not a number from 0 to 4294967295\n",
                      static_cast<int>(value.size()), value.data());
         return std::nullopt;
       }
+      options.seed = *seed;
     } else if (argument.starts_with("--")) {
       std::fprintf(stderr, "transformada-dct: %s: unknown option\n", argv[i]);
       return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -27,5 +29,14 @@ struct DecodedImage {
 inline constexpr long long kDecodedPixelsMax = 40'000'000;
 
 enum class ArrowKey { Left, Right, Up, Down };
+
+// The pixel under a point, along one side of a picture of `pixels` pixels
+// drawn `shown` screen pixels long, the point `offset` from where it starts;
+// the nearest one at the edge for a point beyond. Both editions map the
+// pointer alike, so a press lands on the same pixel in each.
+inline int PixelAlong(double offset, double shown, int pixels) {
+  const auto pixel = static_cast<int>(std::floor(offset * pixels / shown));
+  return std::clamp(pixel, 0, pixels - 1);
+}
 
 }  // namespace dct::platform

@@ -31,15 +31,15 @@ void AddSingle(platform::Form& form, const SingleControlOf<Slots>& single, Slots
     controls.*slot = &control;
     return control;
   };
+  const auto addLabel = [&]() -> platform::Label& {
+    return form.AddLabel(
+        {identity, single.caption, single.fixedPitch, single.announcesDescription});
+  };
   platform::Control& created = std::visit(
       Overloaded{
-          [&](LabelSlot) -> platform::Control& {
-            return form.AddLabel(
-                {identity, single.caption, single.fixedPitch, single.announcesDescription});
-          },
+          [&](LabelSlot) -> platform::Control& { return addLabel(); },
           [&](platform::Label* Slots::*slot) -> platform::Control& {
-            return keep(slot, form.AddLabel({identity, single.caption, single.fixedPitch,
-                                             single.announcesDescription}));
+            return keep(slot, addLabel());
           },
           [&](platform::TextBox* Slots::*slot) -> platform::Control& {
             return keep(slot, form.AddTextBox({identity, single.caption, platform::Alignment::Left,

@@ -6,36 +6,38 @@
 #include "Lesson.h"
 
 namespace dct::ui {
+namespace {
 
-std::string_view LinkFragment(std::string_view link) {
+std::string_view fragmentOf(std::string_view link) {
   const auto hash = link.find('#');
   return hash == std::string_view::npos ? link : link.substr(hash + 1);
 }
 
-LinkKind KindOfLink(std::string_view fragment) {
-  if (fragment.empty()) return LinkKind::None;
+}  // namespace
+
+PageLink ReadPageLink(std::string_view link) {
+  const std::string_view fragment = fragmentOf(link);
+  if (fragment.empty()) return {};
   if (fragment.starts_with(kChallengeLinkKey)) {
-    return ReadChallengeLink(fragment.substr(kChallengeLinkKey.size())) ? LinkKind::Challenge
-                                                                        : LinkKind::Unreadable;
+    const auto target = ReadChallengeLink(fragment.substr(kChallengeLinkKey.size()));
+    return target ? PageLink{LinkKind::Challenge, *target} : PageLink{LinkKind::Unreadable, {}};
   }
-  return ReadBlockLink(fragment) ? LinkKind::Block : LinkKind::Unreadable;
+  const auto coefficients = ReadBlockLink(fragment);
+  if (!coefficients) return {LinkKind::Unreadable, {}};
+  PageLink read{LinkKind::Block, {}};
+  for (const LinkedCoefficient& coefficient : *coefficients) {
+    read.table.set(coefficient.index, coefficient.value);
+  }
+  return read;
 }
 
-LinkKind OpenPageLink(std::string_view fragment, Form1& window, Lesson* lesson) {
-  const LinkKind kind = KindOfLink(fragment);
-  if (kind == LinkKind::Challenge) {
-    const auto target = ReadChallengeLink(fragment.substr(kChallengeLinkKey.size()));
-    if (lesson != nullptr) lesson->OpenChallenge(*target);
-  } else if (kind == LinkKind::Block) {
-    CoefTable table;
-    const auto coefficients = ReadBlockLink(fragment);
-    for (const LinkedCoefficient& coefficient : *coefficients) {
-      table.set(coefficient.index, coefficient.value);
-    }
+void OpenPageLink(const PageLink& link, Form1& window, Lesson* lesson) {
+  if (link.kind == LinkKind::Challenge) {
+    if (lesson != nullptr) lesson->OpenChallenge(link.table);
+  } else if (link.kind == LinkKind::Block) {
     if (lesson != nullptr) lesson->EndChallenge();
-    EnterTable(window, table);
+    EnterTable(window, link.table);
   }
-  return kind;
 }
 
 }  // namespace dct::ui

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "CoefTable.h"
 #include "Form1.h"
 
 namespace dct::ui {
@@ -16,16 +17,19 @@ enum class LinkKind { None, Block, Challenge, Unreadable };
 inline constexpr const char* kUnreadableLink =
     "O endereço desta página traz coeficientes que não se podem ler; foram ignorados.";
 
-// The fragment of a link: what follows its first "#", or the whole text
-// when it has none.
-std::string_view LinkFragment(std::string_view link);
+// A link as read: its kind and the table it holds, the block's coefficients
+// or the challenge's target (empty for the other kinds).
+struct PageLink {
+  LinkKind kind = LinkKind::None;
+  CoefTable table;
+};
 
-LinkKind KindOfLink(std::string_view fragment);
+// Reads a link, or the text after its first "#" when it has one.
+PageLink ReadPageLink(std::string_view link);
 
-// Opens a fragment as the page does at load: a block ends any challenge,
-// resets the window and enters its table; a challenge opens in the lesson
-// (when there is one) with an empty window; anything unreadable changes
-// nothing. Returns what it was.
-LinkKind OpenPageLink(std::string_view fragment, Form1& window, Lesson* lesson);
+// Opens a link as the page does at load: a block ends any challenge, resets
+// the window and enters its table; a challenge opens in the lesson (when
+// there is one) with an empty window; anything unreadable changes nothing.
+void OpenPageLink(const PageLink& link, Form1& window, Lesson* lesson);
 
 }  // namespace dct::ui

@@ -2,9 +2,9 @@
 
 namespace dct::ui {
 
-Program::Program(ProgramOptions options) : options_(std::move(options)) {
-  const bool challenge = KindOfLink(LinkFragment(options_.link)) == LinkKind::Challenge;
-  if (options_.lesson || challenge) {
+Program::Program(ProgramOptions options)
+    : options_(std::move(options)), link_(ReadPageLink(options_.link)) {
+  if (options_.lesson || link_.kind == LinkKind::Challenge) {
     lesson_ = std::make_unique<Lesson>(window_, options_.seed, options_.linkBase);
   }
 }
@@ -21,13 +21,20 @@ void Program::Form_Load() {
 void Program::Show() {
   window_.Show();
   if (lesson_) lesson_->Show();
-  if (!options_.link.empty()) OpenLink(options_.link);
+  if (!options_.link.empty()) open(link_);
 }
 
 LinkKind Program::OpenLink(std::string_view link) {
-  const LinkKind kind = OpenPageLink(LinkFragment(link), window_, lesson_.get());
-  if (options_.showNotice) options_.showNotice(kind == LinkKind::Unreadable ? kUnreadableLink : "");
-  return kind;
+  const PageLink read = ReadPageLink(link);
+  open(read);
+  return read.kind;
+}
+
+void Program::open(const PageLink& link) {
+  OpenPageLink(link, window_, lesson_.get());
+  if (options_.showNotice) {
+    options_.showNotice(link.kind == LinkKind::Unreadable ? kUnreadableLink : "");
+  }
 }
 
 }  // namespace dct::ui

@@ -41,7 +41,11 @@ class Program : public platform::StartupForm {
   Lesson* LessonForm() { return lesson_.get(); }
 
  private:
+  void open(const PageLink& link);
+
   ProgramOptions options_;
+  // The link to open at start-up, read once.
+  PageLink link_;
   Form1 window_;
   std::unique_ptr<Lesson> lesson_;
 };

@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
-#include <algorithm>
 #include <cstring>
 
 #include "Backend.h"
@@ -145,12 +144,8 @@ class PictureView : public QWidget {
 
   QPoint pixelAt(const QPointF& position) const {
     const QRect target = placed();
-    const auto along = [](double offset, int shown, int pixels) {
-      const int pixel = static_cast<int>(offset * pixels / shown);
-      return std::clamp(pixel, 0, pixels - 1);
-    };
-    return {along(position.x() - target.left(), target.width(), image_.width()),
-            along(position.y() - target.top(), target.height(), image_.height())};
+    return {PixelAlong(position.x() - target.left(), target.width(), image_.width()),
+            PixelAlong(position.y() - target.top(), target.height(), image_.height())};
   }
 
   PictureBoxInput& input_;

@@ -1,7 +1,6 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -134,14 +133,10 @@ void WebPictureBox::ShowFrame(const Rect& frame) {
 std::optional<std::pair<int, int>> WebPictureBox::pixelAt(const val& event) const {
   if (width_ == 0 || height_ == 0) return std::nullopt;
   const val box = stage_.call<val>("getBoundingClientRect");
-  const auto along = [](double offset, double shown, int pixels) {
-    const auto pixel = static_cast<int>(std::floor(offset / shown * pixels));
-    return std::clamp(pixel, 0, pixels - 1);
-  };
-  return std::pair{along(event["clientX"].as<double>() - box["left"].as<double>(),
-                         box["width"].as<double>(), width_),
-                   along(event["clientY"].as<double>() - box["top"].as<double>(),
-                         box["height"].as<double>(), height_)};
+  return std::pair{PixelAlong(event["clientX"].as<double>() - box["left"].as<double>(),
+                              box["width"].as<double>(), width_),
+                   PixelAlong(event["clientY"].as<double>() - box["top"].as<double>(),
+                              box["height"].as<double>(), height_)};
 }
 
 void WebPictureBox::listen() {
