@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "CoefficientFromText.h"
+#include "LiteralSums.h"
 #include "ReconstructBlock.h"
 
 namespace {

@@ -57,10 +57,6 @@ void TableRows(std::ostringstream& text, const CoefTable& table) {
   }
 }
 
-// The PSNR as the lesson shows it, to two decimals: its last bits may differ
-// between builds, its first digits not.
-double ShownPsnr(double psnr) { return std::round(psnr * 100.0) / 100.0; }
-
 }  // namespace
 
 std::string FormatText(const PixelBlock& block) {
@@ -113,13 +109,14 @@ std::string FormatJson(const CoefTable& coefficients, const PixelBlock& block) {
   return json.dump() + "\n";
 }
 
-std::string FormatPictureText(const LessonBlock& lesson, const Compression& compression) {
+std::string FormatPictureText(const LessonBlock& lesson, const WindowBlock& window,
+                              const Compression& compression) {
   std::ostringstream text;
   text << "coefficients:\n";
   TableRows(text, lesson.Table);
   text << "pixels:\n"
-       << FormatText(lesson.Block) << "max difference: " << lesson.MaxDifference << '\n'
-       << "psnr: " << (lesson.Psnr ? Fixed(ShownPsnr(*lesson.Psnr)) + " dB" : "identical") << '\n'
+       << FormatText(window.Block) << "max difference: " << window.MaxDifference << '\n'
+       << "psnr: " << (window.Psnr ? PsnrText(*window.Psnr, '.') + " dB" : "identical") << '\n'
        << "limited: " << lesson.Limited << '\n';
   if (compression.Quality || compression.Kept < kGridCount) {
     text << "zeroed: " << lesson.ZeroedCount << '\n';
@@ -127,11 +124,11 @@ std::string FormatPictureText(const LessonBlock& lesson, const Compression& comp
   return text.str();
 }
 
-std::string FormatPictureJson(const LessonBlock& lesson) {
-  Json json{{"coefficients", Table(lesson.Table)}, {"pixels", lesson.Block.Pixel}};
-  json["clipped"] = lesson.Block.Clipped;
-  json["max_difference"] = lesson.MaxDifference;
-  json["psnr"] = lesson.Psnr ? Json(ShownPsnr(*lesson.Psnr)) : Json(nullptr);
+std::string FormatPictureJson(const LessonBlock& lesson, const WindowBlock& window) {
+  Json json{{"coefficients", Table(lesson.Table)}, {"pixels", window.Block.Pixel}};
+  json["clipped"] = window.Block.Clipped;
+  json["max_difference"] = window.MaxDifference;
+  json["psnr"] = window.Psnr ? Json(ShownPsnr(*window.Psnr)) : Json(nullptr);
   json["limited"] = lesson.Limited;
   json["zeroed"] = lesson.ZeroedCount;
   return json.dump() + "\n";

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "BlockMeasures.h"
 #include "CoefTable.h"
 #include "ForwardAnalysis.h"
 #include "LessonBlock.h"
@@ -42,12 +43,13 @@ std::string FormatForwardJson(const ForwardAnalysis& analysis);
 // "max difference: N" (in levels), "psnr: 38.21 dB" (or "psnr: identical"),
 // "limited: N" (coefficients limited to ±100) and, where the compression can
 // zero any, "zeroed: N".
-std::string FormatPictureText(const LessonBlock& lesson, const Compression& compression);
+std::string FormatPictureText(const LessonBlock& lesson, const WindowBlock& window,
+                              const Compression& compression);
 
 // One JSON object on one line, ending in a newline:
 // {"coefficients":[64 by index 8·v+u],"pixels":[64 by index 8·y+x],
 //  "clipped":true|false,"max_difference":N,"psnr":38.21|null,
 //  "limited":N,"zeroed":N}, the PSNR with two decimals as the text has it.
-std::string FormatPictureJson(const LessonBlock& lesson);
+std::string FormatPictureJson(const LessonBlock& lesson, const WindowBlock& window);
 
 }  // namespace dct::cli

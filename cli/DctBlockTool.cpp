@@ -185,10 +185,11 @@ int Picture(const CliOptions& options, std::istream& in, std::ostream& out, std:
   if (!levels.ok()) return Fail(err, levels.error());
   // The lesson's own computation, so that the numbers cannot differ.
   const LessonBlock lesson = ComputeLessonBlock(levels.value(), options.compression);
+  const WindowBlock window = CompareWindowBlock(levels.value(), lesson.Table);
   return Output(out, err,
                 options.format == OutputFormat::Json
-                    ? FormatPictureJson(lesson)
-                    : FormatPictureText(lesson, options.compression));
+                    ? FormatPictureJson(lesson, window)
+                    : FormatPictureText(lesson, window, options.compression));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 
 #include "Grid.h"
 
@@ -12,6 +13,10 @@ namespace dct {
 // The 64 coefficients sit at indices 0..63; entry 64 belongs to no grid
 // position but is part of the table and of its bounds.
 inline constexpr int kCoefTableSize = kGridCount + 1;
+
+// A coefficient's name, "F(u,v)", u = index mod 8 the column and v = index
+// div 8 the row: how the grid's corners, the selector and the lesson say it.
+std::string CoefficientName(int index);
 
 // Thrown for an index outside the table. The form runtime reports it and ends
 // the program; nothing in the program is meant to catch it.

@@ -13,7 +13,6 @@ namespace {
 constexpr std::size_t kSide = kGridSide;
 
 int coefIndex(int u, int v) { return u + kGridSide * v; }
-std::size_t pixelIndex(int x, int y) { return static_cast<std::size_t>(x + kGridSide * y); }
 
 // One non-zero coefficient's share of every sum: the first products
 // F(u, v) · c(x, u) of the eight pixel columns, and the frequency v whose
@@ -72,26 +71,6 @@ BlockSums ComputeBlockSums(const CoefTable& coef) {
   return sums;
 }
 
-BlockSums ComputeBlockSumsLiteral(const CoefTable& coef) {
-  const CosineTable& c = CosineFactors();
-  BlockSums sums{};
-  for (int x = 0; x < kGridSide; ++x) {
-    for (int y = 0; y < kGridSide; ++y) {
-      double sum = 0.0;
-      for (int u = 0; u < kGridSide; ++u) {
-        for (int v = 0; v < kGridSide; ++v) {
-          const double term = (static_cast<double>(coef.at(coefIndex(u, v))) *
-                               c[static_cast<std::size_t>(x)][static_cast<std::size_t>(u)]) *
-                              c[static_cast<std::size_t>(y)][static_cast<std::size_t>(v)];
-          sum = sum + term;
-        }
-      }
-      sums[pixelIndex(x, y)] = sum;
-    }
-  }
-  return sums;
-}
-
 // Each sum rounded down, not toward zero (-19.51 gives -20), then limited to
 // ±127, with its hint and its grey.
 PixelBlock ShadeBlock(const BlockSums& sums) {
@@ -117,9 +96,5 @@ PixelBlock ShadeBlock(const BlockSums& sums) {
 }
 
 PixelBlock ReconstructBlock(const CoefTable& coef) { return ShadeBlock(ComputeBlockSums(coef)); }
-
-PixelBlock ReconstructBlockLiteral(const CoefTable& coef) {
-  return ShadeBlock(ComputeBlockSumsLiteral(coef));
-}
 
 }  // namespace dct

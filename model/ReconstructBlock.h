@@ -15,15 +15,9 @@ using BlockSums = std::array<double, kGridCount>;
 // No normalisation: a lone F(0, 0) gives that value at every pixel.
 BlockSums ComputeBlockSums(const CoefTable& coef);
 
-// The same sums computed as the formula reads, pixel by pixel and term by
-// term, with nothing shared between pixels. Slow; kept as the reference for
-// the fast version.
-BlockSums ComputeBlockSumsLiteral(const CoefTable& coef);
-
 // Rounds each sum down, clips it to ±127 and derives hint and grey.
 PixelBlock ShadeBlock(const BlockSums& sums);
 
 PixelBlock ReconstructBlock(const CoefTable& coef);
-PixelBlock ReconstructBlockLiteral(const CoefTable& coef);
 
 }  // namespace dct

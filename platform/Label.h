@@ -15,7 +15,6 @@ class Label : public Control {
   Label(FormPeer& form, const LabelSettings& settings);
   ~Label() override;
 
-  const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view text);
 
   ControlPeer& Peer() const override { return *peer_; }

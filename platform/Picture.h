@@ -30,6 +30,18 @@ inline constexpr long long kDecodedPixelsMax = 40'000'000;
 
 enum class ArrowKey { Left, Right, Up, Down };
 
+// The size at which a picture of width × height pixels is drawn in a box of
+// boxWidth × boxHeight: as large as fits, its proportions kept. Both
+// editions draw a picture so, and map the pointer on it.
+struct FittedSize {
+  double width;
+  double height;
+};
+inline FittedSize FitPicture(int width, int height, double boxWidth, double boxHeight) {
+  const double scale = std::min(boxWidth / std::max(width, 1), boxHeight / std::max(height, 1));
+  return {width * scale, height * scale};
+}
+
 // The pixel under a point, along one side of a picture of `pixels` pixels
 // drawn `shown` screen pixels long, the point `offset` from where it starts;
 // the nearest one at the edge for a point beyond. Both editions map the

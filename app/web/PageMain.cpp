@@ -11,10 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "BlockLink.h"
-#include "ChallengeLink.h"
 #include "Dom.h"
-#include "EnterTable.h"
+#include "PageLink.h"
 #include "Program.h"
 #include "Runtime.h"
 
@@ -52,8 +50,8 @@ std::uint32_t seedOfPage() {
 // What the address holds: the challenge being played, or else the block.
 std::string fragmentFor(Program& program) {
   const auto& target = program.LessonForm()->Target();
-  if (target) return std::string(dct::kChallengeLinkKey) + *dct::ChallengeLink(*target);
-  return dct::BlockLink(program.Window().Model().Coef);
+  if (target) return dct::PageFragment({dct::LinkKind::Challenge, *target});
+  return dct::PageFragment({dct::LinkKind::Block, program.Window().Model().Coef});
 }
 
 // history.replaceState changes the address without a reload or a new entry in
@@ -104,7 +102,7 @@ class AddressKeeper {
 void followAddress(Program& program, AddressKeeper& keeper) {
   keeper.Cancel();
   if (Runtime::HasEnded()) return;
-  dct::ui::ClearWindow(program.Window());
+  program.Window().PressReset();
   program.OpenLink(locationPart("hash"));
 }
 
@@ -126,7 +124,7 @@ int main(int argc, char** argv) {
   if (program == nullptr || Runtime::HasEnded()) return status;
   // The page goes on after main returns, and the keeper with it.
   static AddressKeeper keeper(*program);
-  dct::platform::web::AfterEachEvent([] { keeper.EventHandled(); });
+  dct::platform::web::AfterEachUserInput([] { keeper.EventHandled(); });
   dct::platform::web::Observe(val::global("window"), "hashchange",
                               [program](const val&) { followAddress(*program, keeper); });
   return status;

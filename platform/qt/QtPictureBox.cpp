@@ -131,7 +131,9 @@ class PictureView : public QWidget {
  private:
   // As large as fits, centred, the aspect kept.
   QRect placed() const {
-    const QSize size = image_.size().scaled(this->size(), Qt::KeepAspectRatio);
+    const auto [fittedWidth, fittedHeight] =
+        FitPicture(image_.width(), image_.height(), width(), height());
+    const QSize size(qRound(fittedWidth), qRound(fittedHeight));
     return {QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size};
   }
 

@@ -20,7 +20,7 @@ std::vector<Listener>& listeners() {
   return all;
 }
 
-std::function<void()>& afterEachEvent() {
+std::function<void()>& afterEachInput() {
   static std::function<void()> action;
   return action;
 }
@@ -36,7 +36,7 @@ void dispatch(int id, val event) {
   ++dispatching;
   listeners()[index].handler(event);
   --dispatching;
-  if (dispatching == 0 && userInput && afterEachEvent()) afterEachEvent()();
+  if (dispatching == 0 && userInput && afterEachInput()) afterEachInput()();
 }
 
 // The program's entry bound to the handler's number, so that the browser
@@ -130,6 +130,6 @@ val Callback(std::function<void(const val& argument)> handler) {
   return boundEntry({std::move(handler), true});
 }
 
-void AfterEachEvent(std::function<void()> action) { afterEachEvent() = std::move(action); }
+void AfterEachUserInput(std::function<void()> action) { afterEachInput() = std::move(action); }
 
 }  // namespace dct::platform::web

@@ -34,7 +34,7 @@ void PlaceElement(val& element, const ControlIdentity& identity);
 std::string CssColour(Rgb colour);
 
 // Calls `handler` with the event each time `type` happens on `target`: input
-// of the user's, after which the page does its own work (AfterEachEvent).
+// of the user's, after which the page does its own work (AfterEachUserInput).
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler);
 // The same for what is no input to a window (the page's size, its address).
 void Observe(const val& target, const char* type, std::function<void(const val& event)> handler);
@@ -43,7 +43,9 @@ void Observe(const val& target, const char* type, std::function<void(const val& 
 // the user's: for a promise that a user's action started (a file read).
 val Callback(std::function<void(const val& argument)> handler);
 
-// What the page does after each event the user caused has been handled.
-void AfterEachEvent(std::function<void()> action);
+// What the page does after each event the user caused has been handled,
+// whether it raised a handler or not (Runtime::AfterEachEvent follows every
+// outermost handler instead, also one that a change of address raised).
+void AfterEachUserInput(std::function<void()> action);
 
 }  // namespace dct::platform::web

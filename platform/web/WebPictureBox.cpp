@@ -28,13 +28,6 @@ val createBox(const PictureBoxSettings& settings) {
   return box;
 }
 
-// The picture's size, its proportions kept, in a box of that size.
-std::pair<double, double> fitted(int width, int height, const Rect& box) {
-  const double scale = std::min(static_cast<double>(box.width) / std::max(width, 1),
-                                static_cast<double>(box.height) / std::max(height, 1));
-  return {width * scale, height * scale};
-}
-
 std::string px(double value) { return std::to_string(value) + "px"; }
 
 std::string percent(int part, int whole) {
@@ -110,11 +103,13 @@ void WebPictureBox::resize(int width, int height) {
   val style = stage_["style"];
   const Rect& r = identity_.rect;
   const auto [shownWidth, shownHeight] =
-      fitted(width_, height_, {0, 0, TwipsToPixels(r.width), TwipsToPixels(r.height)});
+      FitPicture(width_, height_, TwipsToPixels(r.width), TwipsToPixels(r.height));
   style.call<void>("setProperty", Key("--sw"), val(px(shownWidth)));
   style.call<void>("setProperty", Key("--sh"), val(px(shownHeight)));
   if (!identity_.fingerRect.Empty()) {
-    const auto [fingerWidth, fingerHeight] = fitted(width_, height_, identity_.fingerRect);
+    const Rect& finger = identity_.fingerRect;
+    const auto [fingerWidth, fingerHeight] =
+        FitPicture(width_, height_, finger.width, finger.height);
     style.call<void>("setProperty", Key("--fsw"), val(px(fingerWidth)));
     style.call<void>("setProperty", Key("--fsh"), val(px(fingerHeight)));
   }

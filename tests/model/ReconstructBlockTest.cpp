@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CosineFactors.h"
+#include "LiteralSums.h"
 #include "ReconstructBlock.h"
 
 namespace dct {

@@ -1,16 +1,20 @@
 #pragma once
 
-#include "Layout.h"
+#include <array>
+
 #include "PixelBlock.h"
+#include "TextBox.h"
 
 namespace dct::ui {
 
+using PixelBoxes = std::array<platform::TextBox*, kGridCount>;
+
 // Writes a computed block into the 64 pixel boxes (hint, no text, grey) and
 // the clipping indicator, column by column, each from the top.
-void ShowBlock(const Controls& controls, const PixelBlock& block);
+void ShowBlock(const PixelBoxes& pixels, platform::TextBox& indicator, const PixelBlock& block);
 
 // The state of the pixel boxes and the indicator before any block has been
 // computed: grey 0x7F7F7F, the hint "0", no text, indicator white.
-void ShowClearedBlock(const Controls& controls);
+void ShowClearedBlock(const PixelBoxes& pixels, platform::TextBox& indicator);
 
 }  // namespace dct::ui

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "BlockLevels.h"
+#include "CoefTable.h"
 #include "Colour.h"
 #include "PixelBlock.h"
 
@@ -20,6 +22,22 @@ int MaxDifference(const BlockLevels& a, const BlockLevels& b);
 // logarithm is the C library's, which may differ in its last bit between
 // builds: show the figure rounded.
 std::optional<double> Psnr(const BlockLevels& a, const BlockLevels& b);
+
+// The PSNR as every edition shows it: to two decimals, where builds whose
+// logarithms differ in the last bit agree.
+double ShownPsnr(double psnr);
+// ShownPsnr with its two decimals after the edition's decimal mark.
+std::string PsnrText(double psnr, char decimalMark);
+
+// The block that the window makes of a table, and how far it is from the
+// original: what the lesson says of the window, and dct-block --image prints.
+struct WindowBlock {
+  PixelBlock Block;
+  BlockLevels Shown{};  // LevelsOf(Block)
+  int MaxDifference = 0;
+  std::optional<double> Psnr;
+};
+WindowBlock CompareWindowBlock(const BlockLevels& original, const CoefTable& table);
 
 // How much the difference picture amplifies a difference of levels: enough
 // for a difference of 1 to stand out from the mid grey of none.

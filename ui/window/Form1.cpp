@@ -53,6 +53,18 @@ constexpr std::string_view kLoneMinus = "-";
 // Numbers shown as text: plain decimal, a leading "-" when negative.
 std::string decimal(int value) { return std::to_string(value); }
 
+// Every control of the layout, in Tab order.
+Controls buildControls(platform::Form& form) {
+  Controls controls;
+  AddGrid(form, kPixelGrid, controls);
+  AddGrid(form, kCoefficientGrid, controls);
+  for (const SingleControlOf<Controls>& single : kSingleControls) {
+    AddSingle(form, single, controls);
+  }
+  form.ApplyTabOrder();
+  return controls;
+}
+
 }  // namespace
 
 Form1::Form1()
@@ -62,7 +74,7 @@ Form1::Form1()
                                    .icon = AppIcon(),
                                    .fingerClientWidth = kFingerClientWidth,
                                    .fingerClientHeight = kFingerClientHeight}),
-      controls_(BuildControls(form_)) {
+      controls_(buildControls(form_)) {
   connectHandlers();
 }
 
@@ -89,6 +101,19 @@ void Form1::call(std::string_view control, std::string_view event,
   platform::Runtime::Raise({control, event}, handler);
 }
 
+void Form1::EnterTable(const CoefTable& table) {
+  PressReset();
+  for (int i = 0; i < kGridCount; ++i) {
+    const auto value = table.at(i);
+    if (value != 0) Text2(i).SetText(decimal(value));
+  }
+  platform::Runtime::Raise({"Text2", "Click", 0}, [this] { Text2_Click(0); });
+}
+
+void Form1::PressReset() {
+  call("Command1", "Click", [this] { Command1_Click(); });
+}
+
 platform::TextBox& Form1::Text1(int index) const {
   return element(controls_.Text1, "Text1", index);
 }
@@ -97,7 +122,7 @@ platform::TextBox& Form1::Text2(int index) const {
 }
 
 void Form1::Form_Load() {
-  call("Command1", "Click", [this] { Command1_Click(); });
+  PressReset();
   model_.SelIndex = 0;
   for (int i = 0; i < kGridCount; ++i) {
     model_.Coef.set(i, 0);
@@ -138,7 +163,7 @@ void Form1::bringResetInStep() {
   controls_.HScroll1->SetValue(0);
   Text2(model_.SelIndex).SetBackColor(kHighlight);
   controls_.HScroll2->SetValue(model_.Coef.at(model_.SelIndex));
-  ShowClearedBlock(controls_);
+  ShowClearedBlock(controls_.Text1, *controls_.Text3);
 }
 
 // Zero: the bar's Change, when the value moved, and then a direct call, so
@@ -172,7 +197,7 @@ void Form1::HScroll2_Scroll() { showSelectedValue(); }
 void Form1::HScroll2_Change() {
   showSelectedValue();
   ++blockComputations_;
-  ShowBlock(controls_, ReconstructBlock(model_.Coef));
+  ShowBlock(controls_.Text1, *controls_.Text3, ReconstructBlock(model_.Coef));
 }
 
 void Form1::Text2_Change(std::int16_t Index) {

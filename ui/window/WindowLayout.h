@@ -4,12 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "CommandButton.h"
-#include "ControlLayout.h"
-#include "Geometry.h"
-#include "Grid.h"
-#include "ScrollBar.h"
-#include "TextBox.h"
+#include "CoefTable.h"
+#include "FormLayout.h"
 
 namespace dct::ui {
 
@@ -23,70 +19,53 @@ inline constexpr int kClientHeight = 5448;
 inline constexpr int kFingerClientWidth = 342;
 inline constexpr int kFingerClientHeight = 920;
 
-// The form's controls, by name, once created.
+// The window's controls, by name, once created.
 struct Controls {
+  // The pixel block: 64 boxes, painted in the grey of each pixel's value,
+  // whose hint is the value; nothing is typed into them.
   std::array<platform::TextBox*, kGridCount> Text1{};
+  // The coefficients F(u,v), typed into or set by the value bar; the selected
+  // one is highlighted.
   std::array<platform::TextBox*, kGridCount> Text2{};
+  // The clipping indicator: red when some pixel was clipped to ±127.
   platform::TextBox* Text3 = nullptr;
+  // The selector "Coeficiente", 0..63: the index of the selected coefficient.
   platform::ScrollBar* HScroll1 = nullptr;
+  // The value bar "Valor", -100..100: the selected coefficient's value, the
+  // one road by which a value other than 0 enters the table.
   platform::ScrollBar* HScroll2 = nullptr;
+  // "Reset" (every coefficient 0), "Zero" (the selected one) and "Sair".
   platform::CommandButton* Command1 = nullptr;
   platform::CommandButton* Command2 = nullptr;
   platform::CommandButton* Command3 = nullptr;
 };
 
-// Where the top-left box of a grid stands, in either layout.
-struct GridOrigin {
-  int left;
-  int top;
-};
+using GridLayout = GridLayoutOf<Controls>;
 
-// An 8×8 control array: element index 8·row + column; neighbours overlap by
-// 12 twips (372-twip boxes at a 360-twip pitch), and by a pixel for fingers.
-struct GridLayout {
-  const char* name;
-  GridOrigin origin;  // twips
-  GridOrigin finger;  // pixels
-  int firstTabIndex;
-  const char* text;
-  platform::Alignment alignment;
-  bool tabStop;
-  std::array<platform::TextBox*, kGridCount> Controls::*slot;
-  // Spoken by screen readers; {column} and {row} stand for the box's place.
-  const char* accessibleName;
-};
-
-inline constexpr int kGridPitch = 360;
-inline constexpr int kGridBox = 372;
-inline constexpr int kFingerGridPitch = 41;  // pixels
-inline constexpr int kFingerGridBox = 42;
+// What a screen reader says for a box of each grid.
+std::string PixelBoxName(int index);
+std::string CoefficientBoxName(int index);
 
 // The pixel boxes are no Tab stops: Tab starts at "Reset" and reaches the
 // coefficients without 64 stops on boxes that nothing reads.
-inline constexpr GridLayout kPixelGrid{"Text1",
-                                       {360, 120},
-                                       {6, 6},
-                                       0,
-                                       "",
-                                       platform::Alignment::Left,
-                                       false,
-                                       &Controls::Text1,
-                                       "Pixel da coluna {column}, linha {row}"};
-inline constexpr GridLayout kCoefficientGrid{"Text2",
-                                             {4080, 120},
-                                             {6, 363},
-                                             67,
-                                             "0",
-                                             platform::Alignment::Centre,
-                                             true,
-                                             &Controls::Text2,
-                                             "Coeficiente F({column},{row})"};
-
-Rect GridCell(const GridLayout& grid, int index);
-Rect FingerGridCell(const GridLayout& grid, int index);
-// The text with {column} and {row} replaced by the place of the grid's
-// element `index`.
-std::string GridPlaceText(std::string_view pattern, int index);
+inline constexpr GridLayout kPixelGrid{.name = "Text1",
+                                       .origin = {360, 120},
+                                       .finger = {6, 6},
+                                       .firstTabIndex = 0,
+                                       .text = "",
+                                       .alignment = platform::Alignment::Left,
+                                       .tabStop = false,
+                                       .slot = &Controls::Text1,
+                                       .accessibleName = PixelBoxName};
+inline constexpr GridLayout kCoefficientGrid{.name = "Text2",
+                                             .origin = {4080, 120},
+                                             .finger = {6, 363},
+                                             .firstTabIndex = 67,
+                                             .text = "0",
+                                             .alignment = platform::Alignment::Centre,
+                                             .tabStop = true,
+                                             .slot = &Controls::Text2,
+                                             .accessibleName = CoefficientBoxName};
 
 using SingleControl = SingleControlOf<Controls>;
 
@@ -129,7 +108,7 @@ inline constexpr std::array<SingleControl, 11> kSingleControls{{
      .tabIndex = 66,
      .range = {0, 63, 1, 8},
      .accessibleName = "Coeficiente",
-     .valueText = "F({column},{row})"},
+     .valueText = CoefficientName},
     {.slot = LabelSlot{},
      .name = "Valor",
      .caption = "Valor",

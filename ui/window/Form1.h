@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "Form.h"
-#include "Layout.h"
 #include "Runtime.h"
 #include "TransformModel.h"
+#include "WindowLayout.h"
 
 namespace dct::ui {
 
@@ -30,6 +30,14 @@ class Form1 : public platform::StartupForm {
   void HScroll2_Scroll();
   void Text2_Change(std::int16_t Index);
   void Text2_Click(std::int16_t Index);
+
+  // How the lesson and a link fill the window, as a user would: "Reset"
+  // clicked, each coefficient that is not 0 typed into its box, then box
+  // F(0,0) clicked. Only the window's own handlers run, so every rule of the
+  // window holds.
+  void EnterTable(const CoefTable& table);
+  // "Reset" clicked.
+  void PressReset();
 
   const TransformModel& Model() const { return model_; }
   const Controls& Widgets() const { return controls_; }

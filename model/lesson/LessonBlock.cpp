@@ -4,10 +4,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "BlockMeasures.h"
 #include "CoefficientFromText.h"
 #include "NumberText.h"
-#include "ReconstructBlock.h"
 #include "ZigZag.h"
 
 namespace dct {
@@ -73,10 +71,6 @@ LessonBlock ComputeLessonBlock(const BlockLevels& original, const Compression& c
   lesson.Table = RoundCoefficients(lesson.Compressed);
   countLimited(lesson);
   findZeroes(lesson, beforeKeeping, compression.Kept);
-  lesson.Block = ReconstructBlock(lesson.Table);
-  lesson.Shown = LevelsOf(lesson.Block);
-  lesson.MaxDifference = MaxDifference(original, lesson.Shown);
-  lesson.Psnr = Psnr(original, lesson.Shown);
   return lesson;
 }
 

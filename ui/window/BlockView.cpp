@@ -9,22 +9,22 @@ namespace {
 constexpr const char* kClippedDescription = "Algum pixel foi cortado para o limite de 127 ou -127";
 constexpr const char* kNotClippedDescription = "Nenhum pixel foi cortado";
 
-void showClipping(const Controls& controls, bool clipped) {
-  controls.Text3->SetBackColor(clipped ? kClippedRed : kWhite);
-  controls.Text3->SetAccessibleDescription(clipped ? kClippedDescription : kNotClippedDescription);
+void showClipping(platform::TextBox& indicator, bool clipped) {
+  indicator.SetBackColor(clipped ? kClippedRed : kWhite);
+  indicator.SetAccessibleDescription(clipped ? kClippedDescription : kNotClippedDescription);
 }
 
 }  // namespace
 
-void ShowBlock(const Controls& controls, const PixelBlock& block) {
+void ShowBlock(const PixelBoxes& pixels, platform::TextBox& indicator, const PixelBlock& block) {
   // None of these writes raises an event and nothing is drawn between them,
   // so the indicator gets its final colour at once instead of white and then
   // red once per clipped pixel.
-  showClipping(controls, block.Clipped);
+  showClipping(indicator, block.Clipped);
   for (int x = 0; x < kGridSide; ++x) {
     for (int y = 0; y < kGridSide; ++y) {
       const auto p = static_cast<std::size_t>(x + kGridSide * y);
-      platform::TextBox& box = *controls.Text1[p];
+      platform::TextBox& box = *pixels[p];
       box.SetToolTipText(block.ToolTip[p]);
       box.SetText("");
       box.SetBackColor(block.Colour[p]);
@@ -32,9 +32,9 @@ void ShowBlock(const Controls& controls, const PixelBlock& block) {
   }
 }
 
-void ShowClearedBlock(const Controls& controls) {
-  showClipping(controls, false);
-  for (platform::TextBox* box : controls.Text1) {
+void ShowClearedBlock(const PixelBoxes& pixels, platform::TextBox& indicator) {
+  showClipping(indicator, false);
+  for (platform::TextBox* box : pixels) {
     box->SetToolTipText("0");
     box->SetText("");
     box->SetBackColor(kResetGrey);

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
+
+#include "ReconstructBlock.h"
 
 namespace dct {
 namespace {
@@ -32,6 +35,22 @@ std::optional<double> Psnr(const BlockLevels& a, const BlockLevels& b) {
   if (squares == 0) return std::nullopt;
   const double meanSquare = static_cast<double>(squares) / kGridCount;
   return 10.0 * std::log10(kPeakSquared / meanSquare);
+}
+
+WindowBlock CompareWindowBlock(const BlockLevels& original, const CoefTable& table) {
+  const PixelBlock block = ReconstructBlock(table);
+  const BlockLevels shown = LevelsOf(block);
+  return {block, shown, MaxDifference(original, shown), Psnr(original, shown)};
+}
+
+double ShownPsnr(double psnr) { return std::round(psnr * 100.0) / 100.0; }
+
+std::string PsnrText(double psnr, char decimalMark) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", ShownPsnr(psnr));
+  std::string written(text);
+  std::replace(written.begin(), written.end(), '.', decimalMark);
+  return written;
 }
 
 std::array<Rgb, kGridCount> DifferencePicture(const BlockLevels& a, const BlockLevels& b) {

@@ -8,7 +8,6 @@
 #include "CoefTable.h"
 #include "ForwardTransform.h"
 #include "JpegQuantisation.h"
-#include "PixelBlock.h"
 
 namespace dct {
 
@@ -58,13 +57,6 @@ struct LessonBlock {
   // and why; ZeroedCount counts them.
   std::array<Zeroed, kGridCount> Zeroes{};
   int ZeroedCount = 0;
-  // The block the window makes of Table, and its levels (pixel + 128).
-  PixelBlock Block;
-  BlockLevels Shown{};
-  // Between the original levels and Shown: the largest difference and the
-  // PSNR (nothing when they are equal).
-  int MaxDifference = 0;
-  std::optional<double> Psnr;
 };
 
 LessonBlock ComputeLessonBlock(const BlockLevels& original, const Compression& compression);

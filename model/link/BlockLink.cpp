@@ -12,9 +12,9 @@ namespace dct {
 // No fragment that a window can make is longer: 64 times "7,7=-100&".
 constexpr std::size_t kLongestLink = kGridCount * 9;
 
-std::optional<std::vector<LinkedCoefficient>> ReadBlockLink(std::string_view fragment) {
-  std::vector<LinkedCoefficient> coefficients;
-  if (fragment.empty()) return coefficients;
+std::optional<CoefTable> ReadBlockLink(std::string_view fragment) {
+  CoefTable table;
+  if (fragment.empty()) return table;
   if (fragment.size() > kLongestLink) return std::nullopt;
   std::array<bool, kGridCount> seen{};
   for (std::size_t start = 0; start <= fragment.size();) {
@@ -24,10 +24,10 @@ std::optional<std::vector<LinkedCoefficient>> ReadBlockLink(std::string_view fra
     const auto* read = std::get_if<CoefficientSetting>(&setting);
     if (!read || seen[static_cast<std::size_t>(read->index)]) return std::nullopt;
     seen[static_cast<std::size_t>(read->index)] = true;
-    coefficients.push_back({read->index, static_cast<std::int16_t>(read->value)});
+    table.set(read->index, static_cast<std::int16_t>(read->value));
     start = end + 1;
   }
-  return coefficients;
+  return table;
 }
 
 std::string BlockLink(const CoefTable& table) {

@@ -10,6 +10,7 @@
 #include "GreyImage.h"
 #include "LessonBlock.h"
 #include "LessonLayout.h"
+#include "LessonView.h"
 #include "Picture.h"
 
 namespace dct::ui {
@@ -50,7 +51,6 @@ class Lesson {
   int BlockX() const { return blockX_; }
   int BlockY() const { return blockY_; }
   const GreyImage& Picture() const { return picture_; }
-  Compression CurrentCompression() const;
   const LessonControls& Widgets() const { return controls_; }
   platform::Form& Window() { return form_; }
 
@@ -62,15 +62,16 @@ class Lesson {
   void connectHandlers();
   void showPicture(GreyImage picture);
   void moveFrame(int bx, int by);
-  void moveTo(int bx, int by);
+  // Frames block (bx, by) and enters it; `again`: also when it is framed
+  // already.
+  void moveTo(int bx, int by, bool again);
   void enterBlock();
-  void showMeasures(const BlockLevels& original, const BlockLevels& shown);
-  void showChallenge(const PixelBlock& windowBlock, const BlockLevels& shown);
-  void showSteps();
+  Compression currentCompression() const;
 
   Form1& window_;
   platform::Form form_;
   LessonControls controls_;
+  LessonView view_;
   GreyImage picture_;
   int blockX_ = 0;
   int blockY_ = 0;

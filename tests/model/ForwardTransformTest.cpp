@@ -1,4 +1,4 @@
-// The model's forward transform. Kept with the tool's tests, its only user.
+// The model's forward transform, which dct-block --forward and the lesson use.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -13,6 +13,9 @@
 
 namespace dct::ui {
 
+inline constexpr const char* kUnreadableLink =
+    "O endereço desta página traz coeficientes que não se podem ler; foram ignorados.";
+
 struct ProgramOptions {
   // Opens the lesson beside the window; a challenge's link opens it too.
   bool lesson = false;

@@ -30,8 +30,16 @@ LinkKind Program::OpenLink(std::string_view link) {
   return read.kind;
 }
 
+// A block ends any challenge and enters its table; a challenge opens in the
+// lesson (when there is one) with an empty window; anything unreadable
+// changes nothing.
 void Program::open(const PageLink& link) {
-  OpenPageLink(link, window_, lesson_.get());
+  if (link.kind == LinkKind::Challenge) {
+    if (lesson_) lesson_->OpenChallenge(link.table);
+  } else if (link.kind == LinkKind::Block) {
+    if (lesson_) lesson_->EndChallenge();
+    window_.EnterTable(link.table);
+  }
   if (options_.showNotice) {
     options_.showNotice(link.kind == LinkKind::Unreadable ? kUnreadableLink : "");
   }
