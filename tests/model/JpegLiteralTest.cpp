@@ -13,7 +13,10 @@
 
 #include "BuiltinPicture.h"
 #include "ImageBlocks.h"
-#include "JpegQuantiser.h"
+#include "JpegBlockCode.h"
+#include "JpegFile.h"
+#include "JpegPicture.h"
+#include "JpegTestPictures.h"
 #include "ZigZag.h"
 
 namespace dct {
@@ -187,6 +190,57 @@ TEST(JpegLiteralTest, GivesEveryBlockBackUnquantised) {
   }
 }
 
+// The whole picture, edge blocks filled and cropped, quantised and decoded
+// as the formulas do it block by block.
+TEST(JpegLiteralTest, PictureFollowsTheFormulas) {
+  const struct {
+    GreyImage picture;
+    Setting setting;
+  } cases[] = {
+      {BuiltinPicture(), {7, 64}},
+      {SeededPicture(37, 21, 40, 11), {std::nullopt, 10}},
+      {SeededPicture(37, 21, 40, 11), {std::nullopt, 64}},
+      {SeededPicture(37, 21, 40, 11), {50, 64}},
+      {SeededPicture(1, 1, 0, 12), {90, 1}},
+      {SeededPicture(9, 17, 128, 13), {25, 10}},
+  };
+  for (const auto& c : cases) {
+    const GreyImage& picture = c.picture;
+    SCOPED_TRACE(testing::Message()
+                 << picture.width() << "x" << picture.height() << ", quality "
+                 << c.setting.Quality.value_or(0) << ", kept " << c.setting.Kept);
+    const auto steps = c.setting.steps();
+    const JpegCompressed compressed = JpegPicture(picture).Compress({steps, c.setting.Kept});
+    const int across = (picture.width() + 7) / 8;
+    const int down = (picture.height() + 7) / 8;
+    ASSERT_EQ(compressed.Blocks.size(), static_cast<std::size_t>(across * down));
+    ASSERT_EQ(compressed.Decoded.width(), picture.width());
+    ASSERT_EQ(compressed.Decoded.height(), picture.height());
+    EXPECT_EQ(compressed.Steps, steps.value_or(ScaledJpegTable(100)));
+    for (int by = 0; by < down; ++by) {
+      for (int bx = 0; bx < across; ++bx) {
+        BlockLevels levels{};
+        for (int p = 0; p < kGridCount; ++p) {
+          levels[p] = picture.at(std::min(bx * 8 + p % 8, picture.width() - 1),
+                                 std::min(by * 8 + p / 8, picture.height() - 1));
+        }
+        const QuantisedBlock block =
+            literalQuantise(literalForward(levels), compressed.Steps, c.setting.Kept);
+        ASSERT_EQ(compressed.Blocks[by * across + bx], block) << bx << "," << by;
+        const BlockLevels expected =
+            literalInverse(decoderInput(JpegForward(levels), block, steps, c.setting.Kept)).Levels;
+        for (int p = 0; p < kGridCount; ++p) {
+          const int x = bx * 8 + p % 8;
+          const int y = by * 8 + p / 8;
+          if (x < picture.width() && y < picture.height()) {
+            ASSERT_EQ(compressed.Decoded.at(x, y), expected[p]) << x << "," << y;
+          }
+        }
+      }
+    }
+  }
+}
+
 // Input the arithmetic cannot take gets an error, or a sound value where one
 // exists, never undefined behaviour.
 TEST(JpegLiteralTest, RefusesWhatJpegCannotHold) {
@@ -197,7 +251,35 @@ TEST(JpegLiteralTest, RefusesWhatJpegCannotHold) {
   const JpegCoefficients none{};
   for (const StepTable& steps : {zeroStep, wideStep}) {
     EXPECT_THROW(JpegQuantise(none, steps, 64), std::invalid_argument);
+    EXPECT_THROW(JpegPicture(SeededPicture(8, 8, 0, 1)).Compress({steps, 64}),
+                 std::invalid_argument);
   }
+  const QuantisedBlock one{};
+  EXPECT_THROW(JpegFileBytes(9, 8, ScaledJpegTable(50), {&one, 1}), std::invalid_argument);
+  EXPECT_THROW(JpegFileBytes(0, 8, ScaledJpegTable(50), {}), std::invalid_argument);
+
+  const struct {
+    int dc;
+    std::int16_t previousDc;
+    int ac;
+    bool codable;
+  } blocks[] = {
+      {1016, -1024, 1023, true},  // the widest that 8-bit levels give
+      {1024, -1024, 0, false},    // a DC difference of 12 bits
+      {0, 0, 1024, false},        // an AC value of 11 bits
+      {0, 0, -1024, false},
+  };
+  for (const auto& b : blocks) {
+    QuantisedBlock block{};
+    block[0] = static_cast<std::int16_t>(b.dc);
+    block[63] = static_cast<std::int16_t>(b.ac);
+    if (b.codable) {
+      EXPECT_NO_THROW(CodeJpegBlock(block, b.previousDc));
+    } else {
+      EXPECT_THROW(CodeJpegBlock(block, b.previousDc), std::invalid_argument);
+    }
+  }
+
   JpegCoefficients odd{};
   odd[0] = std::numeric_limits<double>::quiet_NaN();
   odd[1] = 1e300;
