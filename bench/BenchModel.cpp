@@ -11,13 +11,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "BuiltinPicture.h"
 #include "CoefficientFromText.h"
+#include "JpegPicture.h"
 #include "LiteralSums.h"
 #include "ReconstructBlock.h"
 
@@ -123,6 +126,40 @@ void BM_CoefficientFromText(benchmark::State& state) {
 }
 BENCHMARK(BM_CoefficientFromText)
     ->DenseRange(0, static_cast<int>(kTexts.size()) - 1)
+    ->ComputeStatistics("min", fastest);
+
+// A 512×512 picture, the built-in one with each pixel made 2×2, compressed
+// again in one setting: what the lesson recomputes when the quality or the
+// count kept changes (quantisation, the decoded picture and the file).
+const dct::JpegPicture& largePicture() {
+  static const dct::JpegPicture picture = [] {
+    const dct::GreyImage& small = dct::BuiltinPicture();
+    const int side = 2 * small.width();
+    std::vector<std::uint8_t> levels;
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) levels.push_back(small.at(x / 2, y / 2));
+    }
+    return dct::JpegPicture(*dct::GreyImage::Make(side, side, std::move(levels)));
+  }();
+  return picture;
+}
+
+// Quality 0 stands for none.
+void BM_JpegPictureCompress(benchmark::State& state) {
+  const int quality = static_cast<int>(state.range(0));
+  const dct::JpegSetting setting{
+      quality > 0 ? std::optional(dct::ScaledJpegTable(quality)) : std::nullopt,
+      static_cast<int>(state.range(1))};
+  const dct::JpegPicture& picture = largePicture();
+  for (auto _ : state) {
+    dct::JpegCompressed compressed = picture.Compress(setting);
+    benchmark::DoNotOptimize(compressed);
+  }
+}
+BENCHMARK(BM_JpegPictureCompress)
+    ->ArgsProduct({{0, 7, 50, 90, 100}, {64}})
+    ->Args({50, 10})
+    ->Unit(benchmark::kMillisecond)
     ->ComputeStatistics("min", fastest);
 
 }  // namespace

@@ -78,4 +78,6 @@ double RoundHalfToEven(double value) {
   return rounded;
 }
 
+double Snapped(double value) { return std::round(value * 0x1p32) / 0x1p32; }
+
 }  // namespace dct

@@ -33,4 +33,11 @@ std::optional<long long> ReadInteger(std::string_view text);
 // 3.5 gives 4, -2.5 gives -2). Infinities are returned as they are.
 double RoundHalfToEven(double value);
 
+// The nearest multiple of 2^-32: far finer than anything shown, and far
+// coarser than the 1e-11 by which builds of a transform can differ (their
+// long double has 64, 113 or, under valgrind, 53 bits; their library's cos
+// its own last bit). A value that is a half or a whole number in exact
+// arithmetic then comes out as one on every build, and rounds alike.
+double Snapped(double value);
+
 }  // namespace dct

@@ -6,9 +6,6 @@
 namespace dct {
 namespace {
 
-// The step that libjpeg's baseline tables may not exceed: each is one byte.
-constexpr int kBaselineStepMax = 255;
-
 // ¼·C(0)·C(k) for k > 0: 1/(4√2), the double nearest it.
 constexpr double kEdgeUnit = 0.17677669529663688110;
 
@@ -20,7 +17,7 @@ StepTable ScaledJpegTable(int quality) {
   StepTable table{};
   for (std::size_t i = 0; i < table.size(); ++i) {
     const int step = (kJpegLuminanceTable[i] * scale + 50) / 100;
-    table[i] = std::clamp(step, 1, kBaselineStepMax);
+    table[i] = std::clamp(step, kBaselineStepMin, kBaselineStepMax);
   }
   return table;
 }

@@ -9,6 +9,10 @@ namespace dct {
 inline constexpr int kQualityMin = 1;
 inline constexpr int kQualityMax = 100;
 
+// The steps a baseline file can hold: one byte each, and none 0.
+inline constexpr int kBaselineStepMin = 1;
+inline constexpr int kBaselineStepMax = 255;
+
 // JPEG's quantisation steps, or any table of 64 whole numbers, by coefficient
 // index 8·v + u.
 using StepTable = std::array<int, kGridCount>;

@@ -11,18 +11,14 @@
 namespace dct {
 namespace {
 
-// A multiple of 2^-32: far finer than anything shown, far coarser than the
-// 1e-11 by which builds of the transform differ (its long double has 64, 113
-// or, under valgrind, 53 bits). A flat block of 133 gives F(0,0) = 5 and a
-// step of 2 halves it exactly; unsnapped, one build's 5 + 1e-15 rounds the
-// half up and another's 5 - 1e-15 down.
-double snapped(double value) { return std::round(value * 0x1p32) / 0x1p32; }
-
+// Snapped: a flat block of 133 gives F(0,0) = 5 and a step of 2 halves it
+// exactly; unsnapped, one build's 5 + 1e-15 rounds the half up and another's
+// 5 - 1e-15 down.
 RealCoefficients forwardOfLevels(const BlockLevels& levels) {
   BlockSums sums{};
   for (std::size_t p = 0; p < sums.size(); ++p) sums[p] = levels[p] - kLevelOfZero;
   RealCoefficients real = ForwardTransform(sums);
-  for (double& value : real) value = snapped(value);
+  for (double& value : real) value = Snapped(value);
   return real;
 }
 
