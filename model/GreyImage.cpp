@@ -19,17 +19,23 @@ std::size_t area(int width, int height) {
   return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 }
 
-// The level seen through a pixel of the given opacity laid over white.
-std::uint8_t overWhite(int level, int alpha) {
-  return static_cast<std::uint8_t>((level * alpha + kOpaque * (kOpaque - alpha) + 127) / kOpaque);
-}
-
 }  // namespace
 
 std::uint8_t GreyLevel(int red, int green, int blue) {
   const auto part = [](int value) { return std::clamp(value, 0, kOpaque); };
   return static_cast<std::uint8_t>((299 * part(red) + 587 * part(green) + 114 * part(blue) + 500) /
                                    1000);
+}
+
+std::uint8_t GreyOverWhite(int red, int green, int blue, int alpha) {
+  const int opacity = std::clamp(alpha, 0, kOpaque);
+  return static_cast<std::uint8_t>(
+      (GreyLevel(red, green, blue) * opacity + kOpaque * (kOpaque - opacity) + 127) / kOpaque);
+}
+
+std::uint8_t EightBitSample(std::uint16_t sample) {
+  constexpr int kSixteenBitMax = 65535;
+  return static_cast<std::uint8_t>((sample * kOpaque + kSixteenBitMax / 2) / kSixteenBitMax);
 }
 
 GreyImage::GreyImage(int width, int height, std::vector<std::uint8_t> levels)
@@ -48,7 +54,7 @@ std::optional<GreyImage> GreyImage::FromRgba(int width, int height,
   std::vector<std::uint8_t> levels(area(width, height));
   for (std::size_t i = 0; i < levels.size(); ++i) {
     const auto pixel = rgba.subspan(i * kRgbaBytes, kRgbaBytes);
-    levels[i] = overWhite(GreyLevel(pixel[0], pixel[1], pixel[2]), pixel[3]);
+    levels[i] = GreyOverWhite(pixel[0], pixel[1], pixel[2], pixel[3]);
   }
   return GreyImage(width, height, std::move(levels));
 }

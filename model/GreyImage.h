@@ -17,6 +17,16 @@ inline constexpr int kImageSideMax = 16384;
 // real weights can promise. A part outside 0..255 counts as the nearer end.
 std::uint8_t GreyLevel(int red, int green, int blue);
 
+// What a pixel of that colour and of opacity `alpha` (0 transparent, 255
+// opaque) shows laid over white: its GreyLevel mixed with white in whole
+// numbers, rounded half up.
+std::uint8_t GreyOverWhite(int red, int green, int blue, int alpha);
+
+// A 16-bit sample (0..65535) as 8 bits: v · 255 / 65535 rounded, as Qt
+// converts one. No sample lies half way between two levels, so the rounding
+// never has to choose.
+std::uint8_t EightBitSample(std::uint16_t sample);
+
 // A picture in levels 0..255 (0 black), row by row from the top.
 class GreyImage {
  public:
@@ -25,8 +35,8 @@ class GreyImage {
   static std::optional<GreyImage> Make(int width, int height, std::vector<std::uint8_t> levels);
 
   // From 4 bytes a pixel, red, green, blue and alpha (not premultiplied), as
-  // both editions' decoders can give them: each pixel's GreyLevel, laid over
-  // white as far as it is transparent. Nothing for the wrong number of bytes
+  // both editions' decoders can give them: each pixel's GreyOverWhite.
+  // Nothing for the wrong number of bytes
   // or sides outside 1..kImageSideMax.
   static std::optional<GreyImage> FromRgba(int width, int height,
                                            std::span<const std::uint8_t> rgba);
