@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libbenchmark-dev
   nlohmann-json3-dev  # dct-block's JSON
+  libstb-dev  # the picture decoder, compiled into every edition
   python3  # runs the README's dct-block examples as a test
 )
 packages+=("$@")
