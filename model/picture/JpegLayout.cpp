@@ -30,7 +30,7 @@ constexpr std::uint8_t kApp14 = 0xEE;
 constexpr std::uint8_t kAppLast = 0xEF;
 constexpr std::uint8_t kComment = 0xFE;
 constexpr std::size_t kTables = 4;
-constexpr std::size_t kBlockSide = 8;
+constexpr long long kBlockSide = 8;
 constexpr std::size_t kHuffmanCounts = 16;
 constexpr std::size_t kBlockValues = 64;
 // libjpeg takes APP0 for JFIF only when it holds the whole JFIF header.
@@ -260,15 +260,15 @@ class JpegCheck {
       mostAcross = std::max(mostAcross, c.across);
       mostDown = std::max(mostDown, c.down);
     }
-    unsigned long long total = 0;
+    long long total = 0;
     for (const Component& c : components_) {
-      const auto wide =
-          (static_cast<unsigned long long>(layout_.width) * c.across + mostAcross - 1) / mostAcross;
-      const auto tall =
-          (static_cast<unsigned long long>(layout_.height) * c.down + mostDown - 1) / mostDown;
+      const long long wide = (static_cast<long long>(layout_.width) * c.across + mostAcross - 1) /
+                             mostAcross;
+      const long long tall =
+          (static_cast<long long>(layout_.height) * c.down + mostDown - 1) / mostDown;
       total += (wide + kBlockSide - 1) / kBlockSide * ((tall + kBlockSide - 1) / kBlockSide);
     }
-    return total;
+    return static_cast<unsigned long long>(total);
   }
 
   Component* find(int id) {
