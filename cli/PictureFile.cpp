@@ -70,7 +70,7 @@ std::string Refusal(const PictureFault& fault) {
       if (fault.variant != PictureVariant::None) {
         return "is " + std::string(VariantName(fault.variant)) + ", which is not read";
       }
-      return "is a " + format + " picture, which is not read (only PNG and JPEG are)";
+      return "is in " + format + " format, which is not read (only PNG and JPEG are)";
     case PictureFaultKind::Truncated:
       return "is a " + format + " file cut short";
     case PictureFaultKind::Damaged:
