@@ -116,8 +116,10 @@ class JpegCheck {
                      [](const Component& c) { return c.covered; })) {
       return kDamaged;
     }
-    // Every block of a baseline scan or a first DC scan takes at least a bit.
-    if (blocks() > 8 * entropyBytes) return Fault(PictureFaultKind::Truncated);
+    // Every block takes at least a bit in a progressive scan of its DC
+    // values, and two in a sequential scan: a DC code and an AC code.
+    const unsigned long long bitsPerBlock = progressive_ ? 1 : 2;
+    if (blocks() * bitsPerBlock > 8 * entropyBytes) return Fault(PictureFaultKind::Truncated);
     if (!coloursClear()) {
       return Fault(PictureFaultKind::Unsupported, PictureVariant::JpegUnclearColours);
     }
@@ -262,8 +264,8 @@ class JpegCheck {
     }
     long long total = 0;
     for (const Component& c : components_) {
-      const long long wide = (static_cast<long long>(layout_.width) * c.across + mostAcross - 1) /
-                             mostAcross;
+      const long long wide =
+          (static_cast<long long>(layout_.width) * c.across + mostAcross - 1) / mostAcross;
       const long long tall =
           (static_cast<long long>(layout_.height) * c.down + mostDown - 1) / mostDown;
       total += (wide + kBlockSide - 1) / kBlockSide * ((tall + kBlockSide - 1) / kBlockSide);

@@ -247,6 +247,8 @@ TEST(PictureDecoderTest, RefusesDamagedTruncatedAndUnreadJpegFiles) {
   twelveBits.frame[4] = 12;
   FlatJpeg strangeComponent = j;
   strangeComponent.scan[5] = 7;
+  FlatJpeg seventeen = j;
+  seventeen.frame[8] = 136;  // 17 blocks for 32 bits of data: a sequential block takes 2
   FlatJpeg acOnly(Levels{{200, 30}}, 0xC2);
   acOnly.scan[7] = 1;  // spectral selection from 1: no DC scan ever
   const RefusedCase cases[] = {
@@ -257,6 +259,7 @@ TEST(PictureDecoderTest, RefusesDamagedTruncatedAndUnreadJpegFiles) {
       {"cut_in_table", Bytes(whole.begin(), whole.begin() + 30),
        JpegFault(PictureFaultKind::Truncated)},
       {"too_little_data_for_the_size", wide.file(), JpegFault(PictureFaultKind::Truncated)},
+      {"two_bits_a_block_at_the_least", seventeen.file(), JpegFault(PictureFaultKind::Truncated)},
       {"no_quantisation", Join({soi, j.huffman, j.frame, j.scan, j.data, eoi}),
        JpegFault(PictureFaultKind::Damaged)},
       {"no_huffman", Join({soi, j.quantisation, j.frame, j.scan, j.data, eoi}),
