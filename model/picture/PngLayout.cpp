@@ -107,8 +107,9 @@ class PngCheck {
     const auto type = std::find_if(kColourTypes.begin(), kColourTypes.end(),
                                    [&](const ColourType& c) { return c.type == data[9]; });
     if (width == 0 || height == 0 || width > kLengthMax || height > kLengthMax ||
-        type == kColourTypes.end() || depth_ > 16 || !type->depths[static_cast<std::size_t>(depth_)] || data[10] != 0 ||
-        data[11] != 0 || data[12] > 1) {
+        type == kColourTypes.end() || depth_ > 16 ||
+        !type->depths[static_cast<std::size_t>(depth_)] || data[10] != 0 || data[11] != 0 ||
+        data[12] > 1) {
       return Fault(PictureFaultKind::Damaged);
     }
     colour_ = &*type;
