@@ -1,6 +1,5 @@
 #include "GreyImage.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <stdexcept>
 #include <utility>
@@ -8,7 +7,6 @@
 namespace dct {
 namespace {
 
-constexpr int kOpaque = 255;
 constexpr std::size_t kRgbaBytes = 4;
 
 bool sidesFit(int width, int height) {
@@ -20,23 +18,6 @@ std::size_t area(int width, int height) {
 }
 
 }  // namespace
-
-std::uint8_t GreyLevel(int red, int green, int blue) {
-  const auto part = [](int value) { return std::clamp(value, 0, kOpaque); };
-  return static_cast<std::uint8_t>((299 * part(red) + 587 * part(green) + 114 * part(blue) + 500) /
-                                   1000);
-}
-
-std::uint8_t GreyOverWhite(int red, int green, int blue, int alpha) {
-  const int opacity = std::clamp(alpha, 0, kOpaque);
-  return static_cast<std::uint8_t>(
-      (GreyLevel(red, green, blue) * opacity + kOpaque * (kOpaque - opacity) + 127) / kOpaque);
-}
-
-std::uint8_t EightBitSample(std::uint16_t sample) {
-  constexpr int kSixteenBitMax = 65535;
-  return static_cast<std::uint8_t>((sample * kOpaque + kSixteenBitMax / 2) / kSixteenBitMax);
-}
 
 GreyImage::GreyImage(int width, int height, std::vector<std::uint8_t> levels)
     : width_(width), height_(height), levels_(std::move(levels)) {}

@@ -15,8 +15,6 @@
 namespace dct {
 namespace {
 
-constexpr int kOpaque = 255;
-
 // The colour that a padded palette's extra entries have; none (no pixel has
 // a part of -1) when the palette was not padded.
 using Marker = std::array<int, 3>;
@@ -25,36 +23,50 @@ constexpr Marker kNoMarker{-1, -1, -1};
 int EightBits(std::uint8_t sample) { return sample; }
 int EightBits(std::uint16_t sample) { return EightBitSample(sample); }
 
-// The upright grey picture, reduced, of the decoded samples, one pixel at a
-// time in the order they are stored; nothing when a pixel has the marker
-// colour of a padded palette.
-template <typename Sample>
+// The upright grey picture, reduced, of decoded samples of `Channels` a
+// pixel, one pixel at a time in the order they are stored; nothing when a
+// pixel has the marker colour of a padded palette. One loop for each kind of
+// pixel, so that the compiler can make each straight.
+template <int Channels, typename Sample>
 std::optional<GreyImage> UprightGrey(const DecodedSamples& decoded, std::span<const Sample> samples,
-                                     int orientation, const Marker& marker) {
-  const Orientation turn(orientation, decoded.width, decoded.height);
+                                     const Orientation& turn, const Marker& marker) {
+  constexpr bool kGrey = Channels < 3;
+  constexpr bool kAlpha = Channels % 2 == 0;
   PictureReducer reducer(turn.width(), turn.height(), kLessonSideMax);
   const Orientation::Place step = turn.stepAlongRow();
-  const auto channels = static_cast<std::size_t>(decoded.channels);
-  const bool grey = channels < 3;
-  const bool alpha = channels % 2 == 0;
-  std::size_t i = 0;
+  const Sample* pixel = samples.data();
   for (int y = 0; y < decoded.height; ++y) {
     Orientation::Place place = turn.placeOf(0, y);
-    for (int x = 0; x < decoded.width; ++x) {
-      const int red = EightBits(samples[i]);
-      const int green = grey ? red : EightBits(samples[i + 1]);
-      const int blue = grey ? red : EightBits(samples[i + 2]);
-      const int opacity = alpha ? EightBits(samples[i + channels - 1]) : kOpaque;
-      if (red == marker[0] && green == marker[1] && blue == marker[2]) {
-        return std::nullopt;
-      }
+    for (int x = 0; x < decoded.width; ++x, pixel += Channels) {
+      const int red = EightBits(pixel[0]);
+      const int green = kGrey ? red : EightBits(pixel[1]);
+      const int blue = kGrey ? red : EightBits(pixel[2]);
+      const int opacity = kAlpha ? EightBits(pixel[Channels - 1]) : kLevelMax;
+      if (red == marker[0] && green == marker[1] && blue == marker[2]) return std::nullopt;
       reducer.add(place.x, place.y, GreyOverWhite(red, green, blue, opacity));
-      i += channels;
       place.x += step.x;
       place.y += step.y;
     }
   }
   return reducer.result();
+}
+
+template <typename Sample>
+std::optional<GreyImage> UprightGrey(const DecodedSamples& decoded, std::span<const Sample> samples,
+                                     int orientation, const Marker& marker) {
+  const Orientation turn(orientation, decoded.width, decoded.height);
+  switch (decoded.channels) {
+    case 1:
+      return UprightGrey<1>(decoded, samples, turn, marker);
+    case 2:
+      return UprightGrey<2>(decoded, samples, turn, marker);
+    case 3:
+      return UprightGrey<3>(decoded, samples, turn, marker);
+    case 4:
+      return UprightGrey<4>(decoded, samples, turn, marker);
+    default:
+      return std::nullopt;
+  }
 }
 
 std::variant<PictureLayout, PictureFault> Check(PictureFormat format,
