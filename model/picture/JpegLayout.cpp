@@ -67,6 +67,8 @@ const PictureFault kDamaged = Fault(PictureFaultKind::Damaged);
 
 int Be16(Bytes bytes, std::size_t at) { return bytes[at] << 8 | bytes[at + 1]; }
 
+long long Ceiling(long long value, long long step) { return (value + step - 1) / step; }
+
 bool StartsWith(Bytes bytes, std::string_view text) {
   return bytes.size() >= text.size() &&
          std::equal(text.begin(), text.end(), bytes.begin(),
@@ -99,6 +101,7 @@ class JpegCheck {
         return huffman(data);
       case kDri:
         if (data.size() != 2) return kDamaged;
+        restartInterval_ = Be16(data, 0);
         return std::nullopt;
       case kComment:
         return std::nullopt;
@@ -123,6 +126,17 @@ class JpegCheck {
     if (!coloursClear()) {
       return Fault(PictureFaultKind::Unsupported, PictureVariant::JpegUnclearColours);
     }
+    return std::nullopt;
+  }
+
+  // After a scan's entropy-coded data: a restart marker after every
+  // interval of its MCUs but the last, RST0 to RST7 in turn, and none
+  // without an interval. The decoder would end the scan at the first one
+  // missing, leaving the rest of the picture unset.
+  std::optional<PictureFault> restarts(long long count, bool inTurn) const {
+    const long long expected =
+        restartInterval_ == 0 ? 0 : (scanUnits_ + restartInterval_ - 1) / restartInterval_ - 1;
+    if (count != expected || !inTurn) return kDamaged;
     return std::nullopt;
   }
 
@@ -189,6 +203,11 @@ class JpegCheck {
       seen.push_back(id);
       c->covered = c->covered || usesDcTable;
     }
+    // A scan of one component takes its blocks one by one; one of several,
+    // an MCU of the largest sampling factors at a time.
+    scanUnits_ = count == 1 ? blocksOf(*find(data[1]))
+                            : Ceiling(layout_.width, kBlockSide * mostAcross()) *
+                                  Ceiling(layout_.height, kBlockSide * mostDown());
     ++scans_;
     return std::nullopt;
   }
@@ -255,21 +274,29 @@ class JpegCheck {
            (*adobeDecoder_ == 0 || *adobeDecoder_ == 2);
   }
 
+  int mostAcross() const {
+    int most = 1;
+    for (const Component& c : components_) most = std::max(most, c.across);
+    return most;
+  }
+
+  int mostDown() const {
+    int most = 1;
+    for (const Component& c : components_) most = std::max(most, c.down);
+    return most;
+  }
+
+  // A component's blocks: its samples, fewer where it is subsampled, in
+  // blocks of 8×8, the last ones partial.
+  long long blocksOf(const Component& c) const {
+    const long long wide = Ceiling(static_cast<long long>(layout_.width) * c.across, mostAcross());
+    const long long tall = Ceiling(static_cast<long long>(layout_.height) * c.down, mostDown());
+    return Ceiling(wide, kBlockSide) * Ceiling(tall, kBlockSide);
+  }
+
   unsigned long long blocks() const {
-    int mostAcross = 1;
-    int mostDown = 1;
-    for (const Component& c : components_) {
-      mostAcross = std::max(mostAcross, c.across);
-      mostDown = std::max(mostDown, c.down);
-    }
     long long total = 0;
-    for (const Component& c : components_) {
-      const long long wide =
-          (static_cast<long long>(layout_.width) * c.across + mostAcross - 1) / mostAcross;
-      const long long tall =
-          (static_cast<long long>(layout_.height) * c.down + mostDown - 1) / mostDown;
-      total += (wide + kBlockSide - 1) / kBlockSide * ((tall + kBlockSide - 1) / kBlockSide);
-    }
+    for (const Component& c : components_) total += blocksOf(c);
     return static_cast<unsigned long long>(total);
   }
 
@@ -281,6 +308,8 @@ class JpegCheck {
 
   bool progressive_ = false;
   int scans_ = 0;
+  long long restartInterval_ = 0;  // in MCUs, 0 for none
+  long long scanUnits_ = 0;        // the MCUs of the last scan
   std::vector<Component> components_;
   std::array<bool, kTables> quantisation_{};
   std::array<bool, kTables> dcTables_{};
@@ -293,10 +322,19 @@ class JpegCheck {
   PictureLayout layout_;
 };
 
-// Where a scan's entropy-coded data end: at the first marker that is
-// neither a stuffed 0xFF (0xFF 0x00) nor a restart marker, fill bytes
-// before it included. Nothing when the file ends first.
-std::optional<std::size_t> EntropyEnd(Bytes bytes, std::size_t at) {
+// A scan's entropy-coded data: where they end, at the first marker that is
+// neither a stuffed 0xFF (0xFF 0x00) nor a restart marker, fill bytes before
+// it included; how many restart markers they hold, and whether those count
+// RST0 to RST7 in turn.
+struct EntropyData {
+  std::size_t end = 0;
+  long long restarts = 0;
+  bool inTurn = true;
+};
+
+// Nothing when the file ends first.
+std::optional<EntropyData> EntropyEnd(Bytes bytes, std::size_t at) {
+  EntropyData data;
   for (;;) {
     at = static_cast<std::size_t>(
         std::find(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(), kFill) -
@@ -304,7 +342,14 @@ std::optional<std::size_t> EntropyEnd(Bytes bytes, std::size_t at) {
     std::size_t next = at + 1;
     while (next < bytes.size() && bytes[next] == kFill) ++next;
     if (next >= bytes.size()) return std::nullopt;
-    if (bytes[next] != 0 && (bytes[next] < kRst0 || bytes[next] > kRst7)) return at;
+    const std::uint8_t marker = bytes[next];
+    if (marker >= kRst0 && marker <= kRst7) {
+      data.inTurn = data.inTurn && marker - kRst0 == data.restarts % 8;
+      ++data.restarts;
+    } else if (marker != 0) {
+      data.end = at;
+      return data;
+    }
     at = next + 1;
   }
 }
@@ -338,10 +383,11 @@ std::variant<PictureLayout, PictureFault> CheckJpeg(Bytes bytes) {
     if (const auto fault = check.segment(marker, bytes.subspan(at + 2, length - 2))) return *fault;
     at += length;
     if (marker == kSos) {
-      const auto end = EntropyEnd(bytes, at);
-      if (!end) return Fault(PictureFaultKind::Truncated);
-      entropyBytes += *end - at;
-      at = *end;
+      const auto entropy = EntropyEnd(bytes, at);
+      if (!entropy) return Fault(PictureFaultKind::Truncated);
+      if (const auto fault = check.restarts(entropy->restarts, entropy->inTurn)) return *fault;
+      entropyBytes += entropy->end - at;
+      at = entropy->end;
     }
   }
 }

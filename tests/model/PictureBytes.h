@@ -91,10 +91,9 @@ inline Bytes Iend() { return Chunk("IEND", {}); }
 // --- JPEG ---
 
 inline Bytes Segment(std::uint8_t marker, const Bytes& data) {
-  Bytes out{0xFF, marker};
-  AppendBe(out, static_cast<std::uint32_t>(data.size() + 2), 2);
-  out.insert(out.end(), data.begin(), data.end());
-  return out;
+  Bytes head{0xFF, marker};
+  AppendBe(head, static_cast<std::uint32_t>(data.size() + 2), 2);
+  return Join({head, data});
 }
 
 // Writes bits from the most significant, stuffing a 0 after each 0xFF and
@@ -110,6 +109,11 @@ class BitWriter {
   Bytes finish() {
     while (filled_ != 0) put(1, 1);
     return out_;
+  }
+  // Pads the byte and adds restart marker RSTn.
+  void restart(int n) {
+    finish();
+    out_.insert(out_.end(), {0xFF, static_cast<std::uint8_t>(0xD0 + n % 8)});
   }
 
  private:
@@ -129,7 +133,8 @@ class BitWriter {
 // interleaved scan. Quantisation steps of 1, so that a block of level L has
 // the DC value 8·(L − 128); a DC table with a 4-bit code for each size
 // category (the code is the category), an AC table whose only code, "0", is
-// EOB.
+// EOB. With a restart interval, a restart marker after every `interval`
+// blocks but the last, the DC values starting anew after each.
 using Levels = std::vector<std::vector<int>>;
 
 struct FlatJpeg {
@@ -140,7 +145,7 @@ struct FlatJpeg {
   Bytes data;
 
   // levels[c][b]: component c's level in block b.
-  explicit FlatJpeg(const Levels& levels, std::uint8_t frameMarker = 0xC0) {
+  explicit FlatJpeg(const Levels& levels, std::uint8_t frameMarker = 0xC0, int interval = 0) {
     const auto components = static_cast<std::uint8_t>(levels.size());
     const auto blocks = static_cast<std::uint32_t>(levels[0].size());
     Bytes dqt{0x00};
@@ -167,6 +172,10 @@ struct FlatJpeg {
     BitWriter bits;
     std::vector<int> previous(components, 0);
     for (std::size_t b = 0; b < blocks; ++b) {
+      if (interval > 0 && b > 0 && b % static_cast<std::size_t>(interval) == 0) {
+        bits.restart(static_cast<int>(b) / interval - 1);
+        previous.assign(components, 0);
+      }
       for (std::size_t c = 0; c < components; ++c) {
         const int value = 8 * (levels[c][b] - 128);
         const int diff = value - previous[c];

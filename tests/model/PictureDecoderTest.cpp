@@ -3,6 +3,7 @@
 // rules, and what it refuses, and why.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,17 @@ Bytes Adobe(std::uint8_t transform) {
 
 const FlatJpeg kTwoBlocks(Levels{{200, 30}});
 
+// Nine flat blocks in a row, of these levels, and the 72×8 picture they make.
+std::vector<int> Flat9() { return {10, 250, 30, 200, 128, 0, 255, 77, 140}; }
+std::vector<std::uint8_t> Expand9() {
+  std::vector<std::uint8_t> levels;
+  for (int y = 0; y < 8; ++y) {
+    for (const int level : Flat9())
+      levels.insert(levels.end(), 8, static_cast<std::uint8_t>(level));
+  }
+  return levels;
+}
+
 TEST(PictureDecoderTest, ReadsJpegFilesOfFlatBlocksExactly) {
   std::vector<std::uint8_t> side(16 * 8);
   for (std::size_t i = 0; i < side.size(); ++i) side[i] = i % 16 < 8 ? 200 : 30;
@@ -217,8 +229,11 @@ TEST(PictureDecoderTest, ReadsJpegFilesOfFlatBlocksExactly) {
   const ReadCase cases[] = {
       {"grey", kTwoBlocks.file(), 16, side},
       {"trailing_bytes", Join({kTwoBlocks.file(), Text("junk")}), 16, side},
-      {"comment_and_restart_interval",
+      {"comment_and_no_restart_interval",
        kTwoBlocks.file(Join({Segment(0xFE, Text("made here")), Segment(0xDD, {0, 0})})), 16, side},
+      // Nine blocks, a marker after every second: RST0 to RST3.
+      {"restart_markers", FlatJpeg(Levels{Flat9()}, 0xC0, 2).file(Segment(0xDD, {0, 2})), 72,
+       Expand9()},
       // Turned a quarter anticlockwise: the right block on top.
       {"exif_orientation_8", kTwoBlocks.file(ExifApp1(8)), 8, turned},
       // Only the first EXIF segment counts.
@@ -250,6 +265,10 @@ TEST(PictureDecoderTest, RefusesDamagedTruncatedAndUnreadJpegFiles) {
   FlatJpeg seventeen = j;
   seventeen.frame[8] = 136;  // 17 blocks for 32 bits of data: a sequential block takes 2
   FlatJpeg acOnly(Levels{{200, 30}}, 0xC2);
+  const FlatJpeg restarting(Levels{Flat9()}, 0xC0, 2);
+  const Bytes everySecond = Segment(0xDD, {0, 2});
+  FlatJpeg outOfTurn = restarting;
+  *std::find(outOfTurn.data.begin(), outOfTurn.data.end(), 0xD1) = 0xD2;
   acOnly.scan[7] = 1;  // spectral selection from 1: no DC scan ever
   const RefusedCase cases[] = {
       {"soi_only", soi, JpegFault(PictureFaultKind::Truncated)},
@@ -260,6 +279,14 @@ TEST(PictureDecoderTest, RefusesDamagedTruncatedAndUnreadJpegFiles) {
        JpegFault(PictureFaultKind::Truncated)},
       {"too_little_data_for_the_size", wide.file(), JpegFault(PictureFaultKind::Truncated)},
       {"two_bits_a_block_at_the_least", seventeen.file(), JpegFault(PictureFaultKind::Truncated)},
+      // The decoder would end the scan at a missing marker, the rest unset.
+      {"restart_markers_missing", FlatJpeg(Levels{Flat9()}).file(everySecond),
+       JpegFault(PictureFaultKind::Damaged)},
+      {"restart_markers_out_of_turn", outOfTurn.file(everySecond),
+       JpegFault(PictureFaultKind::Damaged)},
+      {"restart_markers_without_interval", restarting.file(), JpegFault(PictureFaultKind::Damaged)},
+      {"restart_interval_of_three", restarting.file(Segment(0xDD, {0, 3})),
+       JpegFault(PictureFaultKind::Damaged)},
       {"no_quantisation", Join({soi, j.huffman, j.frame, j.scan, j.data, eoi}),
        JpegFault(PictureFaultKind::Damaged)},
       {"no_huffman", Join({soi, j.quantisation, j.frame, j.scan, j.data, eoi}),
