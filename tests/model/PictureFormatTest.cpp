@@ -103,8 +103,8 @@ Bytes Tiff(bool bigEndian, const std::vector<std::vector<std::uint32_t>>& entrie
 TEST(ExifOrientationTest, ReadsTheTagStrictlyAndElseTakesThePictureAsStored) {
   constexpr std::uint32_t kShort = 3, kLong = 4, kOrientation = 0x0112;
   const Bytes six = Tiff(false, {{0x010F, 2, 4, 0x41424300}, {kOrientation, kShort, 1, 6}});
-  Bytes cut = six;
-  cut.resize(cut.size() - 8);  // the orientation entry ends beyond the bytes
+  // The orientation entry ends beyond the bytes.
+  const Bytes cut(six.begin(), six.end() - 8);
   Bytes farDirectory = six;
   farDirectory[4] = 0xF0;
   const struct {
