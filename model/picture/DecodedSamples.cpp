@@ -1,10 +1,9 @@
 // The only file that includes the decoder, stb_image (public domain), copied
 // from Debian's libstb-dev into the build at configure time with the mends
-// of cmake/StbImage.cmake. It is built
-// without SIMD, so that every build runs the same scalar code; without
-// files, HDR or linear light; with PNG and JPEG only, the formats whose
-// structure is checked before they reach it; and without its failure
-// strings, which are never shown.
+// of cmake/StbImage.cmake. It is built without SIMD, so that every build
+// runs the same scalar code; without files, HDR or linear light; with PNG
+// and JPEG only, the formats whose structure is checked before they reach
+// it; and without its failure strings, which are never shown.
 #include <cstdlib>
 #include <limits>
 
