@@ -74,10 +74,11 @@ Basis sheet:
   --scale N      draw each pixel as an NxN square, N in 1..32 (default 8)
 
 A block of a picture:
-  --image FILE   the picture: a PNG, JPEG or other file that Qt reads, "-"
-                 for standard input, or "-builtin-" for the lesson's own;
-                 its colours become greys as the lesson makes them, and a
-                 side over 512 is reduced by a whole factor as the lesson
+  --image FILE   the picture: a PNG or JPEG file (of some 64 megapixels at
+                 most), "-" for standard input, or "-builtin-" for the
+                 lesson's own; turned upright by its EXIF orientation, its
+                 colours become greys as the lesson makes them, and a side
+                 over 512 is reduced by a whole factor as the lesson
                  reduces it
   --block X,Y    the 8x8 block at block column X and row Y, its top left
                  pixel at (8X, 8Y); it must be whole, within the picture

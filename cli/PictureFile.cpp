@@ -1,18 +1,18 @@
 #include "PictureFile.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QImageReader>
-#include <QtGlobal>
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <span>
+#include <string_view>
+#include <variant>
+#include <vector>
 
 #include "BuiltinPicture.h"
 #include "ImageBlocks.h"
 #include "IntegerText.h"
+#include "PictureDecoder.h"
 #include "ReducedPicture.h"
 
 namespace dct::cli {
@@ -21,16 +21,17 @@ namespace {
 // Reads at most kPictureBytesMax bytes, and one more to tell that there were
 // more. A read error (a folder given as the file) is reported as such: the
 // standard library's file buffers throw on one.
-Result<QByteArray> ReadBytes(std::istream& in) {
-  constexpr qsizetype kChunk = qsizetype{1} << 16;
-  QByteArray bytes;
+Result<std::vector<std::uint8_t>> ReadBytes(std::istream& in) {
+  constexpr std::size_t kChunk = std::size_t{1} << 16;
+  std::vector<std::uint8_t> bytes;
   try {
-    while (static_cast<std::size_t>(bytes.size()) <= kPictureBytesMax) {
-      const qsizetype start = bytes.size();
+    while (bytes.size() <= kPictureBytesMax) {
+      const std::size_t start = bytes.size();
       bytes.resize(start + kChunk);
-      const std::streamsize got = in.rdbuf()->sgetn(bytes.data() + start, kChunk);
-      bytes.resize(start + static_cast<qsizetype>(got));
-      if (got < kChunk) return bytes;
+      const std::streamsize got = in.rdbuf()->sgetn(reinterpret_cast<char*>(bytes.data() + start),
+                                                    static_cast<std::streamsize>(kChunk));
+      bytes.resize(start + static_cast<std::size_t>(got));
+      if (static_cast<std::size_t>(got) < kChunk) return bytes;
     }
   } catch (const std::ios_base::failure& error) {
     return Failure{"cannot be read: " + error.code().message()};
@@ -38,32 +39,49 @@ Result<QByteArray> ReadBytes(std::istream& in) {
   return Failure{"is larger than " + std::to_string(kPictureBytesMax >> 20) + " MiB"};
 }
 
-void IgnoreMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-// Decodes the bytes as any picture file Qt reads. Qt's decoders warn about a
-// damaged file on standard error, where dct-block writes only its own line.
-Result<QImage> Decode(QByteArray bytes) {
-  QBuffer buffer(&bytes);
-  QImageReader reader(&buffer);
-  QImage image;
-  const QtMessageHandler previous = qInstallMessageHandler(IgnoreMessage);
-  const bool read = reader.read(&image);
-  qInstallMessageHandler(previous);
-  if (!read)
-    return Failure{"is not a picture that can be read: " + reader.errorString().toStdString()};
-  return image;
+std::string_view FormatName(PictureFormat format) {
+  constexpr std::array<std::string_view, 13> kNames{
+      "",     "PNG",  "JPEG",         "GIF",       "BMP",     "WebP",     "HEIC",
+      "AVIF", "TIFF", "Netpbm (PNM)", "JPEG 2000", "JPEG XL", "Photoshop"};
+  return kNames[static_cast<std::size_t>(format)];
 }
 
-Result<GreyImage> GreyOf(const QImage& image) {
-  const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-  const auto grey = GreyImage::FromRgba(
-      rgba.width(), rgba.height(),
-      std::span(rgba.constBits(), static_cast<std::size_t>(rgba.sizeInBytes())));
-  if (!grey) {
-    return Failure{"is larger than " + std::to_string(kImageSideMax) + "×" +
-                   std::to_string(kImageSideMax) + " pixels"};
+std::string_view VariantName(PictureVariant variant) {
+  constexpr std::array<std::string_view, 6> kNames{
+      "",
+      "a JPEG with arithmetic coding",
+      "a lossless JPEG",
+      "a hierarchical JPEG",
+      "a JPEG of more than 8 bits a sample",
+      "a JPEG whose markers leave its colours unclear",
+  };
+  return kNames[static_cast<std::size_t>(variant)];
+}
+
+// The refusal in words: what the file is and what is wrong with it.
+std::string Refusal(const PictureFault& fault) {
+  const std::string format(FormatName(fault.format));
+  switch (fault.kind) {
+    case PictureFaultKind::Empty:
+      return "is empty";
+    case PictureFaultKind::NotAPicture:
+      return "is not a picture that can be read: neither PNG nor JPEG";
+    case PictureFaultKind::Unsupported:
+      if (fault.variant != PictureVariant::None) {
+        return "is " + std::string(VariantName(fault.variant)) + ", which is not read";
+      }
+      return "is in " + format + " format, which is not read (only PNG and JPEG are)";
+    case PictureFaultKind::Truncated:
+      return "is a " + format + " file cut short";
+    case PictureFaultKind::Damaged:
+      return "is a damaged " + format + " file";
+    case PictureFaultKind::TooLarge:
+      return "is " + std::to_string(fault.width) + "×" + std::to_string(fault.height) +
+             " pixels, more than the " + std::to_string(fault.limit) + " that are read";
+    case PictureFaultKind::OutOfMemory:
+      return "is a " + format + " file too large to decode in the memory at hand";
   }
-  return ReducedToFit(*grey);
+  return "cannot be read";
 }
 
 Result<GreyImage> ReadPicture(const std::string& path, std::istream& standardInput) {
@@ -75,9 +93,9 @@ Result<GreyImage> ReadPicture(const std::string& path, std::istream& standardInp
   }
   const auto bytes = ReadBytes(file.is_open() ? file : standardInput);
   if (!bytes.ok()) return bytes.failure();
-  const auto image = Decode(bytes.value());
-  if (!image.ok()) return image.failure();
-  return GreyOf(image.value());
+  auto read = ReadPictureFile(bytes.value());
+  if (const auto* fault = std::get_if<PictureFault>(&read)) return Failure{Refusal(*fault)};
+  return std::get<GreyImage>(std::move(read));
 }
 
 }  // namespace

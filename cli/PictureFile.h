@@ -11,16 +11,17 @@
 
 namespace dct::cli {
 
-// The most bytes read for a picture: as much as Qt decodes a picture into by
-// default, so that no endless standard input is read to its end.
-inline constexpr std::size_t kPictureBytesMax = std::size_t{256} << 20;
+// The most bytes read for a picture: more than a PNG of kDecodedPixelsMax
+// pixels of 16-bit RGBA can take, so that no endless standard input is read
+// to its end.
+inline constexpr std::size_t kPictureBytesMax = std::size_t{1} << 30;
 
 // The picture as the lesson shows it: kBuiltinPictureName for the lesson's
 // own, kStandardInputName for a picture file read from `standardInput`, else
-// the named file, in any format Qt reads. Its colours become greys as the
-// lesson makes them (GreyImage::FromRgba, over white where transparent), and
-// a picture with a side over kLessonSideMax is reduced as the lesson reduces
-// it. Failures name the file as the --image argument.
+// the named file, a PNG or JPEG read by the model's decoder
+// (ReadPictureFile): upright, grey and reduced as the lesson has it.
+// Failures name the file as the --image argument and say in one line what is
+// wrong with it.
 Result<GreyImage> LoadPicture(const std::string& path, std::istream& standardInput);
 
 // The levels of the block at `at`, a partial one at the right or bottom

@@ -17,6 +17,13 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     # GCC 12 warns falsely about "text" + std::string once inlined at -O3 (its bug 105329).
     add_compile_options(-Wno-restrict)
   endif()
+  if(DCT_FUZZ)
+    # Every library the fuzz targets call is instrumented too: the fuzzer is
+    # led by the coverage of the code it tests, and the sanitizers watch
+    # inside it, the picture decoder above all.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
   if(DCT_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
                         -fno-omit-frame-pointer)

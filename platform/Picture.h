@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "PictureLimits.h"
+
 namespace dct::platform {
 
 // Levels 0..255 (0 black), row by row from the top: what a picture box shows.
@@ -22,11 +24,6 @@ struct DecodedImage {
   int height = 0;
   std::vector<std::uint8_t> rgba;
 };
-
-// The most pixels a picture box decodes: a photograph of 40 megapixels, 160
-// MB as it comes from the decoder; more is refused as unreadable rather than
-// risk running out of memory, in a page above all.
-inline constexpr long long kDecodedPixelsMax = 40'000'000;
 
 enum class ArrowKey { Left, Right, Up, Down };
 

@@ -1,6 +1,5 @@
 #include "GreyImage.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <stdexcept>
 #include <utility>
@@ -8,7 +7,6 @@
 namespace dct {
 namespace {
 
-constexpr int kOpaque = 255;
 constexpr std::size_t kRgbaBytes = 4;
 
 bool sidesFit(int width, int height) {
@@ -19,18 +17,7 @@ std::size_t area(int width, int height) {
   return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 }
 
-// The level seen through a pixel of the given opacity laid over white.
-std::uint8_t overWhite(int level, int alpha) {
-  return static_cast<std::uint8_t>((level * alpha + kOpaque * (kOpaque - alpha) + 127) / kOpaque);
-}
-
 }  // namespace
-
-std::uint8_t GreyLevel(int red, int green, int blue) {
-  const auto part = [](int value) { return std::clamp(value, 0, kOpaque); };
-  return static_cast<std::uint8_t>((299 * part(red) + 587 * part(green) + 114 * part(blue) + 500) /
-                                   1000);
-}
 
 GreyImage::GreyImage(int width, int height, std::vector<std::uint8_t> levels)
     : width_(width), height_(height), levels_(std::move(levels)) {}
@@ -48,7 +35,7 @@ std::optional<GreyImage> GreyImage::FromRgba(int width, int height,
   std::vector<std::uint8_t> levels(area(width, height));
   for (std::size_t i = 0; i < levels.size(); ++i) {
     const auto pixel = rgba.subspan(i * kRgbaBytes, kRgbaBytes);
-    levels[i] = overWhite(GreyLevel(pixel[0], pixel[1], pixel[2]), pixel[3]);
+    levels[i] = GreyOverWhite(pixel[0], pixel[1], pixel[2], pixel[3]);
   }
   return GreyImage(width, height, std::move(levels));
 }

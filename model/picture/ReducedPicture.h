@@ -9,10 +9,9 @@ namespace dct {
 inline constexpr int kLessonSideMax = 512;
 
 // The picture as it is when neither side exceeds `maxSide`; otherwise reduced
-// by the smallest whole factor k that brings both sides within it, each
-// pixel the mean of a k×k square, rounded half up (at the right and bottom
-// edges, of the part of the square that lies in the picture). Whole factors
-// and whole numbers, so that every build reduces a picture alike.
+// by the smallest whole factor that brings both sides within it, each pixel
+// the mean of a square (see PictureReducer, which holds the rule). Whole
+// factors and whole numbers, so that every build reduces a picture alike.
 GreyImage ReducedToFit(const GreyImage& image, int maxSide = kLessonSideMax);
 
 }  // namespace dct

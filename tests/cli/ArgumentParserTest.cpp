@@ -119,6 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"first_fault_wins", {"9,0=1", "--bogus"}, "'9,0=1': "},
         ArgsCase{"fault_before_help", {"--value", "x", "--help"}, "'--value x': the value is not"},
         ArgsCase{"newline_stays_escaped", {"0,0=1\n2"}, "'0,0=1\\x0A2': "},
+        // Latin-1's "é" and a surrogate are no UTF-8; "ç" and "😀" are.
+        ArgsCase{"bytes_not_utf8_escaped",
+                 {"\xE7\xC3\xA7\xED\xA0\x80\xF0\x9F\x98\x80=1"},
+                 "'\\xE7ç\\xED\\xA0\\x80😀=1': "},
         ArgsCase{"unknown_option", {"--colour"}, "'--colour': unknown option"},
         ArgsCase{"double_dash", {"--"}, "'--': unknown option"},
         ArgsCase{"unknown_option_given_a_value", {"--x="}, "'--x=': unknown option"},

@@ -76,6 +76,8 @@ struct TargetCase {
   // Why the run fails, after "'--png PATH': " but for standard output; empty
   // when the image is written.
   std::string error;
+  // The file name as the error quotes it, when not as it is.
+  std::string quotedName = "";
   friend void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -100,7 +102,8 @@ TEST_P(PendingFileTest, WritesTheImageOrLeavesThePathAsItWas) {
 
   if (!c.error.empty()) {
     EXPECT_EQ(status, kExitFailure);
-    const std::string culprit = c.outputFails ? "" : "'--png " + path + "': ";
+    const std::string quoted = c.quotedName.empty() ? path : folder.file(c.quotedName);
+    const std::string culprit = c.outputFails ? "" : "'--png " + quoted + "': ";
     EXPECT_EQ(err.str(), "dct-block: " + culprit + c.error + "\n");
     EXPECT_EQ(StateOf(path), before);
     EXPECT_EQ(folder.entries(), entries) << "a file left behind";
@@ -139,8 +142,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TargetCase{"missing_folder", Before::Nothing, "none/b.png", false,
                                "cannot be written: No such file or directory"},
                     // Qt names files in UTF-8 only; the name would come out as another.
+                    // The error escapes the byte that is not UTF-8.
                     TargetCase{"name_not_utf8", Before::Nothing, "\xFF.png", false,
-                               "the file name is not UTF-8 text"}),
+                               "the file name is not UTF-8 text", "\\xFF.png"}),
     [](const testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <numeric>
+#include <random>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "BuiltinPicture.h"
 #include "GreyImage.h"
 #include "ImageBlocks.h"
+#include "PictureReducer.h"
 #include "ReducedPicture.h"
 
 namespace dct {
@@ -27,6 +30,15 @@ TEST(GreyLevelTest, WeighsAsJpegAndKeepsEveryGrey) {
       {300, -5, 0, 76},  // as 255, 0, 0
   };
   for (const auto& c : cases) EXPECT_EQ(GreyLevel(c.r, c.g, c.b), c.grey) << c.r;
+}
+
+// Each 16-bit sample goes to the level nearest v / 257 (v · 255 / 65535):
+// |2v − 514·level| ≤ 257; the high byte alone would miss it for half of them.
+TEST(GreyLevelTest, TakesSixteenBitSamplesToTheNearestLevel) {
+  for (int v = 0; v <= 65535; ++v) {
+    const int level = EightBitSample(static_cast<std::uint16_t>(v));
+    ASSERT_LE(std::abs(2 * v - 514 * level), 257) << v;
+  }
 }
 
 TEST(GreyImageTest, TakesRgbaOverWhiteAndRefusesWrongSizes) {
@@ -77,6 +89,20 @@ TEST(ReducedPictureTest, DividesByTheSmallestWholeFactorThatFits) {
   EXPECT_EQ(reduced.at(1, 0), 2);
   // The last square holds the last column only: levels 1 and 3, a mean of 2.
   EXPECT_EQ(reduced.at(343, 0), 2);
+}
+
+// The reduction fed in any order gives what it gives row by row.
+TEST(ReducedPictureTest, TakesThePixelsInAnyOrder) {
+  std::mt19937 random(7);
+  const int width = 1100, height = 37;
+  std::vector<std::uint8_t> levels(static_cast<std::size_t>(width * height));
+  for (auto& level : levels) level = static_cast<std::uint8_t>(random() % 256);
+  std::vector<int> order(levels.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::shuffle(order.begin(), order.end(), random);
+  PictureReducer reducer(width, height, kLessonSideMax);
+  for (const int i : order) reducer.add(i % width, i / width, levels[static_cast<std::size_t>(i)]);
+  EXPECT_EQ(reducer.result(), ReducedToFit(*GreyImage::Make(width, height, levels)));
 }
 
 TEST(BuiltinPictureTest, IsThePhotographReduced) {

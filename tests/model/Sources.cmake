@@ -11,5 +11,7 @@ set(dct_model_test_sources
   ${CMAKE_CURRENT_LIST_DIR}/JpegLiteralTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LessonBlockTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LiteralSums.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureDecoderTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PictureFormatTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReconstructBlockTest.cpp
 )

@@ -9,6 +9,7 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, writeFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import {
   launch, openPage, reopen, windowState, clickControl, typeOver, fragment, settledFragment,
   dctBlock, browserName, pageAddress,
@@ -117,22 +118,27 @@ test('every block entered equals dct-block --image for it', async () => {
   assert.match(await text('lblSteps'), fewer ? /^ 2,00 / : /^0,125 /);
 });
 
-// A BMP written here (every browser and Qt read it): red, whose grey is 76.
-function redBitmap(file, width, height) {
-  const row = Math.ceil((3 * width) / 4) * 4;
-  const data = Buffer.alloc(54 + row * height);
-  data.write('BM', 0);
-  data.writeUInt32LE(data.length, 2);
-  data.writeUInt32LE(54, 10);
-  data.writeUInt32LE(40, 14);
-  data.writeInt32LE(width, 18);
-  data.writeInt32LE(height, 22);
-  data.writeUInt16LE(1, 26);
-  data.writeUInt16LE(24, 28);
-  for (let y = 0; y < height; ++y) {
-    for (let x = 0; x < width; ++x) data[54 + y * row + 3 * x + 2] = 255;
-  }
-  writeFileSync(file, data);
+// A PNG written here: red, whose grey is 76.
+function redPicture(file, width, height) {
+  const chunk = (type, data) => {
+    const body = Buffer.concat([Buffer.from(type), data]);
+    const length = Buffer.alloc(4);
+    length.writeUInt32BE(data.length);
+    const crc = Buffer.alloc(4);
+    crc.writeUInt32BE(zlib.crc32(body));
+    return Buffer.concat([length, body, crc]);
+  };
+  const header = Buffer.alloc(13);
+  header.writeUInt32BE(width, 0);
+  header.writeUInt32BE(height, 4);
+  header[8] = 8;  // bits per sample
+  header[9] = 2;  // red, green and blue
+  const row = Buffer.concat([Buffer.from([0]), Buffer.alloc(3 * width)]);
+  for (let x = 0; x < width; ++x) row[1 + 3 * x] = 255;
+  writeFileSync(file, Buffer.concat([
+    Buffer.from([137, 80, 78, 71, 13, 10, 26, 10]), chunk('IHDR', header),
+    chunk('IDAT', zlib.deflateSync(Buffer.concat(Array(height).fill(row)))),
+    chunk('IEND', Buffer.alloc(0))]));
 }
 
 async function choose(file) {
@@ -146,8 +152,8 @@ async function choose(file) {
 
 test('a picture chosen in the file chooser replaces the built-in one', async () => {
   await reopen(page);
-  const bitmap = path.join(folder, 'vermelho.bmp');
-  redBitmap(bitmap, 40, 24);
+  const bitmap = path.join(folder, 'vermelho.png');
+  redPicture(bitmap, 40, 24);
   await choose(bitmap);
   await page.waitForFunction(() => document.querySelector('#picPicture canvas').width === 40);
   await clickPixel(39, 23);
