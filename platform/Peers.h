@@ -20,6 +20,8 @@ class ControlPeer {
   virtual ~ControlPeer() = default;
   virtual void SetAccessibleName(std::string_view text) = 0;
   virtual void SetAccessibleDescription(std::string_view text) = 0;
+  // Disabled: drawn so and out of the focus chain.
+  virtual void ShowEnabled(bool enabled) = 0;
 };
 
 // The Show... operations change only what is shown: they report nothing back.

@@ -28,6 +28,7 @@ class PictureBox : public Control, private PictureBoxInput {
   void SetFrame(const Rect& frame);
   const Rect& Frame() const { return frame_; }
   // Opens the toolkit's file chooser; a file chosen raises ImageChosen later.
+  // A disabled box opens none.
   void ChooseImage();
 
   void OnMouseDown(PointHandler handler) { onMouseDown_ = std::move(handler); }

@@ -36,6 +36,8 @@ DecodedImage decodeFile(const QString& path) {
   return decoded;
 }
 
+constexpr double kDisabledOpacity = 0.4;
+
 QString localFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().isEmpty()) return {};
   return data->urls().constFirst().toLocalFile();
@@ -71,6 +73,8 @@ class PictureView : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     if (image_.isNull()) return;
+    // Faded into the window's background, as Qt draws a disabled control.
+    if (!isEnabled()) painter.setOpacity(kDisabledOpacity);
     const QRect target = placed();
     painter.drawImage(target, image_);
     if (!frame_.Empty()) {

@@ -118,6 +118,28 @@ std::string CssColour(Rgb colour) {
   return text;
 }
 
+void ShowEnabledElement(val element, bool enabled, bool focusable) {
+  element[Key("classList")].call<void>("toggle", Key("disabled"), !enabled);
+  const std::string tag = element[Key("tagName")].as<std::string>();
+  if (tag == "INPUT" || tag == "BUTTON") {
+    element.set(Key("disabled"), !enabled);
+    return;
+  }
+  if (enabled) {
+    element.call<void>("removeAttribute", Key("aria-disabled"));
+  } else {
+    SetAttribute(element, "aria-disabled", "true");
+  }
+  if (!focusable) return;
+  // Without a tabindex a click cannot focus it either.
+  if (enabled) {
+    element.set(Key("tabIndex"), 0);
+    return;
+  }
+  element.call<void>("removeAttribute", Key("tabindex"));
+  if (Document()[Key("activeElement")].strictlyEquals(element)) element.call<void>("blur");
+}
+
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler) {
   addListener(target, type, {std::move(handler), true});
 }

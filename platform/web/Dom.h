@@ -32,6 +32,11 @@ void SetAttribute(const val& element, const char* name, std::string_view value);
 // it as the program does.
 void PlaceElement(val& element, const ControlIdentity& identity);
 std::string CssColour(Rgb colour);
+// Marks the element disabled or enabled (the class "disabled", which the
+// page's style dims): a box or a button as the browser disables one; any
+// other element told disabled to screen readers and, where Tab reached it
+// (`focusable`), taken out of the focus chain altogether.
+void ShowEnabledElement(val element, bool enabled, bool focusable);
 
 // Calls `handler` with the event each time `type` happens on `target`: input
 // of the user's, after which the page does its own work (AfterEachUserInput).

@@ -43,6 +43,7 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   void ShowPicture(const GreyPixels& picture) override;
   void ShowFrame(const Rect& frame) override;
   void ChooseImage() override { chooser_.call<void>("click"); }
+  void ShowEnabled(bool enabled) override;
 
  private:
   void listen();
@@ -64,6 +65,7 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   int width_ = 0;
   int height_ = 0;
   bool pressed_ = false;
+  bool enabled_ = true;
   std::pair<int, int> last_{-1, -1};
 };
 
@@ -115,6 +117,12 @@ void WebPictureBox::resize(int width, int height) {
   }
 }
 
+void WebPictureBox::ShowEnabled(bool enabled) {
+  WebPeer::ShowEnabled(enabled);
+  enabled_ = enabled;
+  pressed_ = false;
+}
+
 void WebPictureBox::ShowFrame(const Rect& frame) {
   val style = frame_["style"];
   style.set("display", frame.Empty() ? "none" : "block");
@@ -136,7 +144,7 @@ std::optional<std::pair<int, int>> WebPictureBox::pixelAt(const val& event) cons
 
 void WebPictureBox::listen() {
   Listen(element(), "pointerdown", [this](const val& event) {
-    if (event["button"].as<int>() != 0) return;
+    if (event["button"].as<int>() != 0 || !enabled_) return;
     const auto pixel = pixelAt(event);
     if (!pixel) return;
     pressed_ = true;
@@ -177,11 +185,16 @@ void WebPictureBox::listen() {
     if (files["length"].as<int>() > 0) decode(files[0]);
     chooser_.set("value", "");
   });
-  Listen(element(), "dragover", [](const val& event) { event.call<void>("preventDefault"); });
+  // A file dropped on a disabled box is refused, not opened by the browser
+  // in the page's place.
+  Listen(element(), "dragover", [this](const val& event) {
+    event.call<void>("preventDefault");
+    if (!enabled_) event["dataTransfer"].set("dropEffect", "none");
+  });
   Listen(element(), "drop", [this](const val& event) {
     event.call<void>("preventDefault");
     const val files = event["dataTransfer"]["files"];
-    if (files["length"].as<int>() > 0) decode(files[0]);
+    if (enabled_ && files["length"].as<int>() > 0) decode(files[0]);
   });
 }
 

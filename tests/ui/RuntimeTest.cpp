@@ -4,6 +4,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +38,12 @@ class RuntimeTest : public ::testing::Test {
     scroll.identity = {"S", -1, {0, 1200, 4212, 252}, 2, {}};
     scroll.range = {-100, 100, 1, 10};
     bar_ = &form_->AddScrollBar(scroll);
+    CommandButtonSettings button;
+    button.identity = {"C", -1, {0, 1800, 1500, 372}, 3, {}};
+    button_ = &form_->AddCommandButton(button);
+    picture_ = &form_->AddPictureBox(
+        {.identity = {"P", -1, {2000, 0, 1200, 1200}, 4, {}}, .interactive = true});
+    picture_->SetPicture({8, 8, std::vector<std::uint8_t>(64, 128)});
     form_->ApplyTabOrder();
     form_->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dct::platform::qt::WindowOf(*form_)));
@@ -46,11 +54,14 @@ class RuntimeTest : public ::testing::Test {
     return static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*box));
   }
   QScrollBar* bar() { return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*bar_)); }
+  QWidget* widget(const Control& control) { return dct::platform::qt::WidgetOf(control); }
 
   std::unique_ptr<Form> form_;
   TextBox* a_ = nullptr;
   TextBox* b_ = nullptr;
   ScrollBar* bar_ = nullptr;
+  CommandButton* button_ = nullptr;
+  PictureBox* picture_ = nullptr;
   std::vector<std::string> log_;
 };
 
@@ -154,6 +165,52 @@ TEST_F(RuntimeTest, EndClosesTheWindowAndRaisesNothingMore) {
   EXPECT_FALSE(dct::platform::qt::WindowOf(*form_)->isVisible());
   a_->SetText("after the end");
   EXPECT_EQ(changes, 0);
+}
+
+// Each control's handlers log their events; each row is an input of the
+// user's that raises one when the control is enabled.
+TEST_F(RuntimeTest, ADisabledControlRaisesNothingForTheUsersInputAndTakesNoFocus) {
+  a_->OnChange([this] { log_.push_back("A_Change"); });
+  a_->OnClick([this] { log_.push_back("A_Click"); });
+  bar_->OnChange([this] { log_.push_back("S_Change"); });
+  button_->OnClick([this] { log_.push_back("C_Click"); });
+  picture_->OnMouseDown([this](int, int) { log_.push_back("P_MouseDown"); });
+  picture_->OnKeyDown([this](auto) { log_.push_back("P_KeyDown"); });
+  const struct {
+    Control* control;
+    std::function<void()> input;
+    std::vector<std::string> raised;
+  } inputs[] = {
+      {a_, [&] { QTest::mouseClick(edit(a_), Qt::LeftButton); }, {"A_Click"}},
+      {a_, [&] { QTest::keyClicks(edit(a_), QStringLiteral("9")); }, {"A_Change"}},
+      {bar_,
+       [&] { QTest::mouseClick(bar(), Qt::LeftButton, {}, TrackRightOfThumb(bar())); },
+       {"S_Change"}},
+      {button_, [&] { QTest::mouseClick(widget(*button_), Qt::LeftButton); }, {"C_Click"}},
+      {picture_, [&] { QTest::mouseClick(widget(*picture_), Qt::LeftButton); }, {"P_MouseDown"}},
+      {picture_, [&] { QTest::keyClick(widget(*picture_), Qt::Key_Left); }, {"P_KeyDown"}},
+  };
+  for (const bool enabled : {false, true}) {
+    for (const auto& row : inputs) {
+      row.control->SetEnabled(enabled);
+      EXPECT_EQ(row.control->Enabled(), enabled);
+      EXPECT_EQ(widget(*row.control)->isEnabled(), enabled);
+      widget(*row.control)->setFocus();
+      EXPECT_EQ(widget(*row.control)->hasFocus(), enabled) << log_.size();
+      log_.clear();
+      row.input();
+      EXPECT_EQ(log_, enabled ? row.raised : std::vector<std::string>{})
+          << widget(*row.control)->objectName().toStdString();
+    }
+  }
+  // The program's assignments raise as ever; a bar that the toolkit moved
+  // while disabled is shown back at its value.
+  log_.clear();
+  bar_->SetEnabled(false);
+  bar_->SetValue(-5);
+  bar()->setValue(7);
+  EXPECT_EQ(bar()->value(), -5);
+  EXPECT_EQ(log_, std::vector<std::string>{"S_Change"});
 }
 
 struct KeyCase {

@@ -1,7 +1,9 @@
 // A handler that fails is reported as on the desktop: the message on the
 // console and in the page, and the program ends. No input of the real window
 // makes a handler fail, so a page of its own has a form whose handlers do
-// (tests/wasm/FailingHandlerPage.cpp).
+// (tests/wasm/FailingHandlerPage.cpp); a second form there, whose handlers
+// write what they were raised for into a log, shows what the backend does
+// that the program's window does not use.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
@@ -73,3 +75,32 @@ for (const c of failures) {
     await page.close();
   });
 }
+
+const log = (page) => page.$eval('#lblLog', (e) => e.textContent);
+
+// The button disables the box, the bar and the picture, and assigns the bar
+// a value each time, which raises Change all the same.
+test('a disabled control takes no focus and raises nothing for input', async () => {
+  const page = await openPage(browser, '', { width: 900, height: 900 }, address);
+  const state = () => page.evaluate(() => ['txtT', 'hsbV', 'picP'].map((id) => {
+    const e = document.getElementById(id);
+    return [e.disabled ?? null, e.getAttribute('tabindex'), e.getAttribute('aria-disabled')];
+  }));
+  const enabled = await state();
+  await clickControl(page, 'cmdToggle');
+  assert.deepEqual(await state(), [[true, '0', null], [null, null, 'true'], [null, null, 'true']]);
+  await page.evaluate(() => document.getElementById('cmdToggle').focus());
+  await page.keyboard.press('Tab');
+  assert.ok(!['txtT', 'hsbV', 'picP'].includes(await page.evaluate(() => document.activeElement.id)));
+  await clickBar(page, 'hsbV', 'right');
+  await clickControl(page, 'picP');
+  await clickControl(page, 'txtT');
+  await page.keyboard.type('x');
+  assert.equal(await log(page), 'hsbV_Change 1');
+  await clickControl(page, 'cmdToggle');
+  assert.deepEqual(await state(), enabled);
+  await clickBar(page, 'hsbV', 'right');
+  assert.equal(await log(page), 'hsbV_Change 1; hsbV_Change 2; hsbV_Change 3');
+  assert.deepEqual(page.dctErrors, []);
+  await page.close();
+});
