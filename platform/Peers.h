@@ -86,7 +86,7 @@ class PictureBoxInput {
   virtual void Pressed(int x, int y) = 0;
   // The pointer moved while pressed, to another pixel.
   virtual void Dragged(int x, int y) = 0;
-  virtual void ArrowPressed(ArrowKey key) = 0;
+  virtual void KeyPressed(PictureKey key) = 0;
   // Chosen in the file chooser or dropped: an image, or an empty one for a
   // file that could not be read.
   virtual void ImageChosen(const DecodedImage& image) = 0;

@@ -28,7 +28,8 @@ struct DecodedImage {
 // risk running out of memory, in a page above all.
 inline constexpr long long kDecodedPixelsMax = 40'000'000;
 
-enum class ArrowKey { Left, Right, Up, Down };
+// The keys that an interactive picture box reports while it has the focus.
+enum class PictureKey { Left, Right, Up, Down, PageUp, PageDown, Home, End };
 
 // The size at which a picture of width × height pixels is drawn in a box of
 // boxWidth × boxHeight: as large as fits, its proportions kept. Both

@@ -36,7 +36,7 @@ void PictureBox::Dragged(int x, int y) {
   if (onMouseMove_ && Enabled()) Raise("MouseMove", [this, x, y] { onMouseMove_(x, y); });
 }
 
-void PictureBox::ArrowPressed(ArrowKey key) {
+void PictureBox::KeyPressed(PictureKey key) {
   if (onKeyDown_ && Enabled()) Raise("KeyDown", [this, key] { onKeyDown_(key); });
 }
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <cstring>
+#include <utility>
 
 #include "Backend.h"
 #include "QtForm.h"
@@ -37,6 +38,13 @@ DecodedImage decodeFile(const QString& path) {
 }
 
 constexpr double kDisabledOpacity = 0.4;
+
+constexpr std::pair<Qt::Key, PictureKey> kKeys[] = {
+    {Qt::Key_Left, PictureKey::Left},     {Qt::Key_Right, PictureKey::Right},
+    {Qt::Key_Up, PictureKey::Up},         {Qt::Key_Down, PictureKey::Down},
+    {Qt::Key_PageUp, PictureKey::PageUp}, {Qt::Key_PageDown, PictureKey::PageDown},
+    {Qt::Key_Home, PictureKey::Home},     {Qt::Key_End, PictureKey::End},
+};
 
 QString localFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().isEmpty()) return {};
@@ -107,18 +115,10 @@ class PictureView : public QWidget {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
-    switch (event->key()) {
-      case Qt::Key_Left:
-        return input_.ArrowPressed(ArrowKey::Left);
-      case Qt::Key_Right:
-        return input_.ArrowPressed(ArrowKey::Right);
-      case Qt::Key_Up:
-        return input_.ArrowPressed(ArrowKey::Up);
-      case Qt::Key_Down:
-        return input_.ArrowPressed(ArrowKey::Down);
-      default:
-        QWidget::keyPressEvent(event);
+    for (const auto& [key, reported] : kKeys) {
+      if (event->key() == key) return input_.KeyPressed(reported);
     }
+    QWidget::keyPressEvent(event);
   }
 
   void dragEnterEvent(QDragEnterEvent* event) override {

@@ -28,6 +28,13 @@ val createBox(const PictureBoxSettings& settings) {
   return box;
 }
 
+constexpr std::pair<const char*, PictureKey> kKeys[] = {
+    {"ArrowLeft", PictureKey::Left}, {"ArrowRight", PictureKey::Right},
+    {"ArrowUp", PictureKey::Up},     {"ArrowDown", PictureKey::Down},
+    {"PageUp", PictureKey::PageUp},  {"PageDown", PictureKey::PageDown},
+    {"Home", PictureKey::Home},      {"End", PictureKey::End},
+};
+
 std::string px(double value) { return std::to_string(value) + "px"; }
 
 std::string percent(int part, int whole) {
@@ -162,14 +169,15 @@ void WebPictureBox::listen() {
   for (const char* type : {"pointerup", "pointercancel"}) {
     Listen(element(), type, [this](const val&) { pressed_ = false; });
   }
+  // None of these keys, nor Space, scrolls the page while the picture has
+  // the focus.
   Listen(element(), "keydown", [this](const val& event) {
     const std::string key = event["key"].as<std::string>();
-    const ArrowKey keys[] = {ArrowKey::Left, ArrowKey::Right, ArrowKey::Up, ArrowKey::Down};
-    const char* names[] = {"ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"};
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-      if (key != names[i]) continue;
+    if (key == " ") event.call<void>("preventDefault");
+    for (const auto& [name, reported] : kKeys) {
+      if (key != name) continue;
       event.call<void>("preventDefault");
-      input_.ArrowPressed(keys[i]);
+      input_.KeyPressed(reported);
     }
   });
   onDecoded_ = Callback([this](const val& bitmap) { decoded(bitmap); });

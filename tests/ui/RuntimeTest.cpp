@@ -213,6 +213,19 @@ TEST_F(RuntimeTest, ADisabledControlRaisesNothingForTheUsersInputAndTakesNoFocus
   EXPECT_EQ(log_, std::vector<std::string>{"S_Change"});
 }
 
+TEST_F(RuntimeTest, AFocusedPictureReportsTheArrowPageHomeAndEndKeysOnly) {
+  std::vector<PictureKey> reported;
+  picture_->OnKeyDown([&](PictureKey key) { reported.push_back(key); });
+  widget(*picture_)->setFocus();
+  for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space,
+                            Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                            Qt::Key_Return}) {
+    QTest::keyClick(widget(*picture_), key);
+  }
+  using enum PictureKey;
+  EXPECT_EQ(reported, (std::vector{Left, Right, Up, Down, PageUp, PageDown, Home, End}));
+}
+
 struct KeyCase {
   const char* name;
   Qt::Key key;

@@ -86,6 +86,17 @@ test('a click, a drag and the arrow keys each enter their block', async () => {
   assert.deepEqual(page.dctErrors, []);
 });
 
+test('no key that the picture takes, nor Space, scrolls the page', async () => {
+  await reopen(page);
+  await clickPixel(20, 20);
+  await page.evaluate(() => window.scrollTo(0, 40));
+  for (const key of ['ArrowDown', 'ArrowUp', 'PageDown', 'PageUp', 'End', 'Home', ' ']) {
+    await page.keyboard.press(key);
+  }
+  await new Promise((resolve) => setTimeout(resolve, 300));
+  assert.equal(await page.evaluate(() => window.scrollY), 40);
+});
+
 // Seeded blocks at several qualities and numbers kept, against dct-block.
 test('every block entered equals dct-block --image for it', async () => {
   await reopen(page);
