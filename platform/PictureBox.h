@@ -12,9 +12,10 @@ namespace dct::platform {
 // A picture drawn as large as its rectangle allows without distortion, its
 // pixels as sharp squares, with an optional frame over some of them. An
 // interactive one takes the focus and reports, in the picture's own pixels,
-// where the pointer (a mouse or a finger) goes down and is dragged, and the
-// arrow, page, Home and End keys; it can ask the user for an image file, which it also takes
-// dropped onto it, decoded by the toolkit. A plain one only shows.
+// where a mouse or a pen goes down and is dragged, where a finger taps (a
+// finger swiped across it scrolls the page instead), and the arrow, page,
+// Home and End keys; it can ask the user for an image file, which it also
+// takes dropped onto it, decoded by the toolkit. A plain one only shows.
 class PictureBox : public Control, private PictureBoxInput {
  public:
   using PointHandler = std::function<void(int x, int y)>;

@@ -35,6 +35,11 @@ constexpr std::pair<const char*, PictureKey> kKeys[] = {
     {"Home", PictureKey::Home},      {"End", PictureKey::End},
 };
 
+// How far, in the page's pixels, a finger may move and still tap.
+constexpr double kTapSlop = 10;
+
+bool isTouch(const val& event) { return event["pointerType"].as<std::string>() == "touch"; }
+
 std::string px(double value) { return std::to_string(value) + "px"; }
 
 std::string percent(int part, int whole) {
@@ -53,7 +58,17 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   void ShowEnabled(bool enabled) override;
 
  private:
+  // A finger down on the picture, which may yet be a tap.
+  struct Tap {
+    int pointer;
+    double x;
+    double y;
+    std::pair<int, int> pixel;
+  };
+
   void listen();
+  void touchDown(const val& event, std::pair<int, int> pixel);
+  void touchMoved(const val& event);
   std::optional<std::pair<int, int>> pixelAt(const val& event) const;
   void decode(const val& file);
   void decoded(const val& bitmap);
@@ -74,6 +89,7 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   bool pressed_ = false;
   bool enabled_ = true;
   std::pair<int, int> last_{-1, -1};
+  std::optional<Tap> tap_;
 };
 
 WebPictureBox::WebPictureBox(const val& client, const PictureBoxSettings& settings,
@@ -128,6 +144,7 @@ void WebPictureBox::ShowEnabled(bool enabled) {
   WebPeer::ShowEnabled(enabled);
   enabled_ = enabled;
   pressed_ = false;
+  tap_.reset();
 }
 
 void WebPictureBox::ShowFrame(const Rect& frame) {
@@ -149,26 +166,58 @@ std::optional<std::pair<int, int>> WebPictureBox::pixelAt(const val& event) cons
                               box["height"].as<double>(), height_)};
 }
 
+// A finger swipes the page, as it does anywhere else: it presses only where
+// it is lifted again without having gone anywhere, a tap. A second finger
+// makes a gesture of it, no tap.
+void WebPictureBox::touchDown(const val& event, std::pair<int, int> pixel) {
+  if (tap_) {
+    tap_.reset();
+    return;
+  }
+  tap_ = Tap{event["pointerId"].as<int>(), event["clientX"].as<double>(),
+             event["clientY"].as<double>(), pixel};
+}
+
+void WebPictureBox::touchMoved(const val& event) {
+  if (!tap_ || tap_->pointer != event["pointerId"].as<int>()) return;
+  const double dx = event["clientX"].as<double>() - tap_->x;
+  const double dy = event["clientY"].as<double>() - tap_->y;
+  if (dx * dx + dy * dy >= kTapSlop * kTapSlop) tap_.reset();
+}
+
 void WebPictureBox::listen() {
   Listen(element(), "pointerdown", [this](const val& event) {
     if (event["button"].as<int>() != 0 || !enabled_) return;
     const auto pixel = pixelAt(event);
     if (!pixel) return;
+    if (isTouch(event)) return touchDown(event, *pixel);
     pressed_ = true;
     last_ = *pixel;
     element().call<void>("setPointerCapture", event["pointerId"]);
     input_.Pressed(pixel->first, pixel->second);
   });
   Listen(element(), "pointermove", [this](const val& event) {
+    if (isTouch(event)) return touchMoved(event);
     if (!pressed_) return;
     const auto pixel = pixelAt(event);
     if (!pixel || *pixel == last_) return;
     last_ = *pixel;
     input_.Dragged(pixel->first, pixel->second);
   });
-  for (const char* type : {"pointerup", "pointercancel"}) {
-    Listen(element(), type, [this](const val&) { pressed_ = false; });
-  }
+  Listen(element(), "pointerup", [this](const val& event) {
+    pressed_ = false;
+    if (!isTouch(event)) return;
+    touchMoved(event);
+    if (!tap_ || tap_->pointer != event["pointerId"].as<int>()) return;
+    const auto [x, y] = tap_->pixel;
+    tap_.reset();
+    if (enabled_) input_.Pressed(x, y);
+  });
+  // The browser has taken the finger to scroll or zoom the page.
+  Listen(element(), "pointercancel", [this](const val&) {
+    pressed_ = false;
+    tap_.reset();
+  });
   // None of these keys, nor Space, scrolls the page while the picture has
   // the focus.
   Listen(element(), "keydown", [this](const val& event) {
