@@ -55,11 +55,14 @@ class ScrollBarPeer : public ControlPeer {
 };
 
 // What the user did to a text box: its text changed by typing, pasting or
-// deleting; or a click (the left button released inside the box).
+// deleting; a click (the left button released inside the box); Return (or
+// Enter) pressed in it.
 class TextBoxInput {
  public:
   virtual void Edited() = 0;
   virtual void Clicked() = 0;
+  // Whether the program took the key: then it does nothing else.
+  virtual bool ReturnPressed() = 0;
 
  protected:
   ~TextBoxInput() = default;

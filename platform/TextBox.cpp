@@ -54,4 +54,10 @@ void TextBox::Clicked() {
   if (Enabled()) Raise("Click", onClick_);
 }
 
+bool TextBox::ReturnPressed() {
+  if (!onKeyPress_ || !Enabled()) return false;
+  Raise("KeyPress", [this] { onKeyPress_(kKeyAsciiReturn); });
+  return true;
+}
+
 }  // namespace dct::platform

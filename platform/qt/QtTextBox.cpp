@@ -78,6 +78,8 @@ QtTextBox::QtTextBox(QWidget* window, const TextBoxSettings& settings, TextBoxIn
   QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this, &input] {
     if (!showing_) input.Edited();
   });
+  // The window has no default button for the key to press as well.
+  QObject::connect(edit_, &QLineEdit::returnPressed, edit_, [&input] { input.ReturnPressed(); });
 }
 
 std::string QtTextBox::Text() const { return edit_->text().toStdString(); }

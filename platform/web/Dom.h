@@ -43,6 +43,10 @@ void ShowEnabledElement(val element, bool enabled, bool focusable);
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler);
 // The same for what is no input to a window (the page's size, its address).
 void Observe(const val& target, const char* type, std::function<void(const val& event)> handler);
+// The same for an event that is the user's input only when `handler` says it
+// took it (returns true), such as one key of many.
+void ListenTaken(const val& target, const char* type,
+                 std::function<bool(const val& event)> handler);
 
 // A JavaScript function that calls `handler` with its argument, as input of
 // the user's: for a promise that a user's action started (a file read).

@@ -126,6 +126,15 @@ WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextB
 
 void WebTextBox::listen(TextBoxInput& input) {
   Listen(element(), "input", [&input](const val&) { input.Edited(); });
+  // Return that the program takes does nothing else; a box is in no form to
+  // submit, but a browser could still find something to do with it. A key
+  // that ends an input method's composition is the method's.
+  ListenTaken(element(), "keydown", [&input](const val& event) {
+    if (event["key"].as<std::string>() != "Enter" || event["isComposing"].as<bool>()) return false;
+    if (!input.ReturnPressed()) return false;
+    event.call<void>("preventDefault");
+    return true;
+  });
   // A tap selects the whole text, so that what is typed next replaces it: a
   // finger cannot put the cursor where it wants. A mouse places it.
   Listen(element(), "click", [this, &input](const val& event) {

@@ -226,6 +226,19 @@ TEST_F(RuntimeTest, AFocusedPictureReportsTheArrowPageHomeAndEndKeysOnly) {
   EXPECT_EQ(reported, (std::vector{Left, Right, Up, Down, PageUp, PageDown, Home, End}));
 }
 
+TEST_F(RuntimeTest, ReturnOrEnterInATextBoxRaisesKeyPressWith13AndNoOtherKeyDoes) {
+  a_->OnKeyPress([this](int keyAscii) {
+    log_.push_back(std::to_string(keyAscii) + " at depth " +
+                   std::to_string(Runtime::HandlerDepth()));
+  });
+  edit(a_)->setFocus();
+  for (const Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space,
+                            Qt::Key_Enter, Qt::Key_Tab}) {
+    QTest::keyClick(edit(a_), key);
+  }
+  EXPECT_EQ(log_, (std::vector<std::string>{"13 at depth 1", "13 at depth 1"}));
+}
+
 struct KeyCase {
   const char* name;
   Qt::Key key;

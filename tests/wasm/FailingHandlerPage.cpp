@@ -50,6 +50,7 @@ class ControlsForm {
       bar_->SetValue((bar_->Value() + 1) % 11);
     });
     text_->OnChange([this] { log("txtT_Change"); });
+    text_->OnKeyPress([this](int keyAscii) { log("txtT_KeyPress " + std::to_string(keyAscii)); });
     bar_->OnChange([this] { log("hsbV_Change " + std::to_string(bar_->Value())); });
     picture_->OnMouseDown([this](int x, int y) {
       log("picP_MouseDown " + std::to_string(x) + "," + std::to_string(y));

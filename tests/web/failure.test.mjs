@@ -8,7 +8,9 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launch, openPage, clickControl, clickBar, typeOver } from './harness.mjs';
+import {
+  launch, openPage, clickControl, clickBar, typeOver, pressKeys,
+} from './harness.mjs';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
 const address = pathToFileURL(
@@ -102,5 +104,14 @@ test('a disabled control takes no focus and raises nothing for input', async () 
   await clickBar(page, 'hsbV', 'right');
   assert.equal(await log(page), 'hsbV_Change 1; hsbV_Change 2; hsbV_Change 3');
   assert.deepEqual(page.dctErrors, []);
+  await page.close();
+});
+
+test('Return in a box raises its KeyPress with 13, and presses no button', async () => {
+  const page = await openPage(browser, '', { width: 900, height: 900 }, address);
+  await clickControl(page, 'txtT');
+  await pressKeys(page, ['a', 'Enter', 'Escape']);
+  // The button would have assigned the bar a value.
+  assert.equal(await log(page), 'txtT_Change; txtT_KeyPress 13');
   await page.close();
 });
