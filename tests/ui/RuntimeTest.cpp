@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -237,6 +239,18 @@ TEST_F(RuntimeTest, ReturnOrEnterInATextBoxRaisesKeyPressWith13AndNoOtherKeyDoes
     QTest::keyClick(edit(a_), key);
   }
   EXPECT_EQ(log_, (std::vector<std::string>{"13 at depth 1", "13 at depth 1"}));
+}
+
+// The answer is an event of its own: what follows every event follows it.
+TEST_F(RuntimeTest, CopyTextAnswersThatTheClipboardNowHoldsTheText) {
+  Runtime::AfterEachEvent(this, [this] { log_.push_back("after"); });
+  Runtime::CopyText("#desafio=cópia", [this](bool copied) {
+    log_.push_back(std::string(copied ? "copied" : "refused") + " at depth " +
+                   std::to_string(Runtime::HandlerDepth()));
+  });
+  Runtime::ForgetAfterEachEvent(this);
+  EXPECT_EQ(log_, (std::vector<std::string>{"copied at depth 1", "after"}));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#desafio=cópia"));
 }
 
 struct KeyCase {

@@ -24,7 +24,7 @@ using dct::platform::TextBox;
 
 // A button disables and enables the box, the bar and the picture; each
 // press also assigns the bar a value, which raises Change even while the bar
-// is disabled.
+// is disabled. Another copies a text to the clipboard.
 class ControlsForm {
  public:
   ControlsForm()
@@ -39,6 +39,8 @@ class ControlsForm {
     bar_ = &form_.AddScrollBar({{"hsbV", -1, {120, 1320, 4212, 252}, 2, {}}, {0, 10, 1, 5}, 0, {}});
     picture_ = &form_.AddPictureBox({{"picP", -1, {4560, 120, 1200, 1200}, 3, {}}, true});
     log_ = &form_.AddLabel({{"lblLog", -1, {120, 1800, 5700, 480}, 4, {}}, ""});
+    CommandButton& copy =
+        form_.AddCommandButton({{"cmdCopy", -1, {1800, 120, 1500, 372}, 5, {}}, "Copiar"});
     form_.ApplyTabOrder();
     picture_->SetPicture({8, 8, std::vector<std::uint8_t>(64, 128)});
 
@@ -48,6 +50,12 @@ class ControlsForm {
         control->SetEnabled(!control->Enabled());
       }
       bar_->SetValue((bar_->Value() + 1) % 11);
+    });
+    copy.OnClick([this] {
+      log("cmdCopy_Click");
+      Runtime::CopyText("cópia", [this](bool copied) {
+        log(std::string("Clipboard_Answer ") + (copied ? "true" : "false"));
+      });
     });
     text_->OnChange([this] { log("txtT_Change"); });
     text_->OnKeyPress([this](int keyAscii) { log("txtT_KeyPress " + std::to_string(keyAscii)); });

@@ -93,7 +93,8 @@ test('a disabled control takes no focus and raises nothing for input', async () 
   assert.deepEqual(await state(), [[true, '0', null], [null, null, 'true'], [null, null, 'true']]);
   await page.evaluate(() => document.getElementById('cmdToggle').focus());
   await page.keyboard.press('Tab');
-  assert.ok(!['txtT', 'hsbV', 'picP'].includes(await page.evaluate(() => document.activeElement.id)));
+  const focused = await page.evaluate(() => document.activeElement.id);
+  assert.ok(!['txtT', 'hsbV', 'picP'].includes(focused), focused);
   await clickBar(page, 'hsbV', 'right');
   await clickControl(page, 'picP');
   await clickControl(page, 'txtT');
@@ -106,6 +107,28 @@ test('a disabled control takes no focus and raises nothing for input', async () 
   assert.deepEqual(page.dctErrors, []);
   await page.close();
 });
+
+// The browser's clipboard as each test makes it: missing, refusing or taking
+// the text. The answer comes after the click, with whether the text went.
+const clipboards = [
+  { name: 'no clipboard', make: () => undefined, answer: 'false' },
+  { name: 'a clipboard that refuses',
+    make: () => ({ writeText: () => Promise.reject(new Error('no')) }), answer: 'false' },
+  { name: 'a clipboard that takes the text',
+    make: () => ({ writeText: async (text) => { window.copied = text; } }), answer: 'true' },
+];
+for (const c of clipboards) {
+  test(`a copy answers ${c.answer} with ${c.name}`, async () => {
+    const page = await openPage(browser, '', { width: 900, height: 900 }, address);
+    await page.evaluate(
+      `void Object.defineProperty(navigator, 'clipboard', { value: (${c.make})() })`);
+    await clickControl(page, 'cmdCopy');
+    await page.waitForFunction(() => document.getElementById('lblLog').textContent.includes('Ans'));
+    assert.equal(await log(page), `cmdCopy_Click; Clipboard_Answer ${c.answer}`);
+    if (c.answer === 'true') assert.equal(await page.evaluate(() => window.copied), 'cópia');
+    await page.close();
+  });
+}
 
 test('Return in a box raises its KeyPress with 13, and presses no button', async () => {
   const page = await openPage(browser, '', { width: 900, height: 900 }, address);

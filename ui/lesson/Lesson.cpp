@@ -140,7 +140,7 @@ void Lesson::cmdCreateChallenge_Click() {
   const std::string text =
       PageAddress(linkBase_, PageFragment({LinkKind::Challenge, window_.Model().Coef}));
   controls_.txtLink->SetText(text);
-  platform::Runtime::CopyText(text);
+  platform::Runtime::CopyText(text, {});
   challengeNotice_ = "Ligação do desafio copiada: quem a abrir vê este bloco como alvo.";
 }
 
