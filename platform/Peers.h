@@ -114,6 +114,8 @@ class FormPeer {
   // Every control, in ascending TabIndex; the backend chains those that take
   // the focus from the keyboard.
   virtual void SetTabOrder(const std::vector<ControlPeer*>& controls) = 0;
+  // The label's caption names the control to screen readers.
+  virtual void TieLabel(ControlPeer& label, ControlPeer& control) = 0;
   virtual void Show() = 0;
 };
 

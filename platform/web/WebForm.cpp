@@ -139,6 +139,13 @@ void WebForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
   }
 }
 
+// Each element has its control's name as its id.
+void WebForm::TieLabel(ControlPeer& label, ControlPeer& control) {
+  const val& caption = dynamic_cast<ElementHolder&>(label).element();
+  SetAttribute(dynamic_cast<ElementHolder&>(control).element(), "aria-labelledby",
+               caption[Key("id")].as<std::string>());
+}
+
 // As on the desktop, the main window opens with the focus on the first
 // control in Tab order; one beside it leaves the focus there. Focusing lays
 // the page out, which the window's scale is then read from.

@@ -19,6 +19,7 @@ class WebForm : public FormPeer {
   ~WebForm() override;
 
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;
+  void TieLabel(ControlPeer& label, ControlPeer& control) override;
   void Show() override;
 
   // Where the controls go, and the hint that their boxes share.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -46,6 +47,10 @@ class RuntimeTest : public ::testing::Test {
     picture_ = &form_->AddPictureBox(
         {.identity = {"P", -1, {2000, 0, 1200, 1200}, 4, {}}, .interactive = true});
     picture_->SetPicture({8, 8, std::vector<std::uint8_t>(64, 128)});
+    LabelSettings label;
+    label.identity = {"L", -1, {2000, 1800, 1500, 252}, 5, {}};
+    label.caption = "Valor do teste";
+    label_ = &form_->AddLabel(label);
     form_->ApplyTabOrder();
     form_->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dct::platform::qt::WindowOf(*form_)));
@@ -64,6 +69,7 @@ class RuntimeTest : public ::testing::Test {
   ScrollBar* bar_ = nullptr;
   CommandButton* button_ = nullptr;
   PictureBox* picture_ = nullptr;
+  Label* label_ = nullptr;
   std::vector<std::string> log_;
 };
 
@@ -251,6 +257,18 @@ TEST_F(RuntimeTest, CopyTextAnswersThatTheClipboardNowHoldsTheText) {
   Runtime::ForgetAfterEachEvent(this);
   EXPECT_EQ(log_, (std::vector<std::string>{"copied at depth 1", "after"}));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#desafio=cópia"));
+}
+
+TEST_F(RuntimeTest, ATiedLabelNamesItsControlAndIsAmongItsAccessibleRelations) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar());
+  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(widget(*label_));
+  ASSERT_TRUE(face != nullptr && label != nullptr);
+  EXPECT_TRUE(face->relations(QAccessible::Label).isEmpty());
+  form_->TieLabel(*label_, *bar_);
+  const auto relations = face->relations(QAccessible::Label);
+  ASSERT_EQ(relations.size(), 1);
+  EXPECT_EQ(relations[0].first->object(), label->object());
+  EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Valor do teste"));
 }
 
 struct KeyCase {

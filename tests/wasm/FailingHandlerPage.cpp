@@ -24,7 +24,8 @@ using dct::platform::TextBox;
 
 // A button disables and enables the box, the bar and the picture; each
 // press also assigns the bar a value, which raises Change even while the bar
-// is disabled. Another copies a text to the clipboard.
+// is disabled. Another copies a text to the clipboard. The box has a label
+// tied to it.
 class ControlsForm {
  public:
   ControlsForm()
@@ -41,6 +42,9 @@ class ControlsForm {
     log_ = &form_.AddLabel({{"lblLog", -1, {120, 1800, 5700, 480}, 4, {}}, ""});
     CommandButton& copy =
         form_.AddCommandButton({{"cmdCopy", -1, {1800, 120, 1500, 372}, 5, {}}, "Copiar"});
+    const Label& caption = form_.AddLabel({{"lblT", -1, {1800, 720, 1500, 252}, 6, {}}, "Texto"});
+    text_->SetAccessibleName("Caixa T");
+    form_.TieLabel(caption, *text_);
     form_.ApplyTabOrder();
     picture_->SetPicture({8, 8, std::vector<std::uint8_t>(64, 128)});
 

@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import {
-  launch, openPage, clickControl, clickBar, typeOver, pressKeys,
+  launch, openPage, clickControl, clickBar, typeOver, pressKeys, control, browserName,
 } from './harness.mjs';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
@@ -129,6 +129,17 @@ for (const c of clipboards) {
     await page.close();
   });
 }
+
+// The box's own name gives way to its label's caption.
+test('a label tied to a box names it to screen readers', async () => {
+  const page = await openPage(browser, '', { width: 900, height: 900 }, address);
+  assert.equal(await page.$eval('#txtT', (e) => e.getAttribute('aria-labelledby')), 'lblT');
+  if (browserName === 'chromium') {
+    const box = await page.accessibility.snapshot({ root: await control(page, 'txtT') });
+    assert.equal(box.name, 'Texto');
+  }
+  await page.close();
+});
 
 test('Return in a box raises its KeyPress with 13, and presses no button', async () => {
   const page = await openPage(browser, '', { width: 900, height: 900 }, address);
