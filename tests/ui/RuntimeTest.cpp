@@ -40,6 +40,9 @@ class RuntimeTest : public ::testing::Test {
     ScrollBarSettings scroll;
     scroll.identity = {"S", -1, {0, 1200, 4212, 252}, 2, {}};
     scroll.range = {-100, 100, 1, 10};
+    scroll.valueText = [](int value) {
+      return value == 0 ? std::string("desligada") : std::to_string(value) + " de 100";
+    };
     bar_ = &form_->AddScrollBar(scroll);
     CommandButtonSettings button;
     button.identity = {"C", -1, {0, 1800, 1500, 372}, 3, {}};
@@ -225,9 +228,9 @@ TEST_F(RuntimeTest, AFocusedPictureReportsTheArrowPageHomeAndEndKeysOnly) {
   std::vector<PictureKey> reported;
   picture_->OnKeyDown([&](PictureKey key) { reported.push_back(key); });
   widget(*picture_)->setFocus();
-  for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space,
-                            Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
-                            Qt::Key_Return}) {
+  for (const Qt::Key key :
+       {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_PageUp,
+        Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Return}) {
     QTest::keyClick(widget(*picture_), key);
   }
   using enum PictureKey;
@@ -240,8 +243,8 @@ TEST_F(RuntimeTest, ReturnOrEnterInATextBoxRaisesKeyPressWith13AndNoOtherKeyDoes
                    std::to_string(Runtime::HandlerDepth()));
   });
   edit(a_)->setFocus();
-  for (const Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space,
-                            Qt::Key_Enter, Qt::Key_Tab}) {
+  for (const Qt::Key key :
+       {Qt::Key_A, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Enter, Qt::Key_Tab}) {
     QTest::keyClick(edit(a_), key);
   }
   EXPECT_EQ(log_, (std::vector<std::string>{"13 at depth 1", "13 at depth 1"}));
@@ -256,7 +259,7 @@ TEST_F(RuntimeTest, CopyTextAnswersThatTheClipboardNowHoldsTheText) {
   });
   Runtime::ForgetAfterEachEvent(this);
   EXPECT_EQ(log_, (std::vector<std::string>{"copied at depth 1", "after"}));
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#desafio=cópia"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "#desafio=cópia");
 }
 
 TEST_F(RuntimeTest, ATiedLabelNamesItsControlAndIsAmongItsAccessibleRelations) {
@@ -268,7 +271,20 @@ TEST_F(RuntimeTest, ATiedLabelNamesItsControlAndIsAmongItsAccessibleRelations) {
   const auto relations = face->relations(QAccessible::Label);
   ASSERT_EQ(relations.size(), 1);
   EXPECT_EQ(relations[0].first->object(), label->object());
-  EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Valor do teste"));
+  EXPECT_EQ(face->text(QAccessible::Name).toStdString(), "Valor do teste");
+}
+
+// What the page's bar gives as aria-valuetext.
+TEST_F(RuntimeTest, TheBarsAccessibleValueIsSaidInItsOwnWords) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar());
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->role(), QAccessible::ScrollBar);
+  EXPECT_EQ(face->text(QAccessible::Value).toStdString(), "desligada");
+  bar_->SetValue(-7);
+  EXPECT_EQ(face->text(QAccessible::Value).toStdString(), "-7 de 100");
+  ASSERT_NE(face->valueInterface(), nullptr);
+  EXPECT_EQ(face->valueInterface()->currentValue(), QVariant(-7));
+  EXPECT_EQ(face->valueInterface()->minimumValue(), QVariant(-100));
 }
 
 struct KeyCase {
