@@ -121,6 +121,13 @@ std::string CssColour(Rgb colour) {
   return text;
 }
 
+val CreateAnnouncer(const val& client) {
+  val announcer = CreateElement("div", "announcer");
+  SetAttribute(announcer, "aria-live", "polite");
+  client.call<void>("appendChild", announcer);
+  return announcer;
+}
+
 void ShowEnabledElement(val element, bool enabled, bool focusable) {
   element[Key("classList")].call<void>("toggle", Key("disabled"), !enabled);
   const std::string tag = element[Key("tagName")].as<std::string>();

@@ -32,6 +32,9 @@ void SetAttribute(const val& element, const char* name, std::string_view value);
 // it as the program does.
 void PlaceElement(val& element, const ControlIdentity& identity);
 std::string CssColour(Rgb colour);
+// Seen by no one, heard by screen readers: each new text of the element that
+// this adds to the client area is said once the reader is done speaking.
+val CreateAnnouncer(const val& client);
 // Marks the element disabled or enabled (the class "disabled", which the
 // page's style dims): a box or a button as the browser disables one; any
 // other element told disabled to screen readers and, where Tab reached it

@@ -17,10 +17,15 @@ namespace {
 // A picture's pixels in a canvas of its own size that the page's style
 // enlarges without smoothing, in a stage of the picture's proportions; the
 // frame over it in fractions of the stage, so that it follows any size.
+// An interactive one is a control of its own to a screen reader, which then
+// leaves it the keys; it says it is a picture.
 val createBox(const PictureBoxSettings& settings) {
   val box = CreateElement("div", settings.interactive ? "picture interactive" : "picture");
-  SetAttribute(box, "role", "img");
-  if (settings.interactive) box.set(Key("tabIndex"), 0);
+  SetAttribute(box, "role", settings.interactive ? "application" : "img");
+  if (settings.interactive) {
+    SetAttribute(box, "aria-roledescription", "imagem");
+    box.set(Key("tabIndex"), 0);
+  }
   val stage = CreateElement("div", "stage");
   stage.call<void>("appendChild", CreateElement("canvas", ""));
   stage.call<void>("appendChild", CreateElement("div", "frame"));
@@ -56,6 +61,7 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   void ShowFrame(const Rect& frame) override;
   void ChooseImage() override { chooser_.call<void>("click"); }
   void ShowEnabled(bool enabled) override;
+  void SetAccessibleDescription(std::string_view text) override;
 
  private:
   // A finger down on the picture, which may yet be a tap.
@@ -81,6 +87,8 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   val frame_;
   val context_ = val::null();
   val chooser_ = val::null();
+  // Where a screen reader hears each new description, if the box has one.
+  val announcer_ = val::null();
   // Made once: each is an entry the program keeps for as long as it runs.
   val onDecoded_ = val::null();
   val onUnreadable_ = val::null();
@@ -100,7 +108,13 @@ WebPictureBox::WebPictureBox(const val& client, const PictureBoxSettings& settin
       stage_(element()["firstChild"]),
       canvas_(stage_["firstChild"]),
       frame_(stage_["lastChild"]) {
+  if (settings.announcesDescription) announcer_ = CreateAnnouncer(client);
   if (settings.interactive) listen();
+}
+
+void WebPictureBox::SetAccessibleDescription(std::string_view text) {
+  WebPeer::SetAccessibleDescription(text);
+  if (!announcer_.isNull()) announcer_.set(Key("textContent"), Text(text));
 }
 
 // A picture of the size already shown only repaints the canvas: sizing it

@@ -91,15 +91,6 @@ val createInput(const TextBoxSettings& settings) {
   return input;
 }
 
-// Seen by no one, heard by screen readers: each new text is said once the
-// reader is done speaking.
-val createAnnouncer(const val& client) {
-  val announcer = CreateElement("div", "announcer");
-  SetAttribute(announcer, "aria-live", "polite");
-  client.call<void>("appendChild", announcer);
-  return announcer;
-}
-
 bool isTouch(const val& event) { return event[Key("pointerType")].as<std::string>() == "touch"; }
 
 // Firefox sends the release of a press that began in a text box to that box,
@@ -120,7 +111,7 @@ WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextB
               settings.tabStop && settings.enabled),
       hint_(hint),
       style_(element()[Key("style")]) {
-  if (settings.announcesDescription) announcer_ = createAnnouncer(client);
+  if (settings.announcesDescription) announcer_ = CreateAnnouncer(client);
   listen(input);
 }
 

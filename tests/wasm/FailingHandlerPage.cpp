@@ -25,7 +25,7 @@ using dct::platform::TextBox;
 // A button disables and enables the box, the bar and the picture; each
 // press also assigns the bar a value, which raises Change even while the bar
 // is disabled. Another copies a text to the clipboard. The box has a label
-// tied to it.
+// tied to it; the picture names the pixel last pressed, and announces it.
 class ControlsForm {
  public:
   ControlsForm()
@@ -38,7 +38,8 @@ class ControlsForm {
         form_.AddCommandButton({{"cmdToggle", -1, {120, 120, 1500, 372}, 0, {}}, "Alternar"});
     text_ = &form_.AddTextBox({{"txtT", -1, {120, 720, 1500, 372}, 1, {}}, ""});
     bar_ = &form_.AddScrollBar({{"hsbV", -1, {120, 1320, 4212, 252}, 2, {}}, {0, 10, 1, 5}, 0, {}});
-    picture_ = &form_.AddPictureBox({{"picP", -1, {4560, 120, 1200, 1200}, 3, {}}, true});
+    picture_ = &form_.AddPictureBox({{"picP", -1, {4560, 120, 1200, 1200}, 3, {}}, true, true});
+    picture_->SetAccessibleName("Imagem P");
     log_ = &form_.AddLabel({{"lblLog", -1, {120, 1800, 5700, 480}, 4, {}}, ""});
     CommandButton& copy =
         form_.AddCommandButton({{"cmdCopy", -1, {1800, 120, 1500, 372}, 5, {}}, "Copiar"});
@@ -65,7 +66,10 @@ class ControlsForm {
     text_->OnKeyPress([this](int keyAscii) { log("txtT_KeyPress " + std::to_string(keyAscii)); });
     bar_->OnChange([this] { log("hsbV_Change " + std::to_string(bar_->Value())); });
     picture_->OnMouseDown([this](int x, int y) {
-      log("picP_MouseDown " + std::to_string(x) + "," + std::to_string(y));
+      const std::string pixel = std::to_string(x) + "," + std::to_string(y);
+      log("picP_MouseDown " + pixel);
+      picture_->SetAccessibleName("Imagem P em " + pixel);
+      picture_->SetAccessibleDescription("Pixel " + pixel);
     });
     picture_->OnMouseMove([this](int x, int y) {
       log("picP_MouseMove " + std::to_string(x) + "," + std::to_string(y));

@@ -141,6 +141,24 @@ test('a label tied to a box names it to screen readers', async () => {
   await page.close();
 });
 
+// Its role makes it a control of its own, to which a screen reader leaves
+// the keys.
+test('an interactive picture is an operable control that says its name and description',
+  async () => {
+    const page = await openPage(browser, '', { width: 900, height: 900 }, address);
+    await clickControl(page, 'picP');
+    const said = await page.$eval('#picP', (e) => ['role', 'aria-roledescription', 'aria-label',
+      'aria-description'].map((name) => e.getAttribute(name)));
+    assert.deepEqual(said, ['application', 'imagem', 'Imagem P em 4,4', 'Pixel 4,4']);
+    assert.equal(await page.$eval('#lesson .announcer', (e) => e.textContent), 'Pixel 4,4');
+    if (browserName === 'chromium') {
+      const node = await page.accessibility.snapshot({ root: await control(page, 'picP') });
+      assert.deepEqual([node.role, node.roledescription, node.name, node.description],
+        ['application', 'imagem', 'Imagem P em 4,4', 'Pixel 4,4']);
+    }
+    await page.close();
+  });
+
 test('Return in a box raises its KeyPress with 13, and presses no button', async () => {
   const page = await openPage(browser, '', { width: 900, height: 900 }, address);
   await clickControl(page, 'txtT');
