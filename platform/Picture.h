@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace dct::platform {
@@ -21,6 +22,9 @@ struct DecodedImage {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> rgba;
+  // The file's own name, without its folder; given also when it could not
+  // be read.
+  std::string name;
 };
 
 // The most pixels a picture box decodes: a photograph of 40 megapixels, 160

@@ -1,6 +1,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -21,13 +22,16 @@ namespace {
 
 // The toolkit's decoder, whatever the file's format; empty when it cannot.
 DecodedImage decodeFile(const QString& path) {
+  const std::string name = QFileInfo(path).fileName().toStdString();
   QImageReader reader(path);
   const QSize size = reader.size();
-  if (static_cast<long long>(size.width()) * size.height() > kDecodedPixelsMax) return {};
+  if (static_cast<long long>(size.width()) * size.height() > kDecodedPixelsMax) {
+    return {0, 0, {}, name};
+  }
   const QImage read = reader.read();
-  if (read.isNull()) return {};
+  if (read.isNull()) return {0, 0, {}, name};
   const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
-  DecodedImage decoded{image.width(), image.height(), {}};
+  DecodedImage decoded{image.width(), image.height(), {}, name};
   const auto rowBytes = static_cast<std::size_t>(image.width()) * 4;
   decoded.rgba.resize(rowBytes * static_cast<std::size_t>(image.height()));
   for (int y = 0; y < image.height(); ++y) {

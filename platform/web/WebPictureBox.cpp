@@ -77,7 +77,8 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   void touchMoved(const val& event);
   std::optional<std::pair<int, int>> pixelAt(const val& event) const;
   void decode(const val& file);
-  void decoded(const val& bitmap);
+  void settled(const val& outcomes);
+  void decoded(const val& bitmap, std::string name);
   void resize(int width, int height);
 
   PictureBoxInput& input_;
@@ -89,9 +90,8 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   val chooser_ = val::null();
   // Where a screen reader hears each new description, if the box has one.
   val announcer_ = val::null();
-  // Made once: each is an entry the program keeps for as long as it runs.
-  val onDecoded_ = val::null();
-  val onUnreadable_ = val::null();
+  // Made once: an entry the program keeps for as long as it runs.
+  val onSettled_ = val::null();
   int width_ = 0;
   int height_ = 0;
   bool pressed_ = false;
@@ -243,8 +243,7 @@ void WebPictureBox::listen() {
       input_.KeyPressed(reported);
     }
   });
-  onDecoded_ = Callback([this](const val& bitmap) { decoded(bitmap); });
-  onUnreadable_ = Callback([this](const val&) { input_.ImageChosen({}); });
+  onSettled_ = Callback([this](const val& outcomes) { settled(outcomes); });
   chooser_ = CreateElement("input", "chooser");
   chooser_.set("type", "file");
   chooser_.set("accept", "image/*");
@@ -270,19 +269,30 @@ void WebPictureBox::listen() {
 }
 
 // The browser's own decoder, on the file as it is on this computer: nothing
-// leaves the page.
+// leaves the page. The file's name goes through the promise beside the
+// picture, so that each picture keeps its own name.
 void WebPictureBox::decode(const val& file) {
-  val::global("window")
-      .call<val>("createImageBitmap", file)
-      .call<val>("then", onDecoded_, onUnreadable_);
+  val both = val::array();
+  both.call<void>("push", file["name"], val::global("window").call<val>("createImageBitmap", file));
+  val::global("Promise").call<val>("allSettled", both).call<void>("then", onSettled_);
 }
 
-void WebPictureBox::decoded(const val& bitmap) {
+void WebPictureBox::settled(const val& outcomes) {
+  std::string name = outcomes[0]["value"].as<std::string>();
+  const val bitmap = outcomes[1];
+  if (bitmap["status"].as<std::string>() != "fulfilled") {
+    input_.ImageChosen({0, 0, {}, std::move(name)});
+    return;
+  }
+  decoded(bitmap["value"], std::move(name));
+}
+
+void WebPictureBox::decoded(const val& bitmap, std::string name) {
   const int width = bitmap["width"].as<int>();
   const int height = bitmap["height"].as<int>();
   if (static_cast<long long>(width) * height > kDecodedPixelsMax) {
     bitmap.call<void>("close");
-    input_.ImageChosen({});
+    input_.ImageChosen({0, 0, {}, std::move(name)});
     return;
   }
   val canvas = CreateElement("canvas", "");
@@ -292,7 +302,7 @@ void WebPictureBox::decoded(const val& bitmap) {
   context.call<void>("drawImage", bitmap, 0, 0);
   bitmap.call<void>("close");
   const val data = context.call<val>("getImageData", 0, 0, width, height)["data"];
-  DecodedImage image{width, height, {}};
+  DecodedImage image{width, height, {}, std::move(name)};
   image.rgba.resize(data["length"].as<std::size_t>());
   val(emscripten::typed_memory_view(image.rgba.size(), image.rgba.data())).call<void>("set", data);
   input_.ImageChosen(image);

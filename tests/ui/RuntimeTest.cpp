@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -285,6 +292,32 @@ TEST_F(RuntimeTest, TheBarsAccessibleValueIsSaidInItsOwnWords) {
   ASSERT_NE(face->valueInterface(), nullptr);
   EXPECT_EQ(face->valueInterface()->currentValue(), QVariant(-7));
   EXPECT_EQ(face->valueInterface()->minimumValue(), QVariant(-100));
+}
+
+// Dropped as a file manager drops a file: the image, one that is none, and
+// the image again on the box disabled, which takes no file.
+TEST_F(RuntimeTest, AFileDroppedOnThePictureComesWithItsOwnNameReadableOrNot) {
+  const QTemporaryDir folder;
+  const QString image = folder.filePath(QStringLiteral("praça.png"));
+  const QString text = folder.filePath(QStringLiteral("nada.png"));
+  ASSERT_TRUE(QImage(3, 2, QImage::Format_RGB32).save(image));
+  QFile file(text);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("no image") > 0);
+  file.close();
+  picture_->OnImageChosen([this](const DecodedImage& chosen) {
+    log_.push_back(chosen.name + " " + std::to_string(chosen.width) + "x" +
+                   std::to_string(chosen.height));
+  });
+  for (const QString& path : {image, text, image}) {
+    if (log_.size() == 2) picture_->SetEnabled(false);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget(*picture_), &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget(*picture_), &drop);
+  }
+  EXPECT_EQ(log_, (std::vector<std::string>{"praça.png 3x2", "nada.png 0x0"}));
 }
 
 struct KeyCase {
