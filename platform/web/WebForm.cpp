@@ -174,7 +174,7 @@ void WebForm::fitToPage() {
   window_[Key("style")].set(Key("transform"), val("scale(").call<val>("concat", scale, val(")")));
 }
 
-void WebForm::close(const std::string& notice, bool failure) {
+void WebForm::close() {
   val controls = client_.call<val>("querySelectorAll", Key("input, button"));
   val pictures = client_.call<val>("querySelectorAll", Key(".picture.interactive"));
   for (int i = 0; i < pictures["length"].as<int>(); ++i) {
@@ -190,12 +190,18 @@ void WebForm::close(const std::string& notice, bool failure) {
     SetAttribute(bars[i], "aria-disabled", "true");
   }
   window_["classList"].call<void>("add", Key("ended"));
-  SetAttribute(status_, "role", failure ? "alert" : "status");
-  status_.set(Key("textContent"), Text(notice));
 }
 
+// The program ends once: the main window says so, and only it (the first
+// window, where there is none).
 void WebForm::CloseAll(const std::string& notice, bool failure) {
-  for (WebForm* form : forms()) form->close(notice, failure);
+  if (forms().empty()) return;
+  for (WebForm* form : forms()) form->close();
+  const auto main = std::find_if(forms().begin(), forms().end(),
+                                 [](const WebForm* form) { return !form->secondary_; });
+  val status = (main != forms().end() ? *main : forms().front())->status_;
+  SetAttribute(status, "role", failure ? "alert" : "status");
+  status.set(Key("textContent"), Text(notice));
 }
 
 }  // namespace web

@@ -48,7 +48,7 @@ const shown = (page) => page.evaluate(() => ({
   enabled: [...document.querySelectorAll('.client input, .client button')]
     .filter((e) => !e.disabled).map((e) => e.id),
   bar: [document.getElementById('S').tabIndex, document.getElementById('S').ariaDisabled],
-  status: document.querySelector('.status').textContent,
+  statuses: [...document.querySelectorAll('.status')].map((status) => status.textContent),
   role: document.querySelector('.status').getAttribute('role'),
 }));
 
@@ -63,7 +63,8 @@ for (const c of failures) {
       boxes: c.shows,
       enabled: [],
       bar: [-1, 'true'],
-      status: `Erro fatal: ${message}. ${ended}`,
+      // Once, by the main window, not by the other form too.
+      statuses: [`Erro fatal: ${message}. ${ended}`, ''],
       role: 'alert',
     });
     // Nothing more is handled.
