@@ -125,8 +125,9 @@ class PictureView : public QWidget {
     QWidget::keyPressEvent(event);
   }
 
+  // A disabled box shows that it refuses the file.
   void dragEnterEvent(QDragEnterEvent* event) override {
-    if (!localFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (isEnabled() && !localFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
   }
 
   void dropEvent(QDropEvent* event) override {
