@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,8 +25,9 @@ std::unique_ptr<ControlPeer> CreateCommandButton(FormPeer& form,
 std::unique_ptr<LabelPeer> CreateLabel(FormPeer& form, const LabelSettings& settings);
 std::unique_ptr<PictureBoxPeer> CreatePictureBox(FormPeer& form, const PictureBoxSettings& settings,
                                                  PictureBoxInput& input);
-// Puts the text on the clipboard, where the platform lets a program do so.
-void CopyText(const std::string& text);
+// Puts the text on the clipboard, where the platform lets a program do so,
+// and calls `done` with whether the clipboard took it once that is known.
+void CopyText(const std::string& text, std::function<void(bool copied)> done);
 
 // Prepares the toolkit, creates the program's start-up form, raises its Load
 // through Runtime::LoadAndShow and delivers events until the program ends.

@@ -9,6 +9,8 @@ CommandButton::CommandButton(FormPeer& form, const CommandButtonSettings& settin
 
 CommandButton::~CommandButton() = default;
 
-void CommandButton::Clicked() { Raise("Click", onClick_); }
+void CommandButton::Clicked() {
+  if (Enabled()) Raise("Click", onClick_);
+}
 
 }  // namespace dct::platform

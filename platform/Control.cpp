@@ -9,7 +9,8 @@ std::string ControlIdentity::Name() const {
   return index < 0 ? name : name + "(" + std::to_string(index) + ")";
 }
 
-Control::Control(ControlIdentity identity) : identity_(std::move(identity)) {}
+Control::Control(ControlIdentity identity, bool enabled)
+    : identity_(std::move(identity)), enabled_(enabled) {}
 
 Control::~Control() = default;
 
@@ -23,6 +24,12 @@ void Control::SetAccessibleDescription(std::string_view text) {
   if (accessibleDescription_ == text) return;
   accessibleDescription_ = text;
   Peer().SetAccessibleDescription(text);
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Peer().ShowEnabled(enabled);
 }
 
 void Control::Raise(std::string_view event, const Handler& handler) const {

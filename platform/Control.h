@@ -24,11 +24,17 @@ class Control {
   void SetAccessibleName(std::string_view text);
   void SetAccessibleDescription(std::string_view text);
 
+  // A disabled control is shown so, takes no focus and raises no event for
+  // what the user does to it; the program's own assignments raise theirs as
+  // ever.
+  void SetEnabled(bool enabled);
+  bool Enabled() const { return enabled_; }
+
   // The toolkit's side of the control, for the backend's own tests and tools.
   virtual ControlPeer& Peer() const = 0;
 
  protected:
-  explicit Control(ControlIdentity identity);
+  explicit Control(ControlIdentity identity, bool enabled = true);
   // Runs the handler of this control's event (if one is set) through the runtime.
   void Raise(std::string_view event, const Handler& handler) const;
 
@@ -36,6 +42,7 @@ class Control {
   ControlIdentity identity_;
   std::string accessibleName_;
   std::string accessibleDescription_;
+  bool enabled_;
 };
 
 }  // namespace dct::platform

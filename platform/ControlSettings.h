@@ -72,8 +72,10 @@ struct LabelSettings {
 
 struct PictureBoxSettings {
   ControlIdentity identity;
-  // Takes the focus and reports the pointer, the arrow keys and images.
+  // Takes the focus and reports the pointer, the keys and images.
   bool interactive = false;
+  // A screen reader is told each new description as it comes (a status).
+  bool announcesDescription = false;
 };
 
 struct FormSettings {

@@ -42,6 +42,10 @@ void Form::ApplyTabOrder() {
   peer_->SetTabOrder(peers);
 }
 
+void Form::TieLabel(const Label& label, const Control& control) {
+  peer_->TieLabel(label.Peer(), control.Peer());
+}
+
 void Form::Show() { peer_->Show(); }
 
 }  // namespace dct::platform

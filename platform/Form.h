@@ -31,6 +31,11 @@ class Form {
 
   // Chains the focusable controls in ascending TabIndex, once all exist.
   void ApplyTabOrder();
+  // The label's caption names the control to screen readers, as the label
+  // beside a box or a bar does to the eye. The page's reader says it instead
+  // of the control's own accessible name; the desktop's says the caption
+  // only where the control has none.
+  void TieLabel(const Label& label, const Control& control);
   void Show();
 
   // The toolkit's side of the window, for the backend's own tests and tools.

@@ -20,6 +20,8 @@ class ControlPeer {
   virtual ~ControlPeer() = default;
   virtual void SetAccessibleName(std::string_view text) = 0;
   virtual void SetAccessibleDescription(std::string_view text) = 0;
+  // Disabled: drawn so and out of the focus chain.
+  virtual void ShowEnabled(bool enabled) = 0;
 };
 
 // The Show... operations change only what is shown: they report nothing back.
@@ -53,11 +55,14 @@ class ScrollBarPeer : public ControlPeer {
 };
 
 // What the user did to a text box: its text changed by typing, pasting or
-// deleting; or a click (the left button released inside the box).
+// deleting; a click (the left button released inside the box); Return (or
+// Enter) pressed in it.
 class TextBoxInput {
  public:
   virtual void Edited() = 0;
   virtual void Clicked() = 0;
+  // Whether the program took the key: then it does nothing else.
+  virtual bool ReturnPressed() = 0;
 
  protected:
   ~TextBoxInput() = default;
@@ -84,7 +89,7 @@ class PictureBoxInput {
   virtual void Pressed(int x, int y) = 0;
   // The pointer moved while pressed, to another pixel.
   virtual void Dragged(int x, int y) = 0;
-  virtual void ArrowPressed(ArrowKey key) = 0;
+  virtual void KeyPressed(PictureKey key) = 0;
   // Chosen in the file chooser or dropped: an image, or an empty one for a
   // file that could not be read.
   virtual void ImageChosen(const DecodedImage& image) = 0;
@@ -109,6 +114,8 @@ class FormPeer {
   // Every control, in ascending TabIndex; the backend chains those that take
   // the focus from the keyboard.
   virtual void SetTabOrder(const std::vector<ControlPeer*>& controls) = 0;
+  // The label's caption names the control to screen readers.
+  virtual void TieLabel(ControlPeer& label, ControlPeer& control) = 0;
   virtual void Show() = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "PictureLimits.h"
@@ -23,9 +24,13 @@ struct DecodedImage {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> rgba;
+  // The file's own name, without its folder; given also when it could not
+  // be read.
+  std::string name;
 };
 
-enum class ArrowKey { Left, Right, Up, Down };
+// The keys that an interactive picture box reports while it has the focus.
+enum class PictureKey { Left, Right, Up, Down, PageUp, PageDown, Home, End };
 
 // The size at which a picture of width × height pixels is drawn in a box of
 // boxWidth × boxHeight: as large as fits, its proportions kept. Both

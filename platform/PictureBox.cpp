@@ -24,22 +24,27 @@ void PictureBox::SetFrame(const Rect& frame) {
   peer_->ShowFrame(frame_);
 }
 
-void PictureBox::ChooseImage() { peer_->ChooseImage(); }
+void PictureBox::ChooseImage() {
+  if (Enabled()) peer_->ChooseImage();
+}
 
 void PictureBox::Pressed(int x, int y) {
-  if (onMouseDown_) Raise("MouseDown", [this, x, y] { onMouseDown_(x, y); });
+  if (onMouseDown_ && Enabled()) Raise("MouseDown", [this, x, y] { onMouseDown_(x, y); });
 }
 
 void PictureBox::Dragged(int x, int y) {
-  if (onMouseMove_) Raise("MouseMove", [this, x, y] { onMouseMove_(x, y); });
+  if (onMouseMove_ && Enabled()) Raise("MouseMove", [this, x, y] { onMouseMove_(x, y); });
 }
 
-void PictureBox::ArrowPressed(ArrowKey key) {
-  if (onKeyDown_) Raise("KeyDown", [this, key] { onKeyDown_(key); });
+void PictureBox::KeyPressed(PictureKey key) {
+  if (onKeyDown_ && Enabled()) Raise("KeyDown", [this, key] { onKeyDown_(key); });
 }
 
+// A file chosen before the box was disabled, and read since, is dropped too.
 void PictureBox::ImageChosen(const DecodedImage& image) {
-  if (onImageChosen_) Raise("ImageChosen", [this, &image] { onImageChosen_(image); });
+  if (onImageChosen_ && Enabled()) {
+    Raise("ImageChosen", [this, &image] { onImageChosen_(image); });
+  }
 }
 
 }  // namespace dct::platform

@@ -12,9 +12,10 @@ namespace dct::platform {
 // A picture drawn as large as its rectangle allows without distortion, its
 // pixels as sharp squares, with an optional frame over some of them. An
 // interactive one takes the focus and reports, in the picture's own pixels,
-// where the pointer (a mouse or a finger) goes down and is dragged, and the
-// arrow keys; it can ask the user for an image file, which it also takes
-// dropped onto it, decoded by the toolkit. A plain one only shows.
+// where a mouse or a pen goes down and is dragged, where a finger taps (a
+// finger swiped across it scrolls the page instead), and the arrow, page,
+// Home and End keys; it can ask the user for an image file, which it also
+// takes dropped onto it, decoded by the toolkit. A plain one only shows.
 class PictureBox : public Control, private PictureBoxInput {
  public:
   using PointHandler = std::function<void(int x, int y)>;
@@ -28,11 +29,12 @@ class PictureBox : public Control, private PictureBoxInput {
   void SetFrame(const Rect& frame);
   const Rect& Frame() const { return frame_; }
   // Opens the toolkit's file chooser; a file chosen raises ImageChosen later.
+  // A disabled box opens none.
   void ChooseImage();
 
   void OnMouseDown(PointHandler handler) { onMouseDown_ = std::move(handler); }
   void OnMouseMove(PointHandler handler) { onMouseMove_ = std::move(handler); }
-  void OnKeyDown(std::function<void(ArrowKey)> handler) { onKeyDown_ = std::move(handler); }
+  void OnKeyDown(std::function<void(PictureKey)> handler) { onKeyDown_ = std::move(handler); }
   void OnImageChosen(std::function<void(const DecodedImage&)> handler) {
     onImageChosen_ = std::move(handler);
   }
@@ -42,14 +44,14 @@ class PictureBox : public Control, private PictureBoxInput {
  private:
   void Pressed(int x, int y) override;
   void Dragged(int x, int y) override;
-  void ArrowPressed(ArrowKey key) override;
+  void KeyPressed(PictureKey key) override;
   void ImageChosen(const DecodedImage& image) override;
 
   GreyPixels picture_;
   Rect frame_;
   PointHandler onMouseDown_;
   PointHandler onMouseMove_;
-  std::function<void(ArrowKey)> onKeyDown_;
+  std::function<void(PictureKey)> onKeyDown_;
   std::function<void(const DecodedImage&)> onImageChosen_;
   std::unique_ptr<PictureBoxPeer> peer_;
 };

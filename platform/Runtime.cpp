@@ -92,7 +92,11 @@ void Runtime::ForgetAfterEachEvent(const void* owner) {
   std::erase_if(afterEachEvent, [owner](const auto& entry) { return entry.first == owner; });
 }
 
-void Runtime::CopyText(const std::string& text) { backend::CopyText(text); }
+void Runtime::CopyText(const std::string& text, std::function<void(bool copied)> answer) {
+  backend::CopyText(text, [answer = std::move(answer)](bool copied) {
+    if (answer) Raise({"Clipboard", "Answer"}, [&answer, copied] { answer(copied); });
+  });
+}
 
 int Runtime::HandlerDepth() { return depth; }
 int Runtime::DeepestHandlerNesting() { return deepest; }

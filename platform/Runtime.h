@@ -62,8 +62,11 @@ class Runtime {
   // lesson's figures). It must raise no handler itself.
   static void AfterEachEvent(const void* owner, std::function<void()> action);
   static void ForgetAfterEachEvent(const void* owner);
-  // Puts the text on the clipboard, where the platform lets a program do so.
-  static void CopyText(const std::string& text);
+  // Puts the text on the clipboard, where the platform lets a program do so,
+  // and raises `answer` (Clipboard_Answer), an event of its own, with whether
+  // the clipboard took it, once the platform says: at once on the desktop,
+  // later in a page, whose browser may first ask the user.
+  static void CopyText(const std::string& text, std::function<void(bool copied)> answer);
   // Nesting of handlers, for tests of the event cascade.
   static int HandlerDepth();
   static int DeepestHandlerNesting();

@@ -28,7 +28,12 @@ void ScrollBar::SetValue(int value) {
   Raise("Change", onChange_);
 }
 
+// A bar that a toolkit moved while disabled is shown back at its value.
 void ScrollBar::Moved(int value) {
+  if (!Enabled()) {
+    peer_->ShowValue(value_);
+    return;
+  }
   if (value == value_) return;
   value_ = value;
   Raise("Change", onChange_);
@@ -37,6 +42,10 @@ void ScrollBar::Moved(int value) {
 void ScrollBar::ThumbPressed() { draggedSincePress_ = false; }
 
 void ScrollBar::ThumbDragged(int value) {
+  if (!Enabled()) {
+    peer_->ShowValue(value_);
+    return;
+  }
   if (value == value_) return;
   value_ = value;
   draggedSincePress_ = true;
@@ -48,6 +57,7 @@ void ScrollBar::ThumbDragged(int value) {
 void ScrollBar::ThumbReleased() {
   if (!draggedSincePress_) return;
   draggedSincePress_ = false;
+  if (!Enabled()) return;
   Raise("Change", onChange_);
 }
 

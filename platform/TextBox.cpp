@@ -5,7 +5,7 @@
 namespace dct::platform {
 
 TextBox::TextBox(FormPeer& form, const TextBoxSettings& settings)
-    : Control(settings.identity),
+    : Control(settings.identity, settings.enabled),
       text_(settings.text),
       peer_(backend::CreateTextBox(form, settings, *this)) {}
 
@@ -40,11 +40,24 @@ void TextBox::SetMousePointer(int pointer) {
   peer_->ShowMousePointer(pointer);
 }
 
+// A box that a toolkit let the user edit while disabled shows its text again.
 void TextBox::Edited() {
+  if (!Enabled()) {
+    peer_->ShowText(text_);
+    return;
+  }
   text_ = peer_->Text();
   Raise("Change", onChange_);
 }
 
-void TextBox::Clicked() { Raise("Click", onClick_); }
+void TextBox::Clicked() {
+  if (Enabled()) Raise("Click", onClick_);
+}
+
+bool TextBox::ReturnPressed() {
+  if (!onKeyPress_ || !Enabled()) return false;
+  Raise("KeyPress", [this] { onKeyPress_(kKeyAsciiReturn); });
+  return true;
+}
 
 }  // namespace dct::platform

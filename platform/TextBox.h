@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@
 namespace dct::platform {
 
 class FormPeer;
+
+// The character code that KeyPress gives for Return.
+inline constexpr int kKeyAsciiReturn = 13;
 
 // A single-line text box without a length limit. Assigning a different text
 // raises Change before the assignment returns; an equal text raises nothing
@@ -39,12 +43,16 @@ class TextBox : public Control, private TextBoxInput {
 
   void OnChange(Handler handler) { onChange_ = std::move(handler); }
   void OnClick(Handler handler) { onClick_ = std::move(handler); }
+  // Raised when the user presses Return (or Enter) in the box, with
+  // kKeyAsciiReturn; no other key is reported.
+  void OnKeyPress(std::function<void(int keyAscii)> handler) { onKeyPress_ = std::move(handler); }
 
   ControlPeer& Peer() const override { return *peer_; }
 
  private:
   void Edited() override;
   void Clicked() override;
+  bool ReturnPressed() override;
 
   // What the box shows, kept here as the user's edits report it, so that an
   // assignment need not ask the toolkit each time.
@@ -54,6 +62,7 @@ class TextBox : public Control, private TextBoxInput {
   int mousePointer_ = 0;
   Handler onChange_;
   Handler onClick_;
+  std::function<void(int keyAscii)> onKeyPress_;
   std::unique_ptr<TextBoxPeer> peer_;
 };
 

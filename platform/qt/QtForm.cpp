@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 
 #include "Backend.h"
@@ -47,6 +48,13 @@ void QtForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
     if (previous != nullptr) QWidget::setTabOrder(previous, widget);
     previous = widget;
   }
+}
+
+// Qt's accessibility names a widget by a label sibling whose buddy it is,
+// and lists that label among its relations.
+void QtForm::TieLabel(ControlPeer& label, ControlPeer& control) {
+  auto* caption = qobject_cast<QLabel*>(dynamic_cast<WidgetHolder&>(label).widget());
+  caption->setBuddy(dynamic_cast<WidgetHolder&>(control).widget());
 }
 
 // A window beside the main one opens to its right, where the screen has room.

@@ -14,6 +14,7 @@ class QtForm : public FormPeer {
   ~QtForm() override;
 
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;
+  void TieLabel(ControlPeer& label, ControlPeer& control) override;
   void Show() override;
 
   QWidget* window() const { return window_.get(); }

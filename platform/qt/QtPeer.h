@@ -42,6 +42,8 @@ class QtPeer : public Peer, public WidgetHolder {
   void SetAccessibleDescription(std::string_view text) override {
     widget()->setAccessibleDescription(FromUtf8(text));
   }
+  // Qt draws a disabled widget so, gives it no focus and no input.
+  void ShowEnabled(bool enabled) override { widget()->setEnabled(enabled); }
 };
 
 }  // namespace dct::platform::qt

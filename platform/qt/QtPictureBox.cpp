@@ -1,6 +1,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <cstring>
+#include <utility>
 
 #include "Backend.h"
 #include "QtForm.h"
@@ -20,13 +22,16 @@ namespace {
 
 // The toolkit's decoder, whatever the file's format; empty when it cannot.
 DecodedImage decodeFile(const QString& path) {
+  const std::string name = QFileInfo(path).fileName().toStdString();
   QImageReader reader(path);
   const QSize size = reader.size();
-  if (static_cast<long long>(size.width()) * size.height() > kDecodedPixelsMax) return {};
+  if (static_cast<long long>(size.width()) * size.height() > kDecodedPixelsMax) {
+    return {0, 0, {}, name};
+  }
   const QImage read = reader.read();
-  if (read.isNull()) return {};
+  if (read.isNull()) return {0, 0, {}, name};
   const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
-  DecodedImage decoded{image.width(), image.height(), {}};
+  DecodedImage decoded{image.width(), image.height(), {}, name};
   const auto rowBytes = static_cast<std::size_t>(image.width()) * 4;
   decoded.rgba.resize(rowBytes * static_cast<std::size_t>(image.height()));
   for (int y = 0; y < image.height(); ++y) {
@@ -35,6 +40,15 @@ DecodedImage decodeFile(const QString& path) {
   }
   return decoded;
 }
+
+constexpr double kDisabledOpacity = 0.4;
+
+constexpr std::pair<Qt::Key, PictureKey> kKeys[] = {
+    {Qt::Key_Left, PictureKey::Left},     {Qt::Key_Right, PictureKey::Right},
+    {Qt::Key_Up, PictureKey::Up},         {Qt::Key_Down, PictureKey::Down},
+    {Qt::Key_PageUp, PictureKey::PageUp}, {Qt::Key_PageDown, PictureKey::PageDown},
+    {Qt::Key_Home, PictureKey::Home},     {Qt::Key_End, PictureKey::End},
+};
 
 QString localFile(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls() || data->urls().isEmpty()) return {};
@@ -71,6 +85,8 @@ class PictureView : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     if (image_.isNull()) return;
+    // Faded into the window's background, as Qt draws a disabled control.
+    if (!isEnabled()) painter.setOpacity(kDisabledOpacity);
     const QRect target = placed();
     painter.drawImage(target, image_);
     if (!frame_.Empty()) {
@@ -103,22 +119,15 @@ class PictureView : public QWidget {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
-    switch (event->key()) {
-      case Qt::Key_Left:
-        return input_.ArrowPressed(ArrowKey::Left);
-      case Qt::Key_Right:
-        return input_.ArrowPressed(ArrowKey::Right);
-      case Qt::Key_Up:
-        return input_.ArrowPressed(ArrowKey::Up);
-      case Qt::Key_Down:
-        return input_.ArrowPressed(ArrowKey::Down);
-      default:
-        QWidget::keyPressEvent(event);
+    for (const auto& [key, reported] : kKeys) {
+      if (event->key() == key) return input_.KeyPressed(reported);
     }
+    QWidget::keyPressEvent(event);
   }
 
+  // A disabled box shows that it refuses the file.
   void dragEnterEvent(QDragEnterEvent* event) override {
-    if (!localFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (isEnabled() && !localFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
   }
 
   void dropEvent(QDropEvent* event) override {

@@ -95,8 +95,12 @@ int backend::Run(int argc, char** argv, const ProgramDescription& program) {
   return QApplication::exec();
 }
 
-void backend::CopyText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+// What the clipboard holds afterwards says whether it took the text.
+void backend::CopyText(const std::string& text, std::function<void(bool copied)> done) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const QString value = QString::fromStdString(text);
+  clipboard->setText(value);
+  done(clipboard->text() == value);
 }
 
 void backend::End() {

@@ -1,8 +1,13 @@
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
 #include <array>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "Backend.h"
 #include "QtForm.h"
@@ -15,12 +20,13 @@ namespace qt {
 // frame. What the user does is reported; what the program shows is not.
 class QtScrollBar : public QtPeer<ScrollBarPeer> {
  public:
+  class Bar;
+
   QtScrollBar(QWidget* window, const ScrollBarSettings& settings, ScrollBarInput& input);
 
   void ShowValue(int value) override;
 
  private:
-  class Bar;
   class KeyFilter;
 
   QScrollBar* bar_;
@@ -52,9 +58,14 @@ constexpr std::array<KeyAction, 8> kKeyActions{{
 
 // Fusion draws no mark on a focused scroll bar, so a keyboard user could not
 // tell where the keys go: draw the frame the style gives focused controls.
+// It keeps what a screen reader says for a value, where that is no number.
 class QtScrollBar::Bar : public QScrollBar {
  public:
-  explicit Bar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+  Bar(QWidget* parent, std::function<std::string(int)> valueText)
+      : QScrollBar(Qt::Horizontal, parent), valueText_(std::move(valueText)) {}
+
+  bool saysValues() const { return static_cast<bool>(valueText_); }
+  QString valueText() const { return FromUtf8(valueText_(value())); }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -66,7 +77,45 @@ class QtScrollBar::Bar : public QScrollBar {
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
   }
+
+ private:
+  std::function<std::string(int)> valueText_;
 };
+
+namespace {
+
+// A scroll bar as Qt's own accessibility shows one, its value said in words.
+class SayingBar : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit SayingBar(QtScrollBar::Bar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+  QString text(QAccessible::Text which) const override {
+    return which == QAccessible::Value ? bar()->valueText() : QAccessibleWidget::text(which);
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QVariant currentValue() const override { return bar()->value(); }
+  // A screen reader's move is the user's, as a key's is.
+  void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
+  QVariant maximumValue() const override { return bar()->maximum(); }
+  QVariant minimumValue() const override { return bar()->minimum(); }
+  QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+ private:
+  QtScrollBar::Bar* bar() const { return static_cast<QtScrollBar::Bar*>(widget()); }
+};
+
+// Bar has no meta-object of its own: Qt asks for a QScrollBar's interface.
+QAccessibleInterface* sayingBarFor(const QString& className, QObject* object) {
+  if (className != QLatin1String("QScrollBar")) return nullptr;
+  auto* bar = dynamic_cast<QtScrollBar::Bar*>(object);
+  return bar != nullptr && bar->saysValues() ? new SayingBar(bar) : nullptr;
+}
+
+}  // namespace
 
 class QtScrollBar::KeyFilter : public QObject {
  public:
@@ -91,7 +140,10 @@ class QtScrollBar::KeyFilter : public QObject {
 };
 
 QtScrollBar::QtScrollBar(QWidget* window, const ScrollBarSettings& settings, ScrollBarInput& input)
-    : QtPeer(new Bar(window), settings.identity), bar_(static_cast<QScrollBar*>(widget())) {
+    : QtPeer(new Bar(window, settings.valueText), settings.identity),
+      bar_(static_cast<QScrollBar*>(widget())) {
+  static const bool sayingBars = (QAccessible::installFactory(&sayingBarFor), true);
+  (void)sayingBars;
   bar_->setRange(settings.range.min, settings.range.max);
   bar_->setSingleStep(settings.range.smallChange);
   bar_->setPageStep(settings.range.largeChange);

@@ -26,11 +26,13 @@ class QtTextBox : public QtPeer<TextBoxPeer> {
   void ShowBackColor(Rgb colour) override;
   void ShowToolTip(std::string_view text) override;
   void ShowMousePointer(int pointer) override;
+  void ShowEnabled(bool enabled) override;
 
  private:
   class ClickFilter;
 
   BoxEdit* edit_;
+  bool tabStop_;
   // The program's own text is no edit of the user's. (Not a signal blocker:
   // the toolkit's signals still tell tests what the box did.)
   bool showing_ = false;
@@ -59,24 +61,25 @@ class QtTextBox::ClickFilter : public QObject {
 };
 
 QtTextBox::QtTextBox(QWidget* window, const TextBoxSettings& settings, TextBoxInput& input)
-    : QtPeer(new BoxEdit(window), settings.identity), edit_(static_cast<BoxEdit*>(widget())) {
+    : QtPeer(new BoxEdit(window), settings.identity),
+      edit_(static_cast<BoxEdit*>(widget())),
+      tabStop_(settings.tabStop) {
   edit_->setMaxLength(INT_MAX);
   edit_->setText(QString::fromStdString(settings.text));
   edit_->setAlignment(settings.alignment == Alignment::Centre ? Qt::AlignCenter
                                                               : Qt::AlignLeft | Qt::AlignVCenter);
   edit_->setFont(BoxFont(edit_->width()));
   edit_->setTextMargins(kBoxTextMargin, 0, kBoxTextMargin, 0);
-  edit_->setEnabled(settings.enabled);
   edit_->setReadOnly(settings.locked);
-  edit_->setFocusPolicy(!settings.enabled  ? Qt::NoFocus
-                        : settings.tabStop ? Qt::StrongFocus
-                                           : Qt::ClickFocus);
+  ShowEnabled(settings.enabled);
   edit_->installEventFilter(new ClickFilter(edit_, input));
   // The handlers read the text afresh: the signal's argument can be stale
   // once a handler has assigned the text again.
   QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this, &input] {
     if (!showing_) input.Edited();
   });
+  // The window has no default button for the key to press as well.
+  QObject::connect(edit_, &QLineEdit::returnPressed, edit_, [&input] { input.ReturnPressed(); });
 }
 
 std::string QtTextBox::Text() const { return edit_->text().toStdString(); }
@@ -103,6 +106,11 @@ void QtTextBox::ShowToolTip(std::string_view text) {
   if (QToolTip::isVisible() && edit_->underMouse()) {
     QToolTip::showText(QCursor::pos(), value, edit_);
   }
+}
+
+void QtTextBox::ShowEnabled(bool enabled) {
+  edit_->setEnabled(enabled);
+  edit_->setFocusPolicy(!enabled ? Qt::NoFocus : tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void QtTextBox::ShowMousePointer(int pointer) {

@@ -10,14 +10,19 @@
 namespace dct::platform::web {
 namespace {
 
-struct Listener {
-  std::function<void(const val&)> handler;
-  bool userInput;
-};
+// Handles an event; returns whether it was the user's input.
+using Listener = std::function<bool(const val&)>;
 
 std::vector<Listener>& listeners() {
   static std::vector<Listener> all;
   return all;
+}
+
+Listener always(std::function<void(const val&)> handler, bool userInput) {
+  return [handler = std::move(handler), userInput](const val& event) {
+    handler(event);
+    return userInput;
+  };
 }
 
 std::function<void()>& afterEachInput() {
@@ -31,10 +36,8 @@ int dispatching = 0;
 // nest here (setting a property from C++ raises none), but a focus change
 // could: only the outermost input is followed by the page's own work.
 void dispatch(int id, val event) {
-  const auto index = static_cast<std::size_t>(id);
-  const bool userInput = listeners()[index].userInput;
   ++dispatching;
-  listeners()[index].handler(event);
+  const bool userInput = listeners()[static_cast<std::size_t>(id)](event);
   --dispatching;
   if (dispatching == 0 && userInput && afterEachInput()) afterEachInput()();
 }
@@ -118,16 +121,50 @@ std::string CssColour(Rgb colour) {
   return text;
 }
 
+val CreateAnnouncer(const val& client) {
+  val announcer = CreateElement("div", "announcer");
+  SetAttribute(announcer, "aria-live", "polite");
+  client.call<void>("appendChild", announcer);
+  return announcer;
+}
+
+void ShowEnabledElement(val element, bool enabled, bool focusable) {
+  element[Key("classList")].call<void>("toggle", Key("disabled"), !enabled);
+  const std::string tag = element[Key("tagName")].as<std::string>();
+  if (tag == "INPUT" || tag == "BUTTON") {
+    element.set(Key("disabled"), !enabled);
+    return;
+  }
+  if (enabled) {
+    element.call<void>("removeAttribute", Key("aria-disabled"));
+  } else {
+    SetAttribute(element, "aria-disabled", "true");
+  }
+  if (!focusable) return;
+  // Without a tabindex a click cannot focus it either.
+  if (enabled) {
+    element.set(Key("tabIndex"), 0);
+    return;
+  }
+  element.call<void>("removeAttribute", Key("tabindex"));
+  if (Document()[Key("activeElement")].strictlyEquals(element)) element.call<void>("blur");
+}
+
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler) {
-  addListener(target, type, {std::move(handler), true});
+  addListener(target, type, always(std::move(handler), true));
 }
 
 void Observe(const val& target, const char* type, std::function<void(const val& event)> handler) {
-  addListener(target, type, {std::move(handler), false});
+  addListener(target, type, always(std::move(handler), false));
+}
+
+void ListenTaken(const val& target, const char* type,
+                 std::function<bool(const val& event)> handler) {
+  addListener(target, type, std::move(handler));
 }
 
 val Callback(std::function<void(const val& argument)> handler) {
-  return boundEntry({std::move(handler), true});
+  return boundEntry(always(std::move(handler), true));
 }
 
 void AfterEachUserInput(std::function<void()> action) { afterEachInput() = std::move(action); }

@@ -32,12 +32,24 @@ void SetAttribute(const val& element, const char* name, std::string_view value);
 // it as the program does.
 void PlaceElement(val& element, const ControlIdentity& identity);
 std::string CssColour(Rgb colour);
+// Seen by no one, heard by screen readers: each new text of the element that
+// this adds to the client area is said once the reader is done speaking.
+val CreateAnnouncer(const val& client);
+// Marks the element disabled or enabled (the class "disabled", which the
+// page's style dims): a box or a button as the browser disables one; any
+// other element told disabled to screen readers and, where Tab reached it
+// (`focusable`), taken out of the focus chain altogether.
+void ShowEnabledElement(val element, bool enabled, bool focusable);
 
 // Calls `handler` with the event each time `type` happens on `target`: input
 // of the user's, after which the page does its own work (AfterEachUserInput).
 void Listen(const val& target, const char* type, std::function<void(const val& event)> handler);
 // The same for what is no input to a window (the page's size, its address).
 void Observe(const val& target, const char* type, std::function<void(const val& event)> handler);
+// The same for an event that is the user's input only when `handler` says it
+// took it (returns true), such as one key of many.
+void ListenTaken(const val& target, const char* type,
+                 std::function<bool(const val& event)> handler);
 
 // A JavaScript function that calls `handler` with its argument, as input of
 // the user's: for a promise that a user's action started (a file read).

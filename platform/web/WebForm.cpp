@@ -139,6 +139,13 @@ void WebForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
   }
 }
 
+// Each element has its control's name as its id.
+void WebForm::TieLabel(ControlPeer& label, ControlPeer& control) {
+  const val& caption = dynamic_cast<ElementHolder&>(label).element();
+  SetAttribute(dynamic_cast<ElementHolder&>(control).element(), "aria-labelledby",
+               caption[Key("id")].as<std::string>());
+}
+
 // As on the desktop, the main window opens with the focus on the first
 // control in Tab order; one beside it leaves the focus there. Focusing lays
 // the page out, which the window's scale is then read from.
@@ -167,7 +174,7 @@ void WebForm::fitToPage() {
   window_[Key("style")].set(Key("transform"), val("scale(").call<val>("concat", scale, val(")")));
 }
 
-void WebForm::close(const std::string& notice, bool failure) {
+void WebForm::close() {
   val controls = client_.call<val>("querySelectorAll", Key("input, button"));
   val pictures = client_.call<val>("querySelectorAll", Key(".picture.interactive"));
   for (int i = 0; i < pictures["length"].as<int>(); ++i) {
@@ -183,12 +190,18 @@ void WebForm::close(const std::string& notice, bool failure) {
     SetAttribute(bars[i], "aria-disabled", "true");
   }
   window_["classList"].call<void>("add", Key("ended"));
-  SetAttribute(status_, "role", failure ? "alert" : "status");
-  status_.set(Key("textContent"), Text(notice));
 }
 
+// The program ends once: the main window says so, and only it (the first
+// window, where there is none).
 void WebForm::CloseAll(const std::string& notice, bool failure) {
-  for (WebForm* form : forms()) form->close(notice, failure);
+  if (forms().empty()) return;
+  for (WebForm* form : forms()) form->close();
+  const auto main = std::find_if(forms().begin(), forms().end(),
+                                 [](const WebForm* form) { return !form->secondary_; });
+  val status = (main != forms().end() ? *main : forms().front())->status_;
+  SetAttribute(status, "role", failure ? "alert" : "status");
+  status.set(Key("textContent"), Text(notice));
 }
 
 }  // namespace web

@@ -12,24 +12,25 @@ namespace dct::platform::web {
 // The window as a framed box on the page, its client area exactly as large as
 // the desktop's at scale 1; on a narrow screen, where the form has one, in its
 // layout for fingers; drawn smaller as a whole where the page is narrower
-// still. Below it, a line says when the program has ended.
+// still. Below the main window, a line says when the program has ended.
 class WebForm : public FormPeer {
  public:
   explicit WebForm(const FormSettings& settings);
   ~WebForm() override;
 
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;
+  void TieLabel(ControlPeer& label, ControlPeer& control) override;
   void Show() override;
 
   // Where the controls go, and the hint that their boxes share.
   const val& client() const { return client_; }
   WebHint& hint() { return *hint_; }
 
-  // Every window of the page takes no more input and says why.
+  // Every window of the page takes no more input; the main one says why.
   static void CloseAll(const std::string& notice, bool failure);
 
  private:
-  void close(const std::string& notice, bool failure);
+  void close();
   void fitToPage();
 
   bool secondary_;

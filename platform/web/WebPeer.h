@@ -39,6 +39,9 @@ class WebPeer : public Peer, public ElementHolder {
   void SetAccessibleDescription(std::string_view text) override {
     SetAttribute(this->element(), "aria-description", text);
   }
+  void ShowEnabled(bool enabled) override {
+    ShowEnabledElement(this->element(), enabled, this->takesFocus());
+  }
 };
 
 }  // namespace dct::platform::web

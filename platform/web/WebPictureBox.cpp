@@ -17,16 +17,33 @@ namespace {
 // A picture's pixels in a canvas of its own size that the page's style
 // enlarges without smoothing, in a stage of the picture's proportions; the
 // frame over it in fractions of the stage, so that it follows any size.
+// An interactive one is a control of its own to a screen reader, which then
+// leaves it the keys; it says it is a picture.
 val createBox(const PictureBoxSettings& settings) {
   val box = CreateElement("div", settings.interactive ? "picture interactive" : "picture");
-  SetAttribute(box, "role", "img");
-  if (settings.interactive) box.set(Key("tabIndex"), 0);
+  SetAttribute(box, "role", settings.interactive ? "application" : "img");
+  if (settings.interactive) {
+    SetAttribute(box, "aria-roledescription", "imagem");
+    box.set(Key("tabIndex"), 0);
+  }
   val stage = CreateElement("div", "stage");
   stage.call<void>("appendChild", CreateElement("canvas", ""));
   stage.call<void>("appendChild", CreateElement("div", "frame"));
   box.call<void>("appendChild", stage);
   return box;
 }
+
+constexpr std::pair<const char*, PictureKey> kKeys[] = {
+    {"ArrowLeft", PictureKey::Left}, {"ArrowRight", PictureKey::Right},
+    {"ArrowUp", PictureKey::Up},     {"ArrowDown", PictureKey::Down},
+    {"PageUp", PictureKey::PageUp},  {"PageDown", PictureKey::PageDown},
+    {"Home", PictureKey::Home},      {"End", PictureKey::End},
+};
+
+// How far, in the page's pixels, a finger may move and still tap.
+constexpr double kTapSlop = 10;
+
+bool isTouch(const val& event) { return event["pointerType"].as<std::string>() == "touch"; }
 
 std::string px(double value) { return std::to_string(value) + "px"; }
 
@@ -43,12 +60,25 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   void ShowPicture(const GreyPixels& picture) override;
   void ShowFrame(const Rect& frame) override;
   void ChooseImage() override { chooser_.call<void>("click"); }
+  void ShowEnabled(bool enabled) override;
+  void SetAccessibleDescription(std::string_view text) override;
 
  private:
+  // A finger down on the picture, which may yet be a tap.
+  struct Tap {
+    int pointer;
+    double x;
+    double y;
+    std::pair<int, int> pixel;
+  };
+
   void listen();
+  void touchDown(const val& event, std::pair<int, int> pixel);
+  void touchMoved(const val& event);
   std::optional<std::pair<int, int>> pixelAt(const val& event) const;
   void decode(const val& file);
-  void decoded(const val& bitmap);
+  void settled(const val& outcomes);
+  void decoded(const val& bitmap, std::string name);
   void resize(int width, int height);
 
   PictureBoxInput& input_;
@@ -58,13 +88,16 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   val frame_;
   val context_ = val::null();
   val chooser_ = val::null();
-  // Made once: each is an entry the program keeps for as long as it runs.
-  val onDecoded_ = val::null();
-  val onUnreadable_ = val::null();
+  // Where a screen reader hears each new description, if the box has one.
+  val announcer_ = val::null();
+  // Made once: an entry the program keeps for as long as it runs.
+  val onSettled_ = val::null();
   int width_ = 0;
   int height_ = 0;
   bool pressed_ = false;
+  bool enabled_ = true;
   std::pair<int, int> last_{-1, -1};
+  std::optional<Tap> tap_;
 };
 
 WebPictureBox::WebPictureBox(const val& client, const PictureBoxSettings& settings,
@@ -75,7 +108,13 @@ WebPictureBox::WebPictureBox(const val& client, const PictureBoxSettings& settin
       stage_(element()["firstChild"]),
       canvas_(stage_["firstChild"]),
       frame_(stage_["lastChild"]) {
+  if (settings.announcesDescription) announcer_ = CreateAnnouncer(client);
   if (settings.interactive) listen();
+}
+
+void WebPictureBox::SetAccessibleDescription(std::string_view text) {
+  WebPeer::SetAccessibleDescription(text);
+  if (!announcer_.isNull()) announcer_.set(Key("textContent"), Text(text));
 }
 
 // A picture of the size already shown only repaints the canvas: sizing it
@@ -115,6 +154,13 @@ void WebPictureBox::resize(int width, int height) {
   }
 }
 
+void WebPictureBox::ShowEnabled(bool enabled) {
+  WebPeer::ShowEnabled(enabled);
+  enabled_ = enabled;
+  pressed_ = false;
+  tap_.reset();
+}
+
 void WebPictureBox::ShowFrame(const Rect& frame) {
   val style = frame_["style"];
   style.set("display", frame.Empty() ? "none" : "block");
@@ -134,38 +180,70 @@ std::optional<std::pair<int, int>> WebPictureBox::pixelAt(const val& event) cons
                               box["height"].as<double>(), height_)};
 }
 
+// A finger swipes the page, as it does anywhere else: it presses only where
+// it is lifted again without having gone anywhere, a tap. A second finger
+// makes a gesture of it, no tap.
+void WebPictureBox::touchDown(const val& event, std::pair<int, int> pixel) {
+  if (tap_) {
+    tap_.reset();
+    return;
+  }
+  tap_ = Tap{event["pointerId"].as<int>(), event["clientX"].as<double>(),
+             event["clientY"].as<double>(), pixel};
+}
+
+void WebPictureBox::touchMoved(const val& event) {
+  if (!tap_ || tap_->pointer != event["pointerId"].as<int>()) return;
+  const double dx = event["clientX"].as<double>() - tap_->x;
+  const double dy = event["clientY"].as<double>() - tap_->y;
+  if (dx * dx + dy * dy >= kTapSlop * kTapSlop) tap_.reset();
+}
+
 void WebPictureBox::listen() {
   Listen(element(), "pointerdown", [this](const val& event) {
-    if (event["button"].as<int>() != 0) return;
+    if (event["button"].as<int>() != 0 || !enabled_) return;
     const auto pixel = pixelAt(event);
     if (!pixel) return;
+    if (isTouch(event)) return touchDown(event, *pixel);
     pressed_ = true;
     last_ = *pixel;
     element().call<void>("setPointerCapture", event["pointerId"]);
     input_.Pressed(pixel->first, pixel->second);
   });
   Listen(element(), "pointermove", [this](const val& event) {
+    if (isTouch(event)) return touchMoved(event);
     if (!pressed_) return;
     const auto pixel = pixelAt(event);
     if (!pixel || *pixel == last_) return;
     last_ = *pixel;
     input_.Dragged(pixel->first, pixel->second);
   });
-  for (const char* type : {"pointerup", "pointercancel"}) {
-    Listen(element(), type, [this](const val&) { pressed_ = false; });
-  }
+  Listen(element(), "pointerup", [this](const val& event) {
+    pressed_ = false;
+    if (!isTouch(event)) return;
+    touchMoved(event);
+    if (!tap_ || tap_->pointer != event["pointerId"].as<int>()) return;
+    const auto [x, y] = tap_->pixel;
+    tap_.reset();
+    if (enabled_) input_.Pressed(x, y);
+  });
+  // The browser has taken the finger to scroll or zoom the page.
+  Listen(element(), "pointercancel", [this](const val&) {
+    pressed_ = false;
+    tap_.reset();
+  });
+  // None of these keys, nor Space, scrolls the page while the picture has
+  // the focus.
   Listen(element(), "keydown", [this](const val& event) {
     const std::string key = event["key"].as<std::string>();
-    const ArrowKey keys[] = {ArrowKey::Left, ArrowKey::Right, ArrowKey::Up, ArrowKey::Down};
-    const char* names[] = {"ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown"};
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-      if (key != names[i]) continue;
+    if (key == " ") event.call<void>("preventDefault");
+    for (const auto& [name, reported] : kKeys) {
+      if (key != name) continue;
       event.call<void>("preventDefault");
-      input_.ArrowPressed(keys[i]);
+      input_.KeyPressed(reported);
     }
   });
-  onDecoded_ = Callback([this](const val& bitmap) { decoded(bitmap); });
-  onUnreadable_ = Callback([this](const val&) { input_.ImageChosen({}); });
+  onSettled_ = Callback([this](const val& outcomes) { settled(outcomes); });
   chooser_ = CreateElement("input", "chooser");
   chooser_.set("type", "file");
   chooser_.set("accept", "image/*");
@@ -177,28 +255,44 @@ void WebPictureBox::listen() {
     if (files["length"].as<int>() > 0) decode(files[0]);
     chooser_.set("value", "");
   });
-  Listen(element(), "dragover", [](const val& event) { event.call<void>("preventDefault"); });
+  // A file dropped on a disabled box is refused, not opened by the browser
+  // in the page's place.
+  Listen(element(), "dragover", [this](const val& event) {
+    event.call<void>("preventDefault");
+    if (!enabled_) event["dataTransfer"].set("dropEffect", "none");
+  });
   Listen(element(), "drop", [this](const val& event) {
     event.call<void>("preventDefault");
     const val files = event["dataTransfer"]["files"];
-    if (files["length"].as<int>() > 0) decode(files[0]);
+    if (enabled_ && files["length"].as<int>() > 0) decode(files[0]);
   });
 }
 
 // The browser's own decoder, on the file as it is on this computer: nothing
-// leaves the page.
+// leaves the page. The file's name goes through the promise beside the
+// picture, so that each picture keeps its own name.
 void WebPictureBox::decode(const val& file) {
-  val::global("window")
-      .call<val>("createImageBitmap", file)
-      .call<val>("then", onDecoded_, onUnreadable_);
+  val both = val::array();
+  both.call<void>("push", file["name"], val::global("window").call<val>("createImageBitmap", file));
+  val::global("Promise").call<val>("allSettled", both).call<void>("then", onSettled_);
 }
 
-void WebPictureBox::decoded(const val& bitmap) {
+void WebPictureBox::settled(const val& outcomes) {
+  std::string name = outcomes[0]["value"].as<std::string>();
+  const val bitmap = outcomes[1];
+  if (bitmap["status"].as<std::string>() != "fulfilled") {
+    input_.ImageChosen({0, 0, {}, std::move(name)});
+    return;
+  }
+  decoded(bitmap["value"], std::move(name));
+}
+
+void WebPictureBox::decoded(const val& bitmap, std::string name) {
   const int width = bitmap["width"].as<int>();
   const int height = bitmap["height"].as<int>();
   if (static_cast<long long>(width) * height > kDecodedPixelsMax) {
     bitmap.call<void>("close");
-    input_.ImageChosen({});
+    input_.ImageChosen({0, 0, {}, std::move(name)});
     return;
   }
   val canvas = CreateElement("canvas", "");
@@ -208,7 +302,7 @@ void WebPictureBox::decoded(const val& bitmap) {
   context.call<void>("drawImage", bitmap, 0, 0);
   bitmap.call<void>("close");
   const val data = context.call<val>("getImageData", 0, 0, width, height)["data"];
-  DecodedImage image{width, height, {}};
+  DecodedImage image{width, height, {}, std::move(name)};
   image.rgba.resize(data["length"].as<std::size_t>());
   val(emscripten::typed_memory_view(image.rgba.size(), image.rgba.data())).call<void>("set", data);
   input_.ImageChosen(image);

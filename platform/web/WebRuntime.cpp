@@ -1,3 +1,5 @@
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -25,13 +27,25 @@ int backend::Run(int, char**, const ProgramDescription& program) {
 }
 
 // The clipboard takes text only from a secure page (a file or https) and
-// after a user's action; elsewhere the link stays in its box to copy.
-void backend::CopyText(const std::string& text) {
+// after a user's action, and the browser may ask the user first; the answer
+// comes when its promise settles. The copy's number goes through the promise
+// beside it, so that each answer reaches the copy it is for.
+void backend::CopyText(const std::string& text, std::function<void(bool copied)> done) {
   const val clipboard = val::global("navigator")["clipboard"];
-  if (clipboard.isUndefined()) return;
-  val written = clipboard.call<val>("writeText", web::Text(text));
-  static const val ignore = web::Callback([](const val&) {});
-  written.call<val>("catch", ignore);
+  if (clipboard.isUndefined() || clipboard["writeText"].isUndefined()) return done(false);
+  static std::map<int, std::function<void(bool)>> waiting;
+  static const val settled = web::Callback([](const val& outcomes) {
+    const auto found = waiting.find(outcomes[0]["value"].as<int>());
+    if (found == waiting.end()) return;
+    const std::function<void(bool)> answer = std::move(found->second);
+    waiting.erase(found);
+    answer(outcomes[1]["status"].as<std::string>() == "fulfilled");
+  });
+  static int copies = 0;
+  waiting.emplace(++copies, std::move(done));
+  val both = val::array();
+  both.call<void>("push", copies, clipboard.call<val>("writeText", web::Text(text)));
+  val::global("Promise").call<val>("allSettled", both).call<void>("then", settled);
 }
 
 // A page does not end itself: closing it would close the tab, or the whole

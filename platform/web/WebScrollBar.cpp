@@ -25,6 +25,7 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
   ~WebScrollBar() override;
 
   void ShowValue(int value) override;
+  void ShowEnabled(bool enabled) override;
 
  private:
   enum class Part { LeftArrow, TrackBefore, Thumb, TrackAfter, RightArrow };
@@ -62,6 +63,7 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
   val thumb_;
   Part held_ = Part::Thumb;
   bool holding_ = false;
+  bool enabled_ = true;
   // Where the thumb was grabbed, from its left edge; and the pointer, both
   // in the page's pixels.
   double grab_ = 0;
@@ -153,6 +155,17 @@ void WebScrollBar::ShowValue(int value) {
   if (valueText_) SetAttribute(element(), "aria-valuetext", valueText_(value_));
 }
 
+// Disabled while held, the bar lets go at once: the rest of that press moves
+// nothing and raises nothing.
+void WebScrollBar::ShowEnabled(bool enabled) {
+  WebPeer::ShowEnabled(enabled);
+  enabled_ = enabled;
+  if (enabled) return;
+  holding_ = false;
+  if (timer_ != 0) emscripten_clear_timeout(timer_);
+  timer_ = 0;
+}
+
 WebScrollBar::Drawn WebScrollBar::drawn() const {
   const double thumbLeft = edge(thumb_, "left");
   return {edge(leftArrow_, "right"), edge(rightArrow_, "left"), thumbLeft,
@@ -170,7 +183,8 @@ WebScrollBar::Part WebScrollBar::partAt(double x) const {
 
 void WebScrollBar::press(const val& event) {
   const int button = event["button"].as<int>();
-  if (Runtime::HasEnded() || holding_ || (button != kMainButton && button != kMiddleButton)) {
+  if (Runtime::HasEnded() || !enabled_ || holding_ ||
+      (button != kMainButton && button != kMiddleButton)) {
     return;
   }
   event.call<void>("preventDefault");
@@ -258,7 +272,7 @@ void WebScrollBar::release() {
 // Every key the bar takes moves it and nothing else: the page does not
 // scroll, even where the bar is at its end. Space does nothing more.
 void WebScrollBar::key(const val& event) {
-  if (Runtime::HasEnded()) return;
+  if (Runtime::HasEnded() || !enabled_) return;
   for (const char* modifier : {"ctrlKey", "altKey", "metaKey", "shiftKey"}) {
     if (event[Key(modifier)].as<bool>()) return;
   }

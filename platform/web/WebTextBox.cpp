@@ -91,15 +91,6 @@ val createInput(const TextBoxSettings& settings) {
   return input;
 }
 
-// Seen by no one, heard by screen readers: each new text is said once the
-// reader is done speaking.
-val createAnnouncer(const val& client) {
-  val announcer = CreateElement("div", "announcer");
-  SetAttribute(announcer, "aria-live", "polite");
-  client.call<void>("appendChild", announcer);
-  return announcer;
-}
-
 bool isTouch(const val& event) { return event[Key("pointerType")].as<std::string>() == "touch"; }
 
 // Firefox sends the release of a press that began in a text box to that box,
@@ -120,12 +111,21 @@ WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextB
               settings.tabStop && settings.enabled),
       hint_(hint),
       style_(element()[Key("style")]) {
-  if (settings.announcesDescription) announcer_ = createAnnouncer(client);
+  if (settings.announcesDescription) announcer_ = CreateAnnouncer(client);
   listen(input);
 }
 
 void WebTextBox::listen(TextBoxInput& input) {
   Listen(element(), "input", [&input](const val&) { input.Edited(); });
+  // Return that the program takes does nothing else; a box is in no form to
+  // submit, but a browser could still find something to do with it. A key
+  // that ends an input method's composition is the method's.
+  ListenTaken(element(), "keydown", [&input](const val& event) {
+    if (event["key"].as<std::string>() != "Enter" || event["isComposing"].as<bool>()) return false;
+    if (!input.ReturnPressed()) return false;
+    event.call<void>("preventDefault");
+    return true;
+  });
   // A tap selects the whole text, so that what is typed next replaces it: a
   // finger cannot put the cursor where it wants. A mouse places it.
   Listen(element(), "click", [this, &input](const val& event) {

@@ -1,9 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -35,7 +47,20 @@ class RuntimeTest : public ::testing::Test {
     ScrollBarSettings scroll;
     scroll.identity = {"S", -1, {0, 1200, 4212, 252}, 2, {}};
     scroll.range = {-100, 100, 1, 10};
+    scroll.valueText = [](int value) {
+      return value == 0 ? std::string("desligada") : std::to_string(value) + " de 100";
+    };
     bar_ = &form_->AddScrollBar(scroll);
+    CommandButtonSettings button;
+    button.identity = {"C", -1, {0, 1800, 1500, 372}, 3, {}};
+    button_ = &form_->AddCommandButton(button);
+    picture_ = &form_->AddPictureBox(
+        {.identity = {"P", -1, {2000, 0, 1200, 1200}, 4, {}}, .interactive = true});
+    picture_->SetPicture({8, 8, std::vector<std::uint8_t>(64, 128)});
+    LabelSettings label;
+    label.identity = {"L", -1, {2000, 1800, 1500, 252}, 5, {}};
+    label.caption = "Valor do teste";
+    label_ = &form_->AddLabel(label);
     form_->ApplyTabOrder();
     form_->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dct::platform::qt::WindowOf(*form_)));
@@ -46,11 +71,15 @@ class RuntimeTest : public ::testing::Test {
     return static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*box));
   }
   QScrollBar* bar() { return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*bar_)); }
+  QWidget* widget(const Control& control) { return dct::platform::qt::WidgetOf(control); }
 
   std::unique_ptr<Form> form_;
   TextBox* a_ = nullptr;
   TextBox* b_ = nullptr;
   ScrollBar* bar_ = nullptr;
+  CommandButton* button_ = nullptr;
+  PictureBox* picture_ = nullptr;
+  Label* label_ = nullptr;
   std::vector<std::string> log_;
 };
 
@@ -154,6 +183,141 @@ TEST_F(RuntimeTest, EndClosesTheWindowAndRaisesNothingMore) {
   EXPECT_FALSE(dct::platform::qt::WindowOf(*form_)->isVisible());
   a_->SetText("after the end");
   EXPECT_EQ(changes, 0);
+}
+
+// Each control's handlers log their events; each row is an input of the
+// user's that raises one when the control is enabled.
+TEST_F(RuntimeTest, ADisabledControlRaisesNothingForTheUsersInputAndTakesNoFocus) {
+  a_->OnChange([this] { log_.push_back("A_Change"); });
+  a_->OnClick([this] { log_.push_back("A_Click"); });
+  bar_->OnChange([this] { log_.push_back("S_Change"); });
+  button_->OnClick([this] { log_.push_back("C_Click"); });
+  picture_->OnMouseDown([this](int, int) { log_.push_back("P_MouseDown"); });
+  picture_->OnKeyDown([this](auto) { log_.push_back("P_KeyDown"); });
+  const struct {
+    Control* control;
+    std::function<void()> input;
+    std::vector<std::string> raised;
+  } inputs[] = {
+      {a_, [&] { QTest::mouseClick(edit(a_), Qt::LeftButton); }, {"A_Click"}},
+      {a_, [&] { QTest::keyClicks(edit(a_), QStringLiteral("9")); }, {"A_Change"}},
+      {bar_,
+       [&] { QTest::mouseClick(bar(), Qt::LeftButton, {}, TrackRightOfThumb(bar())); },
+       {"S_Change"}},
+      {button_, [&] { QTest::mouseClick(widget(*button_), Qt::LeftButton); }, {"C_Click"}},
+      {picture_, [&] { QTest::mouseClick(widget(*picture_), Qt::LeftButton); }, {"P_MouseDown"}},
+      {picture_, [&] { QTest::keyClick(widget(*picture_), Qt::Key_Left); }, {"P_KeyDown"}},
+  };
+  for (const bool enabled : {false, true}) {
+    for (const auto& row : inputs) {
+      row.control->SetEnabled(enabled);
+      EXPECT_EQ(row.control->Enabled(), enabled);
+      EXPECT_EQ(widget(*row.control)->isEnabled(), enabled);
+      widget(*row.control)->setFocus();
+      EXPECT_EQ(widget(*row.control)->hasFocus(), enabled) << log_.size();
+      log_.clear();
+      row.input();
+      EXPECT_EQ(log_, enabled ? row.raised : std::vector<std::string>{})
+          << widget(*row.control)->objectName().toStdString();
+    }
+  }
+  // The program's assignments raise as ever; a bar that the toolkit moved
+  // while disabled is shown back at its value.
+  log_.clear();
+  bar_->SetEnabled(false);
+  bar_->SetValue(-5);
+  bar()->setValue(7);
+  EXPECT_EQ(bar()->value(), -5);
+  EXPECT_EQ(log_, std::vector<std::string>{"S_Change"});
+}
+
+TEST_F(RuntimeTest, AFocusedPictureReportsTheArrowPageHomeAndEndKeysOnly) {
+  std::vector<PictureKey> reported;
+  picture_->OnKeyDown([&](PictureKey key) { reported.push_back(key); });
+  widget(*picture_)->setFocus();
+  for (const Qt::Key key :
+       {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_PageUp,
+        Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Return}) {
+    QTest::keyClick(widget(*picture_), key);
+  }
+  using enum PictureKey;
+  EXPECT_EQ(reported, (std::vector{Left, Right, Up, Down, PageUp, PageDown, Home, End}));
+}
+
+TEST_F(RuntimeTest, ReturnOrEnterInATextBoxRaisesKeyPressWith13AndNoOtherKeyDoes) {
+  a_->OnKeyPress([this](int keyAscii) {
+    log_.push_back(std::to_string(keyAscii) + " at depth " +
+                   std::to_string(Runtime::HandlerDepth()));
+  });
+  edit(a_)->setFocus();
+  for (const Qt::Key key :
+       {Qt::Key_A, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Enter, Qt::Key_Tab}) {
+    QTest::keyClick(edit(a_), key);
+  }
+  EXPECT_EQ(log_, (std::vector<std::string>{"13 at depth 1", "13 at depth 1"}));
+}
+
+// The answer is an event of its own: what follows every event follows it.
+TEST_F(RuntimeTest, CopyTextAnswersThatTheClipboardNowHoldsTheText) {
+  Runtime::AfterEachEvent(this, [this] { log_.push_back("after"); });
+  Runtime::CopyText("#desafio=cópia", [this](bool copied) {
+    log_.push_back(std::string(copied ? "copied" : "refused") + " at depth " +
+                   std::to_string(Runtime::HandlerDepth()));
+  });
+  Runtime::ForgetAfterEachEvent(this);
+  EXPECT_EQ(log_, (std::vector<std::string>{"copied at depth 1", "after"}));
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "#desafio=cópia");
+}
+
+TEST_F(RuntimeTest, ATiedLabelNamesItsControlAndIsAmongItsAccessibleRelations) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar());
+  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(widget(*label_));
+  ASSERT_TRUE(face != nullptr && label != nullptr);
+  EXPECT_TRUE(face->relations(QAccessible::Label).isEmpty());
+  form_->TieLabel(*label_, *bar_);
+  const auto relations = face->relations(QAccessible::Label);
+  ASSERT_EQ(relations.size(), 1);
+  EXPECT_EQ(relations[0].first->object(), label->object());
+  EXPECT_EQ(face->text(QAccessible::Name).toStdString(), "Valor do teste");
+}
+
+// What the page's bar gives as aria-valuetext.
+TEST_F(RuntimeTest, TheBarsAccessibleValueIsSaidInItsOwnWords) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar());
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->role(), QAccessible::ScrollBar);
+  EXPECT_EQ(face->text(QAccessible::Value).toStdString(), "desligada");
+  bar_->SetValue(-7);
+  EXPECT_EQ(face->text(QAccessible::Value).toStdString(), "-7 de 100");
+  ASSERT_NE(face->valueInterface(), nullptr);
+  EXPECT_EQ(face->valueInterface()->currentValue(), QVariant(-7));
+  EXPECT_EQ(face->valueInterface()->minimumValue(), QVariant(-100));
+}
+
+// Dropped as a file manager drops a file: the image, one that is none, and
+// the image again on the box disabled, which takes no file.
+TEST_F(RuntimeTest, AFileDroppedOnThePictureComesWithItsOwnNameReadableOrNot) {
+  const QTemporaryDir folder;
+  const QString image = folder.filePath(QStringLiteral("praça.png"));
+  const QString text = folder.filePath(QStringLiteral("nada.png"));
+  ASSERT_TRUE(QImage(3, 2, QImage::Format_RGB32).save(image));
+  QFile file(text);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("no image") > 0);
+  file.close();
+  picture_->OnImageChosen([this](const DecodedImage& chosen) {
+    log_.push_back(chosen.name + " " + std::to_string(chosen.width) + "x" +
+                   std::to_string(chosen.height));
+  });
+  for (const QString& path : {image, text, image}) {
+    if (log_.size() == 2) picture_->SetEnabled(false);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget(*picture_), &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget(*picture_), &drop);
+  }
+  EXPECT_EQ(log_, (std::vector<std::string>{"praça.png 3x2", "nada.png 0x0"}));
 }
 
 struct KeyCase {

@@ -1,9 +1,12 @@
 // A page of its own for the browser tests (tests/web/failure.test.mjs): a
-// small form whose handlers fail, shown by the same web backend as the
-// program's window.
+// small form whose handlers fail, and beside it one that uses what the
+// program's window does not, each event it raises written into a label; both
+// shown by the same web backend as the program's forms.
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "Form.h"
 #include "Runtime.h"
@@ -12,10 +15,82 @@ namespace {
 
 using dct::platform::CommandButton;
 using dct::platform::Form;
+using dct::platform::Label;
+using dct::platform::PictureBox;
 using dct::platform::Runtime;
 using dct::platform::ScrollBar;
 using dct::platform::StartupForm;
 using dct::platform::TextBox;
+
+// A button disables and enables the box, the bar and the picture; each
+// press also assigns the bar a value, which raises Change even while the bar
+// is disabled. Another copies a text to the clipboard. The box has a label
+// tied to it; the picture names the pixel last pressed, and announces it.
+class ControlsForm {
+ public:
+  ControlsForm()
+      : form_({.title = "Controles",
+               .clientWidth = 6000,
+               .clientHeight = 2400,
+               .pageElement = "lesson",
+               .secondary = true}) {
+    CommandButton& toggle =
+        form_.AddCommandButton({{"cmdToggle", -1, {120, 120, 1500, 372}, 0, {}}, "Alternar"});
+    text_ = &form_.AddTextBox({{"txtT", -1, {120, 720, 1500, 372}, 1, {}}, ""});
+    bar_ = &form_.AddScrollBar({{"hsbV", -1, {120, 1320, 4212, 252}, 2, {}}, {0, 10, 1, 5}, 0, {}});
+    picture_ = &form_.AddPictureBox({{"picP", -1, {4560, 120, 1200, 1200}, 3, {}}, true, true});
+    picture_->SetAccessibleName("Imagem P");
+    log_ = &form_.AddLabel({{"lblLog", -1, {120, 1800, 5700, 480}, 4, {}}, ""});
+    CommandButton& copy =
+        form_.AddCommandButton({{"cmdCopy", -1, {1800, 120, 1500, 372}, 5, {}}, "Copiar"});
+    const Label& caption = form_.AddLabel({{"lblT", -1, {1800, 720, 1500, 252}, 6, {}}, "Texto"});
+    text_->SetAccessibleName("Caixa T");
+    form_.TieLabel(caption, *text_);
+    form_.ApplyTabOrder();
+    picture_->SetPicture({8, 8, std::vector<std::uint8_t>(64, 128)});
+
+    toggle.OnClick([this] {
+      for (dct::platform::Control* control :
+           std::initializer_list<dct::platform::Control*>{text_, bar_, picture_}) {
+        control->SetEnabled(!control->Enabled());
+      }
+      bar_->SetValue((bar_->Value() + 1) % 11);
+    });
+    copy.OnClick([this] {
+      log("cmdCopy_Click");
+      Runtime::CopyText("cópia", [this](bool copied) {
+        log(std::string("Clipboard_Answer ") + (copied ? "true" : "false"));
+      });
+    });
+    text_->OnChange([this] { log("txtT_Change"); });
+    text_->OnKeyPress([this](int keyAscii) { log("txtT_KeyPress " + std::to_string(keyAscii)); });
+    bar_->OnChange([this] { log("hsbV_Change " + std::to_string(bar_->Value())); });
+    picture_->OnMouseDown([this](int x, int y) {
+      const std::string pixel = std::to_string(x) + "," + std::to_string(y);
+      log("picP_MouseDown " + pixel);
+      picture_->SetAccessibleName("Imagem P em " + pixel);
+      picture_->SetAccessibleDescription("Pixel " + pixel);
+    });
+    picture_->OnMouseMove([this](int x, int y) {
+      log("picP_MouseMove " + std::to_string(x) + "," + std::to_string(y));
+    });
+  }
+
+  void Show() { form_.Show(); }
+
+ private:
+  void log(const std::string& entry) {
+    entries_ += entries_.empty() ? entry : "; " + entry;
+    log_->SetCaption(entries_);
+  }
+
+  Form form_;
+  TextBox* text_ = nullptr;
+  ScrollBar* bar_ = nullptr;
+  PictureBox* picture_ = nullptr;
+  Label* log_ = nullptr;
+  std::string entries_;
+};
 
 class FailingForm : public StartupForm {
  public:
@@ -39,13 +114,17 @@ class FailingForm : public StartupForm {
   }
 
   void Form_Load() override {}
-  void Show() override { form_.Show(); }
+  void Show() override {
+    form_.Show();
+    controls_.Show();
+  }
 
  private:
   Form form_;
   TextBox* a_ = nullptr;
   TextBox* b_ = nullptr;
   ScrollBar* bar_ = nullptr;
+  ControlsForm controls_;
 };
 
 }  // namespace

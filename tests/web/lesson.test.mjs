@@ -42,9 +42,9 @@ async function assertEntered(expected) {
   assert.deepEqual(state.pixelHints, expected.pixels.map(String));
 }
 
-// A click in the middle of a pixel of the picture, wherever the page put it.
-async function clickPixel(x, y) {
-  const at = await page.evaluate((px, py) => {
+// The middle of a pixel of the picture, wherever the page put it, in sight.
+function pixelPoint(x, y) {
+  return page.evaluate((px, py) => {
     const stage = document.querySelector('#picPicture .stage');
     const canvas = stage.querySelector('canvas');
     stage.scrollIntoView({ block: 'nearest' });
@@ -52,6 +52,10 @@ async function clickPixel(x, y) {
     return { x: box.left + ((px + 0.5) * box.width) / canvas.width,
              y: box.top + ((py + 0.5) * box.height) / canvas.height };
   }, x, y);
+}
+
+async function clickPixel(x, y) {
+  const at = await pixelPoint(x, y);
   await page.mouse.click(at.x, at.y);
   return at;
 }
@@ -86,6 +90,47 @@ test('a click, a drag and the arrow keys each enter their block', async () => {
   assert.match(await text('lblMeasures'), /^Bloco \(5, 2\) da imagem/);
   assert.deepEqual(page.dctErrors, []);
 });
+
+test('no key that the picture takes, nor Space, scrolls the page', async () => {
+  await reopen(page);
+  await clickPixel(20, 20);
+  await page.evaluate(() => window.scrollTo(0, 40));
+  for (const key of ['ArrowDown', 'ArrowUp', 'PageDown', 'PageUp', 'End', 'Home', ' ']) {
+    await page.keyboard.press(key);
+  }
+  await new Promise((resolve) => setTimeout(resolve, 300));
+  assert.equal(await page.evaluate(() => window.scrollY), 40);
+});
+
+// Through Chromium's own touch input, which scrolls the page as a finger does.
+test('a finger swiped on the picture scrolls the page and enters nothing; a tap enters its block',
+  { skip: browserName !== 'chromium' && 'only Chromium takes touch input from its driver' },
+  async () => {
+    await reopen(page);
+    const { x, y } = await pixelPoint(85, 100);
+    const touch = await page.createCDPSession();
+    const finger = (type, touchPoints) =>
+      touch.send('Input.dispatchTouchEvent', { type, touchPoints });
+    const scrolled = () => page.evaluate(() => window.scrollY);
+    const before = await scrolled();
+    await finger('touchStart', [{ x, y }]);
+    for (let step = 1; step <= 10; ++step) await finger('touchMove', [{ x, y: y - 15 * step }]);
+    await finger('touchEnd', []);
+    // Until the page has come to rest: it goes on a little after the finger.
+    let last;
+    do {
+      last = await scrolled();
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    } while (last !== await scrolled());
+    assert.ok(await scrolled() > before + 50, 'the page did not scroll');
+    assert.deepEqual((await windowState(page)).coefficientTexts, Array(64).fill('0'));
+    const at = await pixelPoint(85, 100);
+    await finger('touchStart', [at]);
+    await finger('touchMove', [{ x: at.x + 4, y: at.y + 4 }]);
+    await finger('touchEnd', []);
+    await assertEntered(lessonBlock(10, 12));
+    await touch.detach();
+  });
 
 // Seeded blocks at several qualities and numbers kept, against dct-block.
 test('every block entered equals dct-block --image for it', async () => {

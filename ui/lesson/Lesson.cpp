@@ -64,7 +64,7 @@ void Lesson::connectHandlers() {
   platform::PictureBox& picture = *controls_.picPicture;
   picture.OnMouseDown([this](int x, int y) { picPicture_MouseDown(x, y); });
   picture.OnMouseMove([this](int x, int y) { picPicture_MouseMove(x, y); });
-  picture.OnKeyDown([this](platform::ArrowKey key) { picPicture_KeyDown(key); });
+  picture.OnKeyDown([this](platform::PictureKey key) { picPicture_KeyDown(key); });
   picture.OnImageChosen(
       [this](const platform::DecodedImage& image) { picPicture_ImageChosen(image); });
   controls_.cmdOpen->OnClick([this] { cmdOpen_Click(); });
@@ -90,9 +90,9 @@ void Lesson::picPicture_MouseDown(int x, int y) { moveTo(x / kGridSide, y / kGri
 // Dragging enters a block each time the pointer reaches another one.
 void Lesson::picPicture_MouseMove(int x, int y) { moveTo(x / kGridSide, y / kGridSide, false); }
 
-void Lesson::picPicture_KeyDown(platform::ArrowKey key) {
-  const int across = key == platform::ArrowKey::Left ? -1 : key == platform::ArrowKey::Right;
-  const int down = key == platform::ArrowKey::Up ? -1 : key == platform::ArrowKey::Down;
+void Lesson::picPicture_KeyDown(platform::PictureKey key) {
+  const int across = key == platform::PictureKey::Left ? -1 : key == platform::PictureKey::Right;
+  const int down = key == platform::PictureKey::Up ? -1 : key == platform::PictureKey::Down;
   moveTo(blockX_ + across, blockY_ + down, false);
 }
 
@@ -140,7 +140,7 @@ void Lesson::cmdCreateChallenge_Click() {
   const std::string text =
       PageAddress(linkBase_, PageFragment({LinkKind::Challenge, window_.Model().Coef}));
   controls_.txtLink->SetText(text);
-  platform::Runtime::CopyText(text);
+  platform::Runtime::CopyText(text, {});
   challengeNotice_ = "Ligação do desafio copiada: quem a abrir vê este bloco como alvo.";
 }
 

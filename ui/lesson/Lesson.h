@@ -32,7 +32,7 @@ class Lesson {
 
   void picPicture_MouseDown(int x, int y);
   void picPicture_MouseMove(int x, int y);
-  void picPicture_KeyDown(platform::ArrowKey key);
+  void picPicture_KeyDown(platform::PictureKey key);
   void picPicture_ImageChosen(const platform::DecodedImage& image);
   void cmdOpen_Click();
   void cmdBuiltin_Click();
