@@ -5,7 +5,8 @@ namespace dct::ui {
 Program::Program(ProgramOptions options)
     : options_(std::move(options)), link_(ReadPageLink(options_.link)) {
   if (options_.lesson || link_.kind == LinkKind::Challenge) {
-    lesson_ = std::make_unique<Lesson>(window_, options_.seed, options_.linkBase);
+    lesson_ = std::make_unique<Lesson>(window_, options_.seed, options_.linkBase,
+                                       [this](std::string_view text) { return openQuietly(text); });
   }
 }
 
@@ -21,13 +22,39 @@ void Program::Form_Load() {
 void Program::Show() {
   window_.Show();
   if (lesson_) lesson_->Show();
-  if (!options_.link.empty()) open(link_);
+  if (!options_.link.empty()) {
+    open(link_);
+    if (options_.showNotice) options_.showNotice(NoticeFor(link_.kind));
+  }
 }
 
 LinkKind Program::OpenLink(std::string_view link) {
   const PageLink read = ReadPageLink(link);
   open(read);
+  if (options_.showNotice) options_.showNotice(NoticeFor(read.kind));
   return read.kind;
+}
+
+LinkKind Program::openQuietly(std::string_view link) {
+  const PageLink read = ReadPageLink(link);
+  open(read);
+  return read.kind;
+}
+
+// The page speaks of its address; the desktop of the link it was given.
+std::string Program::NoticeFor(LinkKind kind) const {
+  const bool page = !options_.linkBase.empty();
+  if (kind == LinkKind::Unreadable) {
+    return page ? "O endereço desta página traz coeficientes que não se podem ler; foram ignorados."
+                : "a ligação dada traz coeficientes que não se podem ler; foi ignorada.";
+  }
+  if (kind == LinkKind::DamagedChallenge) {
+    return page ? "O desafio no endereço desta página está danificado (falta ou mudou algum "
+                  "carácter); peça de novo a ligação a quem a enviou."
+                : "a ligação de desafio dada está danificada (falta ou mudou algum carácter); foi "
+                  "ignorada.";
+  }
+  return {};
 }
 
 // A block ends any challenge and enters its table; a challenge opens in the
@@ -39,9 +66,6 @@ void Program::open(const PageLink& link) {
   } else if (link.kind == LinkKind::Block) {
     if (lesson_) lesson_->EndChallenge();
     window_.EnterTable(link.table);
-  }
-  if (options_.showNotice) {
-    options_.showNotice(link.kind == LinkKind::Unreadable ? kUnreadableLink : "");
   }
 }
 

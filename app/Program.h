@@ -13,9 +13,6 @@
 
 namespace dct::ui {
 
-inline constexpr const char* kUnreadableLink =
-    "O endereço desta página traz coeficientes que não se podem ler; foram ignorados.";
-
 struct ProgramOptions {
   // Opens the lesson beside the window; a challenge's link opens it too.
   bool lesson = false;
@@ -24,7 +21,8 @@ struct ProgramOptions {
   std::uint32_t seed = 0;
   // The page's address without its fragment; empty on the desktop.
   std::string linkBase;
-  // Where a link that cannot be read is said to be ignored.
+  // Where a link that cannot be read is said to be ignored (and an empty
+  // notice once a readable one opens).
   std::function<void(std::string_view notice)> showNotice;
 };
 
@@ -39,12 +37,17 @@ class Program : public platform::StartupForm {
 
   // Opens a link as at start-up and says so when it cannot be read.
   LinkKind OpenLink(std::string_view link);
+  // What is said of a link of that kind: the page's address or the desktop's
+  // argument that cannot be read; nothing for one that opens.
+  std::string NoticeFor(LinkKind kind) const;
 
   Form1& Window() { return window_; }
   Lesson* LessonForm() { return lesson_.get(); }
 
  private:
   void open(const PageLink& link);
+  // As OpenLink, the lesson's own link box saying what it made of the link.
+  LinkKind openQuietly(std::string_view link);
 
   ProgramOptions options_;
   // The link to open at start-up, read once.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iomanip>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
@@ -55,6 +56,14 @@ void TableRows(std::ostringstream& text, const CoefTable& table) {
     text << std::setw(kTextColumnWidth) << table.at(i)
          << (i % kGridSide == kGridSide - 1 ? "\n" : "");
   }
+}
+
+std::string PsnrLine(const std::optional<double>& psnr) {
+  return psnr ? PsnrText(*psnr, '.') + " dB" : "identical";
+}
+
+Json PsnrNumber(const std::optional<double>& psnr) {
+  return psnr ? Json(ShownPsnr(*psnr)) : Json(nullptr);
 }
 
 }  // namespace
@@ -110,27 +119,38 @@ std::string FormatJson(const CoefTable& coefficients, const PixelBlock& block) {
 }
 
 std::string FormatPictureText(const LessonBlock& lesson, const WindowBlock& window,
-                              const Compression& compression) {
+                              const BlockLevels& original, const Compression& compression) {
   std::ostringstream text;
   text << "coefficients:\n";
   TableRows(text, lesson.Table);
   text << "pixels:\n"
        << FormatText(window.Block) << "max difference: " << window.MaxDifference << '\n'
-       << "psnr: " << (window.Psnr ? PsnrText(*window.Psnr, '.') + " dB" : "identical") << '\n'
-       << "limited: " << lesson.Limited << '\n';
+       << "psnr: " << PsnrLine(window.Psnr) << '\n'
+       << "limited: " << lesson.Limited << '\n'
+       << "jpeg levels:\n";
+  for (std::size_t p = 0; p < lesson.JpegLevels.size(); ++p) {
+    text << std::setw(kTextColumnWidth) << int{lesson.JpegLevels[p]}
+         << (p % kGridSide == kGridSide - 1 ? "\n" : "");
+  }
+  text << "jpeg max difference: " << MaxDifference(original, lesson.JpegLevels) << '\n'
+       << "jpeg psnr: " << PsnrLine(Psnr(original, lesson.JpegLevels)) << '\n';
   if (compression.Quality || compression.Kept < kGridCount) {
-    text << "zeroed: " << lesson.ZeroedCount << '\n';
+    text << "jpeg zeroed: " << lesson.ZeroedCount << '\n';
   }
   return text.str();
 }
 
-std::string FormatPictureJson(const LessonBlock& lesson, const WindowBlock& window) {
+std::string FormatPictureJson(const LessonBlock& lesson, const WindowBlock& window,
+                              const BlockLevels& original) {
   Json json{{"coefficients", Table(lesson.Table)}, {"pixels", window.Block.Pixel}};
   json["clipped"] = window.Block.Clipped;
   json["max_difference"] = window.MaxDifference;
-  json["psnr"] = window.Psnr ? Json(ShownPsnr(*window.Psnr)) : Json(nullptr);
+  json["psnr"] = PsnrNumber(window.Psnr);
   json["limited"] = lesson.Limited;
-  json["zeroed"] = lesson.ZeroedCount;
+  json["jpeg"] = {{"levels", lesson.JpegLevels},
+                  {"max_difference", MaxDifference(original, lesson.JpegLevels)},
+                  {"psnr", PsnrNumber(Psnr(original, lesson.JpegLevels))},
+                  {"zeroed", lesson.ZeroedCount}};
   return json.dump() + "\n";
 }
 

@@ -40,16 +40,21 @@ std::string FormatForwardJson(const ForwardAnalysis& analysis);
 // What the lesson makes of a block of a picture: "coefficients:" and the
 // table the window receives, 8 rows (v) of 8 (u) as --round prints its
 // table, "pixels:" and FormatText of the window's block, then
-// "max difference: N" (in levels), "psnr: 38.21 dB" (or "psnr: identical"),
-// "limited: N" (coefficients limited to ±100) and, where the compression can
-// zero any, "zeroed: N".
+// "max difference: N" (in levels), "psnr: 38.21 dB" (or "psnr: identical")
+// and "limited: N" (coefficients limited to ±100), all of the window; then
+// JPEG's own block: "jpeg levels:" and its 64 levels in 8 rows, "jpeg max
+// difference: N", "jpeg psnr: ..." and, where the compression can zero any,
+// "jpeg zeroed: N".
 std::string FormatPictureText(const LessonBlock& lesson, const WindowBlock& window,
-                              const Compression& compression);
+                              const BlockLevels& original, const Compression& compression);
 
-// One JSON object on one line, ending in a newline:
+// One JSON object on one line, ending in a newline, of the window's block:
 // {"coefficients":[64 by index 8·v+u],"pixels":[64 by index 8·y+x],
-//  "clipped":true|false,"max_difference":N,"psnr":38.21|null,
-//  "limited":N,"zeroed":N}, the PSNR with two decimals as the text has it.
-std::string FormatPictureJson(const LessonBlock& lesson, const WindowBlock& window);
+//  "clipped":true|false,"max_difference":N,"psnr":38.21|null,"limited":N,
+// and JPEG's: "jpeg":{"levels":[64 by index 8·y+x],"max_difference":N,
+//  "psnr":38.21|null,"zeroed":N}}, each PSNR with two decimals as the text
+// has it.
+std::string FormatPictureJson(const LessonBlock& lesson, const WindowBlock& window,
+                              const BlockLevels& original);
 
 }  // namespace dct::cli

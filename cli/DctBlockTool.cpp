@@ -81,17 +81,22 @@ A block of a picture:
                  over 512 is reduced by a whole factor as the lesson
                  reduces it
   --block X,Y    the 8x8 block at block column X and row Y, its top left
-                 pixel at (8X, 8Y); it must be whole, within the picture
+                 pixel at (8X, 8Y); a partial block at the right or bottom
+                 edge is filled by repeating its last column and row
   --quality Q    quantise as JPEG does at quality Q, 1..100 (default: not)
   --keep N       keep only the first N coefficients in zig-zag order, 0..64
                  (default 64)
   Prints the table the lesson enters into the window ("coefficients:", 8
   rows of 8), "pixels:" and the block the window makes of it, then
   "max difference: N" from the picture's block in levels, "psnr: P dB" (or
-  "psnr: identical"), "limited: N", the coefficients limited to -100..100,
-  and with --quality or --keep "zeroed: N", those the compression made 0.
+  "psnr: identical"), "limited: N", the coefficients limited to -100..100;
+  then JPEG's own block, "jpeg levels:" and the 64 levels a decoder makes,
+  "jpeg max difference: N", "jpeg psnr: P dB" and, with --quality or
+  --keep, "jpeg zeroed: N", those the compression made 0 in JPEG's units.
   --json         print {"coefficients":[...],"pixels":[...],"clipped":...,
-                 "max_difference":N,"psnr":P|null,"limited":N,"zeroed":N}
+                 "max_difference":N,"psnr":P|null,"limited":N,"jpeg":
+                 {"levels":[...],"max_difference":N,"psnr":P|null,
+                 "zeroed":N}}
 
 --levels and --round need --forward, --value needs --basis-sheet, and
 --block, --quality and --keep need --image, which needs --block; no mode
@@ -189,8 +194,8 @@ int Picture(const CliOptions& options, std::istream& in, std::ostream& out, std:
   const WindowBlock window = CompareWindowBlock(levels.value(), lesson.Table);
   return Output(out, err,
                 options.format == OutputFormat::Json
-                    ? FormatPictureJson(lesson, window)
-                    : FormatPictureText(lesson, window, options.compression));
+                    ? FormatPictureJson(lesson, window, levels.value())
+                    : FormatPictureText(lesson, window, levels.value(), options.compression));
 }
 
 }  // namespace

@@ -37,6 +37,11 @@ math(EXPR LESSON_WIDTH "${LessonClientWidth} + 2 * ${FRAME}")
 math(EXPR LESSON_HEIGHT "${LessonClientHeight} + ${TITLE_HEIGHT} + 2 * ${FRAME}")
 math(EXPR FINGER_LESSON_WIDTH "${LessonFingerClientWidth} + 2 * ${FRAME}")
 math(EXPR FINGER_LESSON_HEIGHT "${LessonFingerClientHeight} + ${TITLE_HEIGHT} + 2 * ${FRAME}")
+# The lesson goes beside the window where both fit with a gap between them.
+set(FORMS_GAP 16)
+math(EXPR SIDE_BY_SIDE_MIN "${WINDOW_WIDTH} + ${FORMS_GAP} + ${LESSON_WIDTH} + 2 * ${PAGE_MARGIN}")
+# The challenge's strip: a 40-pixel target within a border and padding.
+set(STRIP_HEIGHT 50)
 # The layout for fingers takes over where the window no longer fits.
 math(EXPR narrowest_wide "${WINDOW_WIDTH} + 2 * ${PAGE_MARGIN} - 1")
 set(NARROW_MAX "${narrowest_wide}.98")

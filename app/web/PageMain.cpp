@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "ChallengeStrip.h"
 #include "Dom.h"
 #include "PageLink.h"
 #include "Program.h"
@@ -122,8 +123,9 @@ int main(int argc, char** argv) {
                                       return created;
                                     }});
   if (program == nullptr || Runtime::HasEnded()) return status;
-  // The page goes on after main returns, and the keeper with it.
+  // The page goes on after main returns, and the keeper and the strip with it.
   static AddressKeeper keeper(*program);
+  static ChallengeStrip strip(*program);
   dct::platform::web::AfterEachUserInput([] { keeper.EventHandled(); });
   dct::platform::web::Observe(val::global("window"), "hashchange",
                               [program](const val&) { followAddress(*program, keeper); });

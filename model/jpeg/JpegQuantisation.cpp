@@ -29,13 +29,4 @@ double WindowUnit(int index) {
   return firstColumn || firstRow ? kEdgeUnit : 0.25;
 }
 
-RealSteps WindowSteps(int quality) {
-  const StepTable table = ScaledJpegTable(quality);
-  RealSteps steps{};
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    steps[i] = table[i] * WindowUnit(static_cast<int>(i));
-  }
-  return steps;
-}
-
 }  // namespace dct

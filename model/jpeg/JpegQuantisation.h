@@ -42,10 +42,4 @@ StepTable ScaledJpegTable(int quality);
 // 1/4 elsewhere.
 double WindowUnit(int index);
 
-// The quantisation steps of a quality in the window's units: each step of
-// ScaledJpegTable(quality) times WindowUnit of its index. At quality 50,
-// F(0,0), F(1,0) and F(0,1) have steps 2, 1.9445 and 2.1213.
-using RealSteps = std::array<double, kGridCount>;
-RealSteps WindowSteps(int quality);
-
 }  // namespace dct

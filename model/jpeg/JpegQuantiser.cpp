@@ -11,10 +11,6 @@
 namespace dct {
 namespace {
 
-bool isKept(std::size_t index, int kept) {
-  return kZigZagRank[index] < std::clamp(kept, 0, kGridCount);
-}
-
 std::int16_t wholeOf(double quotient) {
   constexpr double kLow = std::numeric_limits<std::int16_t>::min();
   constexpr double kHigh = std::numeric_limits<std::int16_t>::max();
@@ -37,7 +33,7 @@ QuantisedBlock JpegQuantise(const JpegCoefficients& coefficients, const StepTabl
   }
   QuantisedBlock block{};
   for (std::size_t i = 0; i < block.size(); ++i) {
-    if (isKept(i, kept)) block[i] = wholeOf(coefficients[i] / steps[i]);
+    if (IsKept(i, kept)) block[i] = wholeOf(coefficients[i] / steps[i]);
   }
   return block;
 }
@@ -53,7 +49,7 @@ JpegCoefficients JpegDequantise(const QuantisedBlock& block, const StepTable& st
 JpegCoefficients KeepFirst(const JpegCoefficients& coefficients, int kept) {
   JpegCoefficients result{};
   for (std::size_t i = 0; i < result.size(); ++i) {
-    if (isKept(i, kept)) result[i] = coefficients[i];
+    if (IsKept(i, kept)) result[i] = coefficients[i];
   }
   return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "Grid.h"
 
@@ -20,5 +21,11 @@ inline constexpr std::array<int, kGridCount> kZigZagRank = [] {
     rank[static_cast<std::size_t>(kZigZag[static_cast<std::size_t>(r)])] = r;
   return rank;
 }();
+
+// Whether coefficient `index` is among the first `kept` (0..64, else the
+// nearer end) in zig-zag order.
+constexpr bool IsKept(std::size_t index, int kept) {
+  return kZigZagRank[index] < (kept < 0 ? 0 : kept > kGridCount ? kGridCount : kept);
+}
 
 }  // namespace dct

@@ -53,13 +53,16 @@ std::string PsnrText(double psnr, char decimalMark) {
   return written;
 }
 
-std::array<Rgb, kGridCount> DifferencePicture(const BlockLevels& a, const BlockLevels& b) {
-  std::array<Rgb, kGridCount> picture{};
-  for (std::size_t p = 0; p < picture.size(); ++p) {
-    const int grey = std::clamp(kLevelOfZero + kDifferenceGain * (b[p] - a[p]), 1, 255);
-    picture[p] = static_cast<Rgb>(grey) * kGreyStep;
+ScaledDifference DifferencePicture(const BlockLevels& a, const BlockLevels& b) {
+  ScaledDifference difference{.Largest = MaxDifference(a, b)};
+  const int largest = std::max(difference.Largest, 1);
+  for (std::size_t p = 0; p < difference.Greys.size(); ++p) {
+    const int d = b[p] - a[p];
+    // Halves away from zero, so that the picture is the same either way round.
+    const int step = (2 * 127 * std::abs(d) + largest) / (2 * largest);
+    difference.Greys[p] = static_cast<std::uint8_t>(kLevelOfZero + (d < 0 ? -step : step));
   }
-  return picture;
+  return difference;
 }
 
 }  // namespace dct

@@ -6,7 +6,6 @@
 
 #include "BlockLevels.h"
 #include "CoefTable.h"
-#include "Colour.h"
 #include "PixelBlock.h"
 
 namespace dct {
@@ -39,14 +38,14 @@ struct WindowBlock {
 };
 WindowBlock CompareWindowBlock(const BlockLevels& original, const CoefTable& table);
 
-// How much the difference picture amplifies a difference of levels: enough
-// for a difference of 1 to stand out from the mid grey of none.
-inline constexpr int kDifferenceGain = 16;
-
-// The difference b − a as greys, by pixel index: 128 + kDifferenceGain · d,
-// limited to 1..255, so mid grey where the blocks agree, lighter where b is
-// lighter and darker where it is darker; any difference of 8 or more is at
-// the limit.
-std::array<Rgb, kGridCount> DifferencePicture(const BlockLevels& a, const BlockLevels& b);
+// The difference b − a as levels of grey around mid grey, scaled to its
+// largest: 128 + 127 · d / Largest, rounded, so mid grey where the blocks
+// agree and the largest difference black (1) or white (255), whatever its
+// size; Largest is written beside it. All mid grey when they are equal.
+struct ScaledDifference {
+  BlockLevels Greys{};
+  int Largest = 0;
+};
+ScaledDifference DifferencePicture(const BlockLevels& a, const BlockLevels& b);
 
 }  // namespace dct

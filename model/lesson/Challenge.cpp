@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 #include <random>
 #include <utility>
 
@@ -70,16 +71,21 @@ CoefTable MakeChallenge(int level, std::uint32_t seed) {
   return target;
 }
 
-int EqualPixels(const PixelBlock& target, const PixelBlock& window) {
-  int equal = 0;
-  for (std::size_t p = 0; p < target.Pixel.size(); ++p) {
-    if (target.Pixel[p] == window.Pixel[p]) ++equal;
+ChallengeProgress ProgressTowards(const CoefTable& target, const CoefTable& window) {
+  ChallengeProgress progress;
+  for (int i = 0; i < kGridCount; ++i) {
+    if (target.at(i) == 0) continue;
+    ++progress.TargetCoefficients;
+    if (window.at(i) == target.at(i)) ++progress.RightCoefficients;
   }
-  return equal;
-}
-
-bool Solved(const PixelBlock& target, const PixelBlock& window) {
-  return EqualPixels(target, window) == kGridCount;
+  const PixelBlock targetBlock = ReconstructBlock(target);
+  const PixelBlock windowBlock = ReconstructBlock(window);
+  for (std::size_t p = 0; p < targetBlock.Pixel.size(); ++p) {
+    const int difference = std::abs(targetBlock.Pixel[p] - windowBlock.Pixel[p]);
+    if (difference == 0) ++progress.EqualPixels;
+    progress.MaxDifference = std::max(progress.MaxDifference, difference);
+  }
+  return progress;
 }
 
 std::optional<Hint> HintFor(const CoefTable& target, const CoefTable& window) {

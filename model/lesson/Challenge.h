@@ -25,11 +25,22 @@ inline constexpr int kChallengeValueStep = 10;
 // std::mt19937, which the C++ standard fixes, and maps it itself.
 CoefTable MakeChallenge(int level, std::uint32_t seed);
 
-// How many of the 64 pixels of the window's block equal the target's.
-int EqualPixels(const PixelBlock& target, const PixelBlock& window);
+// How far the window is from a challenge's target, in measures that each
+// right step improves.
+struct ChallengeProgress {
+  // Of the target's coefficients that are not 0, how many the window holds
+  // at the target's value; and how many there are.
+  int RightCoefficients = 0;
+  int TargetCoefficients = 0;
+  // How many of the 64 pixels of the window's block equal the target's, and
+  // the largest difference of the others.
+  int EqualPixels = 0;
+  int MaxDifference = 0;
 
-// All 64 pixels equal: solved, whatever the tables behind them.
-bool Solved(const PixelBlock& target, const PixelBlock& window);
+  // All 64 pixels equal: solved, whatever the tables behind them.
+  bool Solved() const { return EqualPixels == kGridCount; }
+};
+ChallengeProgress ProgressTowards(const CoefTable& target, const CoefTable& window);
 
 // A coefficient that the window still has wrong, and the value the target
 // has there.

@@ -5,16 +5,17 @@
 #include <cstddef>
 
 #include "CoefficientFromText.h"
+#include "ForwardTransform.h"
 #include "NumberText.h"
 #include "ZigZag.h"
 
 namespace dct {
 namespace {
 
-// Snapped: a flat block of 133 gives F(0,0) = 5 and a step of 2 halves it
-// exactly; unsnapped, one build's 5 + 1e-15 rounds the half up and another's
-// 5 - 1e-15 down.
-RealCoefficients forwardOfLevels(const BlockLevels& levels) {
+// The window's own coefficients of the block, snapped: a flat block of 133
+// gives F(0,0) = 5, which rounds to even exactly; unsnapped, one build's
+// 5 + 1e-15 and another's 5 - 1e-15 could round apart.
+RealCoefficients windowCoefficients(const BlockLevels& levels) {
   BlockSums sums{};
   for (std::size_t p = 0; p < sums.size(); ++p) sums[p] = levels[p] - kLevelOfZero;
   RealCoefficients real = ForwardTransform(sums);
@@ -22,32 +23,23 @@ RealCoefficients forwardOfLevels(const BlockLevels& levels) {
   return real;
 }
 
-RealCoefficients quantised(const RealCoefficients& real, const std::optional<RealSteps>& steps) {
-  if (!steps) return real;
-  RealCoefficients result{};
-  for (std::size_t i = 0; i < result.size(); ++i) {
-    result[i] = std::round(real[i] / (*steps)[i]) * (*steps)[i];
-  }
-  return result;
-}
-
-bool isKept(std::size_t index, int kept) {
-  return kZigZagRank[index] < std::clamp(kept, 0, kGridCount);
-}
-
-void countLimited(LessonBlock& lesson) {
-  for (const double value : lesson.Compressed) {
+// How many of the window's coefficients have to be limited to ±100.
+int limitedOf(const RealCoefficients& values) {
+  return static_cast<int>(std::count_if(values.begin(), values.end(), [](double value) {
     const double whole = RoundHalfToEven(value);
-    if (whole > kCoefMax || whole < kCoefMin) ++lesson.Limited;
-  }
+    return whole > kCoefMax || whole < kCoefMin;
+  }));
 }
 
-void findZeroes(LessonBlock& lesson, const RealCoefficients& beforeKeeping, int kept) {
+// A coefficient of half a unit or more is not 0 in JPEG's units even at the
+// finest step (quality 100's, all 1): made 0, it was compression's doing.
+void findZeroes(LessonBlock& lesson, const JpegCoefficients& jpeg,
+                const std::optional<QuantisedBlock>& beforeKeeping, int kept) {
   for (std::size_t i = 0; i < lesson.Zeroes.size(); ++i) {
-    if (RoundHalfToEven(lesson.Real[i]) == 0) continue;
-    if (RoundHalfToEven(beforeKeeping[i]) == 0) {
+    if (std::round(jpeg[i]) == 0) continue;
+    if (beforeKeeping && (*beforeKeeping)[i] == 0) {
       lesson.Zeroes[i] = Zeroed::ByQuantisation;
-    } else if (!isKept(i, kept)) {
+    } else if (!IsKept(i, kept)) {
       lesson.Zeroes[i] = Zeroed::ByKeeping;
     }
     if (lesson.Zeroes[i] != Zeroed::No) ++lesson.ZeroedCount;
@@ -58,15 +50,28 @@ void findZeroes(LessonBlock& lesson, const RealCoefficients& beforeKeeping, int 
 
 LessonBlock ComputeLessonBlock(const BlockLevels& original, const Compression& compression) {
   LessonBlock lesson;
-  lesson.Real = forwardOfLevels(original);
-  if (compression.Quality) lesson.Steps = WindowSteps(*compression.Quality);
-  const RealCoefficients beforeKeeping = quantised(lesson.Real, lesson.Steps);
-  for (std::size_t i = 0; i < lesson.Compressed.size(); ++i) {
-    lesson.Compressed[i] = isKept(i, compression.Kept) ? beforeKeeping[i] : 0.0;
+  const JpegCoefficients jpeg = JpegForward(original);
+  std::optional<QuantisedBlock> beforeKeeping;
+  RealCoefficients window{};
+  if (compression.Quality) {
+    const StepTable steps = ScaledJpegTable(*compression.Quality);
+    lesson.Steps = steps;
+    beforeKeeping = JpegQuantise(jpeg, steps, kGridCount);
+    for (std::size_t i = 0; i < window.size(); ++i) {
+      lesson.Quantised[i] = IsKept(i, compression.Kept) ? (*beforeKeeping)[i] : 0;
+      window[i] = lesson.Quantised[i] * steps[i] * WindowUnit(static_cast<int>(i));
+    }
+    lesson.JpegLevels = JpegInverse(JpegDequantise(lesson.Quantised, steps));
+  } else {
+    lesson.JpegLevels = JpegInverse(KeepFirst(jpeg, compression.Kept));
+    const RealCoefficients own = windowCoefficients(original);
+    for (std::size_t i = 0; i < window.size(); ++i) {
+      if (IsKept(i, compression.Kept)) window[i] = own[i];
+    }
   }
-  lesson.Table = RoundCoefficients(lesson.Compressed);
-  countLimited(lesson);
-  findZeroes(lesson, beforeKeeping, compression.Kept);
+  lesson.Table = RoundCoefficients(window);
+  lesson.Limited = limitedOf(window);
+  findZeroes(lesson, jpeg, beforeKeeping, compression.Kept);
   return lesson;
 }
 

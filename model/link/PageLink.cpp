@@ -12,7 +12,7 @@ PageLink ReadPageLink(std::string_view link) {
   const bool challenge = fragment.starts_with(kChallengeLinkKey);
   const auto table = challenge ? ReadChallengeLink(fragment.substr(kChallengeLinkKey.size()))
                                : ReadBlockLink(fragment);
-  if (!table) return {LinkKind::Unreadable, {}};
+  if (!table) return {challenge ? LinkKind::DamagedChallenge : LinkKind::Unreadable, {}};
   return {challenge ? LinkKind::Challenge : LinkKind::Block, *table};
 }
 
@@ -25,6 +25,7 @@ std::string PageFragment(const PageLink& link) {
       return std::string(kChallengeLinkKey) + ChallengeLink(link.table).value_or("");
     case LinkKind::None:
     case LinkKind::Unreadable:
+    case LinkKind::DamagedChallenge:
       break;
   }
   return {};

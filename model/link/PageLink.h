@@ -11,7 +11,9 @@ namespace dct {
 // them ("0,0=100&1,0=-40") or a challenge ("desafio=..."). Both editions read
 // and write their links here: the page its address, the lesson a challenge's
 // link, the desktop its argument.
-enum class LinkKind { None, Block, Challenge, Unreadable };
+// A challenge's link that does not read (a character missing or changed) is
+// told apart from any other link that does not.
+enum class LinkKind { None, Block, Challenge, Unreadable, DamagedChallenge };
 
 // A link as read: its kind and the table it holds, the block's coefficients
 // or the challenge's target (empty for the other kinds).

@@ -57,7 +57,9 @@ TEST(PictureBlockTest, PrintsWhatTheLessonComputes) {
     EXPECT_EQ(TableOf(printed), lesson.Table) << x << ',' << y;
     EXPECT_EQ(printed["max_difference"], window.MaxDifference);
     EXPECT_EQ(printed["limited"], lesson.Limited);
-    EXPECT_EQ(printed["zeroed"], lesson.ZeroedCount);
+    EXPECT_EQ(printed["jpeg"]["zeroed"], lesson.ZeroedCount);
+    EXPECT_EQ(printed["jpeg"]["levels"], lesson.JpegLevels);
+    EXPECT_EQ(printed["jpeg"]["max_difference"], MaxDifference(original, lesson.JpegLevels));
     if (window.Psnr) {
       EXPECT_NEAR(printed["psnr"].get<double>(), *window.Psnr, 0.005);
     } else {

@@ -105,11 +105,14 @@ async function playOnLesson(page, action) {
     return focused && focused.closest('#program .client') ? focused.id : null;
   });
   const bars = { 3: 'hsbQuality', 4: 'hsbKept', 5: 'hsbLevel' };
-  const buttons = { 1: 'cmdNewChallenge', 2: 'cmdHint', 3: 'cmdCreateChallenge' };
+  const buttons = { 1: 'cmdNewChallenge', 2: 'cmdHint', 3: 'cmdCreateChallenge', 4: 'cmdEndChallenge' };
+  // False for a disabled control, which takes no focus: then no key reaches
+  // it, as none reaches a disabled widget on the desktop.
   const focusOn = (id) => page.evaluate((name) => {
     const element = document.getElementById(name);
     element.scrollIntoView({ block: 'nearest' });
     element.focus({ preventScroll: true });
+    return document.activeElement === element;
   }, id);
   switch (action.kind) {
     case 'PictureClick': {
@@ -125,16 +128,13 @@ async function playOnLesson(page, action) {
       break;
     }
     case 'PictureKey':
-      await focusOn('picPicture');
-      await page.keyboard.press(action.key);
+      if (await focusOn('picPicture')) await page.keyboard.press(action.key);
       break;
     case 'LessonBarKey':
-      await focusOn(bars[action.bar]);
-      await page.keyboard.press(action.key);
+      if (await focusOn(bars[action.bar])) await page.keyboard.press(action.key);
       break;
     default: {
-      await focusOn(buttons[action.number]);
-      await page.keyboard.press('Enter');
+      if (await focusOn(buttons[action.number])) await page.keyboard.press('Enter');
     }
   }
   await page.evaluate((id) => {
@@ -156,6 +156,8 @@ export function lessonState(page) {
       lessonKept: text('lblKept'),
       lessonLevel: text('lblLevel'),
       lessonChallenge: text('lblChallenge'),
+      lessonDifferenceScale: text('lblDifferenceScale'),
+      lessonTargetScale: text('lblTargetScale'),
       lessonLink: link.slice(link.indexOf('#') + 1),
     };
   });

@@ -42,7 +42,8 @@ TEST(ChallengeTest, GivesTheSameTargetForTheSameSeed) {
 }
 
 // Following every hint solves a challenge in as many steps as it has
-// coefficients; its link gives the same target back.
+// coefficients, each step one more right coefficient; its link gives the
+// same target back.
 TEST(ChallengeTest, KeepsItsRulesAndIsSolvedByFollowingTheHints) {
   for (int level = kChallengeLevelMin; level <= kChallengeLevelMax; ++level) {
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
@@ -58,21 +59,32 @@ TEST(ChallengeTest, KeepsItsRulesAndIsSolvedByFollowingTheHints) {
       CoefTable window;
       int steps = 0;
       for (auto hint = HintFor(target, window); hint; hint = HintFor(target, window), ++steps) {
-        ASSERT_FALSE(Solved(block, ReconstructBlock(window)));
+        const ChallengeProgress progress = ProgressTowards(target, window);
+        ASSERT_FALSE(progress.Solved());
+        ASSERT_EQ(progress.RightCoefficients, steps);
+        ASSERT_EQ(progress.TargetCoefficients, level);
         window.set(hint->Index, hint->Value);
       }
       ASSERT_EQ(steps, level);
-      ASSERT_EQ(EqualPixels(block, ReconstructBlock(window)), kGridCount);
+      const ChallengeProgress solved = ProgressTowards(target, window);
+      ASSERT_TRUE(solved.Solved());
+      ASSERT_EQ(solved.MaxDifference, 0);
       ASSERT_EQ(ReadChallengeLink(*ChallengeLink(target)), target);
     }
   }
 }
 
 TEST(ChallengeTest, CountsEqualPixelsAndHintsAtTheLowestFrequencyWrong) {
-  PixelBlock window;
-  window.Pixel[5] = 1;
-  EXPECT_EQ(EqualPixels(PixelBlock{}, window), 63);
-  EXPECT_FALSE(Solved(PixelBlock{}, window));
+  // F(7,7) = 1 alone gives sums within ±1: the pixels whose sum is negative
+  // round down to -1, the others stay 0.
+  const ChallengeProgress progress = ProgressTowards(CoefTable{}, tableOf({{63, 1}}));
+  EXPECT_EQ(progress.EqualPixels, 32);
+  EXPECT_EQ(progress.MaxDifference, 1);
+  EXPECT_EQ(progress.TargetCoefficients, 0);
+  const ChallengeProgress flat = ProgressTowards(tableOf({{0, 8}, {9, 0}}), tableOf({{9, 5}}));
+  EXPECT_EQ(flat.TargetCoefficients, 1);
+  EXPECT_EQ(flat.RightCoefficients, 0);
+  EXPECT_FALSE(flat.Solved());
   EXPECT_EQ(HintFor(tableOf({{9, 5}, {1, 7}}), CoefTable{}), (Hint{1, 7}));
   EXPECT_EQ(HintFor(tableOf({{9, 5}, {1, 7}}), tableOf({{1, 7}})), (Hint{9, 5}));
   EXPECT_EQ(HintFor(tableOf({{1, 7}}), tableOf({{1, 7}, {64, 3}})), std::nullopt);

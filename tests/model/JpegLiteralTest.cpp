@@ -16,101 +16,13 @@
 #include "JpegBlockCode.h"
 #include "JpegFile.h"
 #include "JpegPicture.h"
+#include "JpegLiteral.h"
 #include "JpegTestPictures.h"
+#include "LessonBlock.h"
 #include "ZigZag.h"
 
 namespace dct {
 namespace {
-
-constexpr long double kTruePi = 3.14159265358979323846264338327950288L;
-
-using LiteralCoefficients = std::array<long double, kGridCount>;
-
-// ½·C(k)·cos((2p+1)kπ/16), indexed [p][k].
-long double factor(int p, int k) {
-  static const auto table = [] {
-    std::array<std::array<long double, kGridSide>, kGridSide> t{};
-    for (int q = 0; q < kGridSide; ++q) {
-      for (int j = 0; j < kGridSide; ++j) {
-        const long double c = j == 0 ? 1 / std::sqrt(2.0L) : 1.0L;
-        t[q][j] = c / 2 * std::cos((2 * q + 1) * j * kTruePi / 16);
-      }
-    }
-    return t;
-  }();
-  return table[p][k];
-}
-
-long double snapped(long double value) {
-  const long double grid = std::ldexp(1.0L, 32);
-  return std::round(value * grid) / grid;
-}
-
-LiteralCoefficients literalForward(const BlockLevels& levels) {
-  LiteralCoefficients coefficients{};
-  for (int v = 0; v < kGridSide; ++v) {
-    for (int u = 0; u < kGridSide; ++u) {
-      long double sum = 0;
-      for (int y = 0; y < kGridSide; ++y) {
-        for (int x = 0; x < kGridSide; ++x)
-          sum += factor(x, u) * factor(y, v) * (levels[x + kGridSide * y] - 128);
-      }
-      coefficients[u + kGridSide * v] = snapped(sum);
-    }
-  }
-  return coefficients;
-}
-
-struct LiteralLevels {
-  BlockLevels Levels{};
-  int Halves = 0;  // pixels whose value lies within 1e-9 of a half
-};
-
-LiteralLevels literalInverse(const JpegCoefficients& coefficients) {
-  LiteralLevels result;
-  for (int y = 0; y < kGridSide; ++y) {
-    for (int x = 0; x < kGridSide; ++x) {
-      long double sum = 0;
-      for (int v = 0; v < kGridSide; ++v) {
-        for (int u = 0; u < kGridSide; ++u)
-          sum += factor(x, u) * factor(y, v) * coefficients[u + kGridSide * v];
-      }
-      const long double value = snapped(sum);
-      if (std::abs(value - std::floor(value) - 0.5L) < 1e-9L) ++result.Halves;
-      const long double level = std::floor(value + 0.5L) + 128;
-      result.Levels[x + kGridSide * y] = static_cast<std::uint8_t>(std::clamp(level, 0.0L, 255.0L));
-    }
-  }
-  return result;
-}
-
-bool kept(int index, int count) { return kZigZagRank[index] < count; }
-
-QuantisedBlock literalQuantise(const LiteralCoefficients& coefficients, const StepTable& steps,
-                               int count) {
-  QuantisedBlock block{};
-  for (int i = 0; i < kGridCount; ++i) {
-    // std::round takes halves away from zero, as the reference library.
-    if (kept(i, count))
-      block[i] = static_cast<std::int16_t>(std::round(coefficients[i] / steps[i]));
-  }
-  return block;
-}
-
-// What a decoder receives: the quantised values times their steps, or
-// without quantisation the model's own real coefficients, those kept.
-JpegCoefficients decoderInput(const JpegCoefficients& real, const QuantisedBlock& block,
-                              const std::optional<StepTable>& steps, int count) {
-  JpegCoefficients input{};
-  for (int i = 0; i < kGridCount; ++i) {
-    if (steps) {
-      input[i] = block[i] * (*steps)[i];
-    } else if (kept(i, count)) {
-      input[i] = real[i];
-    }
-  }
-  return input;
-}
 
 struct Setting {
   std::optional<int> Quality;
@@ -128,8 +40,8 @@ constexpr Setting kSettings[] = {
 
 // 200 seeded blocks of the built-in picture in every setting: the forward
 // transform within 1e-9 of the formula's and quantised alike, and the block
-// decoded as the formula decodes it. Quality 7 leaves pixels that are exact
-// halves, which must round up on every build.
+// decoded as the formula decodes it, by the codec and by the lesson. Quality 7 leaves pixels that
+// are exact halves, which must round up on every build.
 TEST(JpegLiteralTest, BlocksFollowTheFormulas) {
   const GreyImage& picture = BuiltinPicture();
   std::mt19937 generator(8128);
@@ -157,6 +69,9 @@ TEST(JpegLiteralTest, BlocksFollowTheFormulas) {
           JpegInverse(steps ? JpegDequantise(block, *steps) : KeepFirst(real, setting.Kept));
       const LiteralLevels expected = literalInverse(decoderInput(real, block, steps, setting.Kept));
       ASSERT_EQ(decoded, expected.Levels);
+      // The lesson's "JPEG" block is that block, as the formulas alone make it.
+      ASSERT_EQ(ComputeLessonBlock(levels, {setting.Quality, setting.Kept}).JpegLevels,
+                LiteralJpegBlock(levels, setting.Quality, setting.Kept));
       if (setting.Quality == 7) halvesAtQuality7 += expected.Halves;
     }
   }
@@ -177,7 +92,7 @@ BlockLevels checkerboard() {
 
 // With nothing quantised and all 64 kept, the inverse of the forward
 // transform is the identity: every block of the built-in picture, and the
-// extremes, come back exactly.
+// extremes, come back exactly, also as the lesson's "JPEG" block.
 TEST(JpegLiteralTest, GivesEveryBlockBackUnquantised) {
   const GreyImage& picture = BuiltinPicture();
   std::vector<BlockLevels> blocks{flat(0), flat(255), checkerboard()};
@@ -187,6 +102,7 @@ TEST(JpegLiteralTest, GivesEveryBlockBackUnquantised) {
   }
   for (std::size_t b = 0; b < blocks.size(); ++b) {
     ASSERT_EQ(JpegInverse(KeepFirst(JpegForward(blocks[b]), kGridCount)), blocks[b]) << b;
+    ASSERT_EQ(ComputeLessonBlock(blocks[b], {}).JpegLevels, blocks[b]) << b;
   }
 }
 

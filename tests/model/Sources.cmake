@@ -8,6 +8,7 @@ set(dct_model_test_sources
   ${CMAKE_CURRENT_LIST_DIR}/CosineFactorsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ForwardTransformTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GreyImageTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JpegLiteral.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JpegLiteralTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LessonBlockTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LiteralSums.cpp

@@ -139,14 +139,14 @@ Action ActionGenerator::Next() {
     action.values = {below(256), below(256)};
   } else if (roll < 105) {
     action.kind = K::PictureKey;
-    action.number = kBarKeys[static_cast<std::size_t>(below(4))];
+    action.number = kBarKeys[static_cast<std::size_t>(below(kBarKeys.size()))];
   } else if (roll < 108) {
     action.kind = K::LessonBarKey;
     action.bar = 3 + below(3);
     action.number = kBarKeys[static_cast<std::size_t>(below(kBarKeys.size()))];
   } else {
     action.kind = K::LessonButton;
-    action.number = 1 + below(3);
+    action.number = 1 + below(4);
   }
   return action;
 }

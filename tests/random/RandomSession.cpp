@@ -177,11 +177,12 @@ void RandomSession::playOnBar(const Action& action) {
 // its own window: the main window stays active and keeps its focus. The
 // lesson enters a block, or starts a challenge, with a Reset: after it a
 // block has been computed when a coefficient was typed, none otherwise.
+// While a challenge runs, the picture and its bars take nothing.
 void RandomSession::playOnLesson(const Action& action) {
   const Lesson& lesson = *program_->LessonForm();
   const LessonControls& l = lesson.Widgets();
-  const auto before =
-      std::tuple(lesson.BlockX(), lesson.BlockY(), l.hsbQuality->Value(), l.hsbKept->Value());
+  const bool pictureFree = l.picPicture->Enabled();
+  const auto before = std::tuple(lesson.Framed(), l.hsbQuality->Value(), l.hsbKept->Value());
   using K = Action::Kind;
   using platform::qt::WidgetOf;
   const auto key = static_cast<Qt::Key>(action.number);
@@ -202,14 +203,15 @@ void RandomSession::playOnLesson(const Action& action) {
     default:
       QTest::mouseClick(WidgetOf(*(action.number == 1   ? l.cmdNewChallenge
                                    : action.number == 2 ? l.cmdHint
-                                                        : l.cmdCreateChallenge)),
+                                   : action.number == 3 ? l.cmdCreateChallenge
+                                                        : l.cmdEndChallenge)),
                         Qt::LeftButton);
       break;
   }
-  const bool reset = action.kind == K::PictureClick ||
+  const auto after = std::tuple(lesson.Framed(), l.hsbQuality->Value(), l.hsbKept->Value());
+  const bool reset = (action.kind == K::PictureClick && pictureFree) ||
                      (action.kind == K::LessonButton && action.number == 1) ||
-                     before != std::tuple(lesson.BlockX(), lesson.BlockY(), l.hsbQuality->Value(),
-                                          l.hsbKept->Value());
+                     (before != after && lesson.Framed());
   if (!reset) return;
   noteReset();
   if (form_->Model().Coef != CoefTable{}) --computationsAtReset_;

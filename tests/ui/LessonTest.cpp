@@ -3,6 +3,7 @@
 // image chosen in the file dialog, and challenges made, solved and linked.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -27,6 +28,7 @@
 #include "ChallengeLink.h"
 #include "ForwardTransform.h"
 #include "ImageBlocks.h"
+#include "JpegLiteral.h"
 #include "JpegQuantisation.h"
 #include "LessonBlock.h"
 #include "Program.h"
@@ -70,18 +72,25 @@ class LessonTest : public ::testing::Test {
   void clickButton(platform::CommandButton* button) {
     QTest::mouseClick(WidgetOf(*button), Qt::LeftButton);
   }
+  // What Qt's accessibility interface tells a screen reader of a control.
+  static std::string accessible(platform::Control* control, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(WidgetOf(*control))->text(text).toStdString();
+  }
+  static bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+  }
   // The picture is shown at its own size: a widget point is a pixel.
   void clickPicture(int x, int y) { QTest::mouseClick(picture(), Qt::LeftButton, {}, {x, y}); }
 
   // The window holds the framed block, compressed: each coefficient within
-  // half a step (and half a unit, for whole numbers) of the block's own, as
-  // the forward transform gives it (checked by the model's tests against the
+  // half of JPEG's step in the window's units (and half a unit, for whole
+  // numbers, and a hair for JPEG's true π) of the block's own, as the
+  // forward transform gives it (checked by the model's tests against the
   // window's sums), limited to ±100, and 0 beyond the first Kept in zig-zag
   // order; exactly the block's own, rounded, when nothing is compressed. The
   // window keeps its rules with the lesson's handlers one level deeper.
   void expectBlockEntered(int bx, int by, const Compression& compression) {
-    EXPECT_EQ(lesson().BlockX(), bx);
-    EXPECT_EQ(lesson().BlockY(), by);
+    EXPECT_EQ(lesson().Framed(), std::pair(bx, by));
     const auto levels = ImageBlock(lesson().Picture(), bx, by);
     ASSERT_TRUE(levels);
     BlockSums sums{};
@@ -91,14 +100,16 @@ class LessonTest : public ::testing::Test {
     if (!compression.Quality && compression.Kept == kGridCount) {
       EXPECT_EQ(table, RoundCoefficients(real));
     }
-    const auto steps = compression.Quality ? WindowSteps(*compression.Quality) : RealSteps{};
+    const StepTable steps =
+        compression.Quality ? ScaledJpegTable(*compression.Quality) : StepTable{};
     for (std::size_t i = 0; i < kGridCount; ++i) {
       const double own = std::clamp(real[i], -100.0, 100.0);
       const int value = table.at(static_cast<int>(i));
       if (kZigZagRank[i] >= compression.Kept) {
         EXPECT_EQ(value, 0) << i;
       } else {
-        EXPECT_LE(std::abs(value - own), steps[i] / 2 + 0.5 + 0.01) << i;
+        const double step = steps[i] * WindowUnit(static_cast<int>(i));
+        EXPECT_LE(std::abs(value - own), step / 2 + 0.5 + 0.01) << i;
       }
     }
     EXPECT_EQ(testing_support::BrokenRule(window(), true, testing_support::kLessonNesting),
@@ -106,13 +117,24 @@ class LessonTest : public ::testing::Test {
     const auto frame = lesson().Widgets().picPicture->Frame();
     EXPECT_EQ(frame.left, 8 * bx);
     EXPECT_EQ(frame.top, 8 * by);
+    // Beside it, the block that JPEG makes of it, as its formulas alone make it.
+    const auto jpeg = lesson().Widgets().picJpeg->Picture().levels;
+    EXPECT_TRUE(std::equal(jpeg.begin(), jpeg.end(),
+                           LiteralJpegBlock(*levels, compression.Quality, compression.Kept).begin()));
+    EXPECT_TRUE(has(accessible(lesson().Widgets().picPicture, QAccessible::Name),
+                    "bloco (" + std::to_string(bx) + ", " + std::to_string(by) + ")"));
   }
 
   std::unique_ptr<Program> program_;
   std::string notice_;
 };
 
+// Nothing is framed until the student picks a block: the window starts as it
+// always does. Then the pointer and the keys move the frame.
 TEST_F(LessonTest, EachMoveOfTheFrameEntersItsBlock) {
+  EXPECT_EQ(lesson().Framed(), std::nullopt);
+  EXPECT_EQ(window().Model().Coef, CoefTable{});
+  EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), "Clique num bloco"));
   const struct {
     const char* action;
     std::function<void(LessonTest&)> act;
@@ -121,6 +143,10 @@ TEST_F(LessonTest, EachMoveOfTheFrameEntersItsBlock) {
       {"click", [](LessonTest& t) { t.clickPicture(85, 100); }, 10, 12},
       {"Right", [](LessonTest& t) { QTest::keyClick(t.picture(), Qt::Key_Right); }, 11, 12},
       {"Down", [](LessonTest& t) { QTest::keyClick(t.picture(), Qt::Key_Down); }, 11, 13},
+      {"PageDown", [](LessonTest& t) { QTest::keyClick(t.picture(), Qt::Key_PageDown); }, 11, 17},
+      {"Home", [](LessonTest& t) { QTest::keyClick(t.picture(), Qt::Key_Home); }, 0, 17},
+      {"End", [](LessonTest& t) { QTest::keyClick(t.picture(), Qt::Key_End); }, 31, 17},
+      {"PageUp", [](LessonTest& t) { QTest::keyClick(t.picture(), Qt::Key_PageUp); }, 31, 13},
       {"drag",
        [](LessonTest& t) {
          QTest::mousePress(t.picture(), Qt::LeftButton, {}, {3, 3});
@@ -139,7 +165,10 @@ TEST_F(LessonTest, EachMoveOfTheFrameEntersItsBlock) {
     step.act(*this);
     expectBlockEntered(step.bx, step.by, {});
   }
-  EXPECT_NE(label(lesson().Widgets().lblMeasures).find("Bloco (31, 31)"), std::string::npos);
+  EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), "Bloco (31, 31)"));
+  // What a screen reader hears after the move: where, and both losses.
+  const std::string said = accessible(lesson().Widgets().picPicture, QAccessible::Description);
+  EXPECT_TRUE(has(said, "Bloco (31, 31): JPEG ") && has(said, ", janela ")) << said;
 }
 
 // Seeded blocks at several qualities and numbers kept, each entered into the
@@ -149,7 +178,8 @@ TEST_F(LessonTest, EachMoveOfTheFrameEntersItsBlock) {
 // boundary.)
 TEST_F(LessonTest, EveryBlockEnteredIsItsBlockCompressed) {
   std::mt19937 random(20251207);
-  const std::optional<int> qualities[] = {std::nullopt, 1, 10, 25, 50, 75, 90, 100};
+  EXPECT_EQ(accessible(lesson().Widgets().hsbQuality, QAccessible::Value), "desligada");
+  const std::optional<int> qualities[] = {std::nullopt, 1, 7, 10, 25, 50, 75, 90, 100};
   int checked = 0;
   int bx = 12;
   int by = 7;
@@ -173,8 +203,8 @@ TEST_F(LessonTest, EveryBlockEnteredIsItsBlockCompressed) {
       EXPECT_NE(labels.find("mantidos (zig-zag): " + std::to_string(kept)), std::string::npos);
       if (quality == 50) {
         const std::string steps = label(lesson().Widgets().lblSteps);
-        EXPECT_EQ(steps.substr(0, 5) + steps.substr(6, 5), " 2,00 1,94") << steps;
-        EXPECT_NE(label(lesson().Widgets().lblMeasures).find("Zerados: "), std::string::npos);
+        EXPECT_EQ(steps.substr(0, 4) + steps.substr(5, 4), "  16  11") << steps;
+        EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), "zerados "));
       }
       for (int n = 0; n < 13; ++n, ++checked) {
         bx = static_cast<int>(random() % 32);
@@ -187,9 +217,14 @@ TEST_F(LessonTest, EveryBlockEnteredIsItsBlockCompressed) {
     }
   }
   EXPECT_GE(checked, 200);
+  EXPECT_EQ(accessible(lesson().Widgets().hsbQuality, QAccessible::Value), "100");
 }
 
-TEST_F(LessonTest, AChallengeIsSolvedByTypingItsTableAndHintsNameWhatIsWrong) {
+// A challenge is the student's: while it runs, only the student's own typing
+// changes the window, each right coefficient counts, the last hint goes once
+// it is solved, and "Terminar desafio" leaves the window as it is.
+TEST_F(LessonTest, AChallengeIsTheStudentsAndShowsEachStep) {
+  clickPicture(40, 40);
   QScrollBar* level = bar(lesson().Widgets().hsbLevel);
   QTest::keyClick(level, Qt::Key_Right);
   QTest::keyClick(level, Qt::Key_Right);
@@ -197,59 +232,104 @@ TEST_F(LessonTest, AChallengeIsSolvedByTypingItsTableAndHintsNameWhatIsWrong) {
   const CoefTable target = MakeChallenge(3, 7);
   ASSERT_EQ(lesson().Target(), target);
   EXPECT_EQ(window().Model().Coef, CoefTable{});
-  std::string status = label(lesson().Widgets().lblChallenge);
-  EXPECT_NE(status.find("Pixels iguais ao alvo:"), std::string::npos) << status;
+
+  const LessonControls& lessonControls = lesson().Widgets();
+  clickPicture(200, 200);
+  QTest::keyClick(bar(lessonControls.hsbQuality), Qt::Key_Right);
+  QTest::keyClick(bar(lessonControls.hsbKept), Qt::Key_Left);
+  clickButton(lessonControls.cmdBuiltin);
+  clickButton(lessonControls.cmdCreateChallenge);
+  EXPECT_EQ(window().Model().Coef, CoefTable{});
+  EXPECT_EQ(lesson().Framed(), std::pair(5, 5));
+  EXPECT_EQ(bar(lessonControls.hsbQuality)->value(), 0);
+  EXPECT_EQ(bar(lessonControls.hsbKept)->value(), 64);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(has(label(lessonControls.lblChallenge), "\"Terminar desafio\""));
 
   for (int given = 0; given < 3; ++given) {
-    clickButton(lesson().Widgets().cmdHint);
+    EXPECT_TRUE(has(label(lessonControls.lblChallenge),
+                    "Coeficientes certos: " + std::to_string(given) + " de 3"));
+    clickButton(lessonControls.cmdHint);
     const auto hint = HintFor(target, window().Model().Coef);
     ASSERT_TRUE(hint);
-    status = label(lesson().Widgets().lblChallenge);
-    const std::string said = "F(" + std::to_string(hint->Index % 8) + "," +
-                             std::to_string(hint->Index / 8) + ") = " + std::to_string(hint->Value);
-    ASSERT_NE(status.find(said), std::string::npos) << status;
+    const std::string said = "Dica: " + CoefficientName(hint->Index) + " = " +
+                             std::to_string(hint->Value) + ".";
+    ASSERT_TRUE(has(label(lessonControls.lblChallenge), said)) << label(lessonControls.lblChallenge);
     auto* box = static_cast<QLineEdit*>(WidgetOf(*window().Widgets().Text2[hint->Index]));
     QTest::mouseClick(box, Qt::LeftButton);
     box->selectAll();
     QTest::keyClicks(box, QString::number(hint->Value));
   }
-  EXPECT_EQ(label(lesson().Widgets().lblChallenge).substr(0, 10), "Resolvido!");
+  const std::string solved = label(lessonControls.lblChallenge);
+  EXPECT_EQ(solved.substr(0, 10), "Resolvido!");
+  EXPECT_FALSE(has(solved, "Dica")) << solved;
+
+  const CoefTable typed = window().Model().Coef;
+  clickButton(lessonControls.cmdEndChallenge);
+  EXPECT_EQ(lesson().Target(), std::nullopt);
+  EXPECT_EQ(window().Model().Coef, typed);
+  clickPicture(200, 200);
+  EXPECT_EQ(lesson().Framed(), std::pair(25, 25));
 }
 
-// The link holds the window's table as a target; opened, it shows that
-// target with an empty window. Anything else is refused whole.
+// The link holds the window's table as a target, and the notice says it was
+// copied only once the clipboard took it; opened, from the program's
+// argument or pasted into the link box, it shows that target with an empty
+// window. Anything else is refused whole, a damaged challenge with its own
+// notice.
 TEST_F(LessonTest, CreatedChallengeLinksOpenAsTheirTarget) {
+  const LessonControls& lessonControls = lesson().Widgets();
+  auto* box = static_cast<QLineEdit*>(WidgetOf(*lessonControls.txtLink));
+  clickButton(lessonControls.cmdCreateChallenge);
+  EXPECT_TRUE(has(label(lessonControls.lblLinkNotice), "A janela está vazia"));
+  EXPECT_EQ(box->text(), QString());
+
   clickPicture(130, 130);
   const CoefTable made = window().Model().Coef;
-  clickButton(lesson().Widgets().cmdCreateChallenge);
-  const std::string link =
-      static_cast<QLineEdit*>(WidgetOf(*lesson().Widgets().txtLink))->text().toStdString();
+  clickButton(lessonControls.cmdCreateChallenge);
+  const std::string link = box->text().toStdString();
   EXPECT_EQ(link, "#desafio=" + *ChallengeLink(made));
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), link);
+  EXPECT_TRUE(has(label(lessonControls.lblLinkNotice), "Ligação copiada."));
 
+  std::string damaged = link;
+  damaged.back() = damaged.back() == 'A' ? 'B' : 'A';
   const struct {
     std::string link;
     LinkKind kind;
+    const char* notice;  // in the program's notice, or the link box's
   } links[] = {
-      {"file:///tmp/transformada-dct.html" + link, LinkKind::Challenge},
-      {link.substr(0, link.size() - 1) + (link.back() == 'A' ? "B" : "A"), LinkKind::Unreadable},
-      {"#0,0=100&1,0=-40", LinkKind::Block},
-      {"#0,0=100&<b>", LinkKind::Unreadable},
+      {"file:///tmp/transformada-dct.html" + link, LinkKind::Challenge, ""},
+      {damaged, LinkKind::DamagedChallenge, "danificada"},
+      {"#0,0=100&1,0=-40", LinkKind::Block, ""},
+      {"#0,0=100&<b>", LinkKind::Unreadable, "ler"},
   };
-  for (const auto& each : links) {
-    SCOPED_TRACE(each.link);
-    const CoefTable before = window().Model().Coef;
-    EXPECT_EQ(program_->OpenLink(each.link), each.kind);
-    EXPECT_EQ(notice_.empty(), each.kind != LinkKind::Unreadable);
-    if (each.kind == LinkKind::Challenge) {
-      EXPECT_EQ(lesson().Target(), made);
-      EXPECT_EQ(window().Model().Coef, CoefTable{});
-    } else if (each.kind == LinkKind::Block) {
-      EXPECT_EQ(lesson().Target(), std::nullopt);
-      EXPECT_EQ(window().Model().Coef.at(0), 100);
-      EXPECT_EQ(window().Model().Coef.at(1), -40);
-    } else {
-      EXPECT_EQ(window().Model().Coef, before);
+  for (const bool pasted : {false, true}) {
+    for (const auto& each : links) {
+      SCOPED_TRACE(each.link + (pasted ? " pasted" : " given"));
+      program_->OpenLink("#7,7=1");
+      const CoefTable before = window().Model().Coef;
+      if (pasted) {
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromStdString(each.link));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_TRUE(has(label(lessonControls.lblLinkNotice), each.notice));
+      } else {
+        EXPECT_EQ(program_->OpenLink(each.link), each.kind);
+        EXPECT_TRUE(has(notice_, each.notice)) << notice_;
+        EXPECT_EQ(notice_.empty(), *each.notice == 0);
+        EXPECT_TRUE(notice_.empty() || has(notice_, "ligação")) << notice_;
+      }
+      if (each.kind == LinkKind::Challenge) {
+        EXPECT_EQ(lesson().Target(), made);
+        EXPECT_EQ(window().Model().Coef, CoefTable{});
+      } else if (each.kind == LinkKind::Block) {
+        EXPECT_EQ(lesson().Target(), std::nullopt);
+        EXPECT_EQ(window().Model().Coef.at(0), 100);
+        EXPECT_EQ(window().Model().Coef.at(1), -40);
+      } else {
+        EXPECT_EQ(window().Model().Coef, before);
+      }
     }
   }
 }
@@ -285,15 +365,18 @@ TEST_F(LessonTest, AnImageChosenInTheDialogReplacesThePicture) {
   choose(png);
   EXPECT_EQ(lesson().Picture().width(), 40);
   EXPECT_EQ(lesson().Picture().at(39, 23), 76);
-  // What was limited or zeroed belonged to the picture before.
-  EXPECT_EQ(label(lesson().Widgets().lblMeasures).find("Limitados"), std::string::npos);
+  // Nothing is framed in the new picture until the student picks a block.
+  EXPECT_EQ(lesson().Framed(), std::nullopt);
+  EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), "Clique num bloco"));
   clickPicture(250, 195);  // shown 256 × 153: pixel (39, 22), in the last block, partial
   expectBlockEntered(4, 2, {});
   EXPECT_EQ(window().Model().Coef.at(0), 76 - 128);
 
   choose(text);
   EXPECT_EQ(lesson().Picture().width(), 40);
-  EXPECT_NE(label(lesson().Widgets().lblMeasures).find("Não foi possível ler"), std::string::npos);
+  EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), "Não foi possível ler «texto.png»"));
+  EXPECT_TRUE(has(accessible(lesson().Widgets().picPicture, QAccessible::Description),
+                  "Não foi possível ler «texto.png»"));
   clickButton(lesson().Widgets().cmdBuiltin);
   EXPECT_EQ(lesson().Picture(), BuiltinPicture());
 }

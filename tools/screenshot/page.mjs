@@ -3,8 +3,8 @@
 //   node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson]
 // --phone: on a phone held upright, 360 pixels wide, the window in its layout
 // for fingers; --contrast: under a high-contrast theme (forced colours);
-// --lesson: the window and the lesson below it, a block of the photograph
-// entered at quality 50.
+// --lesson: the window and the lesson beside it on a wide screen, a block of
+// the photograph entered at quality 50.
 import { launch, openPage } from '../../tests/web/harness.mjs';
 
 const [out, kind = ''] = process.argv.slice(2);
@@ -12,7 +12,7 @@ const viewports = {
   '': { width: 760, height: 720 },
   '--phone': { width: 360, height: 1000, hasTouch: true, isMobile: true },
   '--contrast': { width: 760, height: 720 },
-  '--lesson': { width: 760, height: 1000 },
+  '--lesson': { width: 1280, height: 800 },
 };
 if (!out || !(kind in viewports)) {
   console.error('usage: node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson]');
@@ -39,7 +39,8 @@ if (kind === '--lesson') {
 await page.mouse.move(0, 0);
 // The picture shows the selection, not a blinking cursor.
 await page.evaluate(() => document.activeElement.blur());
-const bottom = await page.evaluate(() => document.getElementById('lesson').getBoundingClientRect().bottom);
+const { right, bottom } = await page.evaluate(
+  () => document.getElementById('lesson').getBoundingClientRect().toJSON());
 await page.screenshot({ path: out,
-  ...(kind === '--lesson' ? { clip: { x: 0, y: 0, width: 760, height: bottom + 16 } } : {}) });
+  ...(kind === '--lesson' ? { clip: { x: 0, y: 0, width: right + 16, height: bottom + 16 } } : {}) });
 await browser.close();

@@ -53,7 +53,10 @@ void AddSingle(platform::Form& form, const SingleControlOf<Slots>& single, Slots
             return keep(slot, form.AddCommandButton({identity, single.caption}));
           },
           [&](platform::PictureBox* Slots::*slot) -> platform::Control& {
-            return keep(slot, form.AddPictureBox({identity, single.interactive}));
+            return keep(slot,
+                        form.AddPictureBox({.identity = identity,
+                                            .interactive = single.interactive,
+                                            .announcesDescription = single.announcesDescription}));
           },
       },
       single.slot);

@@ -4,8 +4,8 @@
 //
 //   picPicture_MouseDown(x, y)    a press, a drag onto another block, an
 //   `- moveTo(bx, by)             arrow key; or a bar's Change, in place
-//      `- enterBlock()            ComputeLessonBlock: the block's forward
-//         |                       transform, quantised, the first N kept
+//      `- enterBlock()            ComputeLessonBlock: what JPEG makes of the
+//         |                       block, and what the window gets of it
 //         `- Form1::EnterTable    "Reset" clicked, each value that is not 0
 //            |                    typed into its box, F(0,0) clicked
 //            `- the window's handlers, exactly as for the user's own keys
@@ -21,25 +21,35 @@
 #include "Lesson.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "BlockMeasures.h"
 #include "BuiltinPicture.h"
 #include "Challenge.h"
 #include "FormBuilder.h"
 #include "ImageBlocks.h"
-#include "PageLink.h"
 #include "ReducedPicture.h"
 #include "Runtime.h"
 
 namespace dct::ui {
 namespace {
 
-constexpr const char* kUnreadableImage = "Não foi possível ler essa imagem; a anterior ficou.";
+// PageUp and PageDown move the frame by this many rows of blocks.
+constexpr int kPageOfBlocks = 4;
+
+constexpr const char* kFromFileAdvice =
+    "Esta página foi aberta de um ficheiro, e um endereço \"file:\" só serve neste "
+    "computador: envie o ficheiro da página e o texto da caixa; quem o colar nessa caixa e "
+    "carregar em Enter vê este bloco como alvo.";
+
+// A page opened from disk has an address that names a file on this computer.
+bool fromFile(const std::string& base) { return base.starts_with("file:"); }
 
 }  // namespace
 
-Lesson::Lesson(Form1& window, std::uint32_t seed, std::string linkBase)
+Lesson::Lesson(Form1& window, std::uint32_t seed, std::string linkBase, LinkOpener openLink)
     : window_(window),
       form_(platform::FormSettings{.title = kLessonTitle,
                                    .clientWidth = kLessonClientWidth,
@@ -51,9 +61,14 @@ Lesson::Lesson(Form1& window, std::uint32_t seed, std::string linkBase)
       view_(controls_),
       picture_(BuiltinPicture()),
       seed_(seed),
-      linkBase_(std::move(linkBase)) {
+      linkBase_(std::move(linkBase)),
+      openLink_(std::move(openLink)) {
   for (const LessonControl& control : kLessonControls) AddSingle(form_, control, controls_);
   form_.ApplyTabOrder();
+  form_.TieLabel(*controls_.lblQuality, *controls_.hsbQuality);
+  form_.TieLabel(*controls_.lblKept, *controls_.hsbKept);
+  form_.TieLabel(*controls_.lblLevel, *controls_.hsbLevel);
+  form_.TieLabel(*controls_.lblLink, *controls_.txtLink);
   connectHandlers();
   platform::Runtime::AfterEachEvent(this, [this] { Refresh(); });
 }
@@ -74,6 +89,8 @@ void Lesson::connectHandlers() {
   controls_.cmdNewChallenge->OnClick([this] { cmdNewChallenge_Click(); });
   controls_.cmdHint->OnClick([this] { cmdHint_Click(); });
   controls_.cmdCreateChallenge->OnClick([this] { cmdCreateChallenge_Click(); });
+  controls_.cmdEndChallenge->OnClick([this] { cmdEndChallenge_Click(); });
+  controls_.txtLink->OnKeyPress([this](int keyAscii) { txtLink_KeyPress(keyAscii); });
 }
 
 void Lesson::Form_Load() {
@@ -90,34 +107,74 @@ void Lesson::picPicture_MouseDown(int x, int y) { moveTo(x / kGridSide, y / kGri
 // Dragging enters a block each time the pointer reaches another one.
 void Lesson::picPicture_MouseMove(int x, int y) { moveTo(x / kGridSide, y / kGridSide, false); }
 
+// The first key frames the first block; then the arrows move by a block,
+// PageUp and PageDown by four rows, Home and End to the row's ends.
 void Lesson::picPicture_KeyDown(platform::PictureKey key) {
-  const int across = key == platform::PictureKey::Left ? -1 : key == platform::PictureKey::Right;
-  const int down = key == platform::PictureKey::Up ? -1 : key == platform::PictureKey::Down;
-  moveTo(blockX_ + across, blockY_ + down, false);
+  using platform::PictureKey;
+  int bx = blockX_;
+  int by = blockY_;
+  if (framed_) {
+    switch (key) {
+      case PictureKey::Left:
+        --bx;
+        break;
+      case PictureKey::Right:
+        ++bx;
+        break;
+      case PictureKey::Up:
+        --by;
+        break;
+      case PictureKey::Down:
+        ++by;
+        break;
+      case PictureKey::PageUp:
+        by -= kPageOfBlocks;
+        break;
+      case PictureKey::PageDown:
+        by += kPageOfBlocks;
+        break;
+      case PictureKey::Home:
+        bx = 0;
+        break;
+      case PictureKey::End:
+        bx = BlocksAcross(picture_) - 1;
+        break;
+    }
+  }
+  moveTo(bx, by, false);
 }
 
 // The user's own picture, in grey and at most kLessonSideMax a side; the
-// window keeps its block until the frame moves.
+// window keeps its block until a block of the new picture is picked.
 void Lesson::picPicture_ImageChosen(const platform::DecodedImage& image) {
   const auto grey = GreyImage::FromRgba(image.width, image.height, image.rgba);
   if (!grey) {
-    notice_ = kUnreadableImage;
+    notice_ = "Não foi possível ler «" + image.name + "»: a imagem anterior ficou.";
+    controls_.picPicture->SetAccessibleDescription(notice_);
     return;
   }
   notice_.clear();
   showPicture(ReducedToFit(*grey));
 }
 
-void Lesson::cmdOpen_Click() { controls_.picPicture->ChooseImage(); }
+// The notice of a picture not read goes, so that another shows anew.
+void Lesson::cmdOpen_Click() {
+  notice_.clear();
+  controls_.picPicture->ChooseImage();
+}
 
 void Lesson::cmdBuiltin_Click() {
   notice_.clear();
   showPicture(BuiltinPicture());
 }
 
-void Lesson::hsbQuality_Change() { enterBlock(); }
+void Lesson::hsbQuality_Change() {
+  if (framed_) enterBlock();
+}
 
-void Lesson::hsbKept_Change() { enterBlock(); }
+void Lesson::hsbKept_Change() {
+  if (framed_) enterBlock();
+}
 
 void Lesson::cmdNewChallenge_Click() {
   OpenChallenge(MakeChallenge(controls_.hsbLevel->Value(), seed_++));
@@ -134,58 +191,56 @@ void Lesson::cmdHint_Click() {
            : "Todos os coeficientes já estão como no alvo.";
 }
 
-// The link holds the window's table, which gives the target block; the
-// clipboard gets it where the platform allows, the box always.
+// The link holds the window's table, which gives the target block. A page
+// opened from disk has no address to send: the part from "desafio=" goes in
+// the box, for the page file's receiver to paste. The clipboard's answer
+// comes later, and the notice with it.
 void Lesson::cmdCreateChallenge_Click() {
-  const std::string text =
-      PageAddress(linkBase_, PageFragment({LinkKind::Challenge, window_.Model().Coef}));
+  const CoefTable& table = window_.Model().Coef;
+  if (table == CoefTable{}) {
+    linkNotice_ =
+        "A janela está vazia: ponha-lhe coeficientes, ou escolha um bloco, antes de criar um "
+        "desafio.";
+    return;
+  }
+  const std::string fragment = PageFragment({LinkKind::Challenge, table});
+  const std::string text = fromFile(linkBase_) ? fragment : PageAddress(linkBase_, fragment);
   controls_.txtLink->SetText(text);
-  platform::Runtime::CopyText(text, {});
-  challengeNotice_ = "Ligação do desafio copiada: quem a abrir vê este bloco como alvo.";
+  linkNotice_ = "A copiar a ligação…";
+  platform::Runtime::CopyText(text, [this](bool done) { copied(done); });
 }
 
-void Lesson::EndChallenge() {
-  target_.reset();
-  challengeNotice_.clear();
+void Lesson::copied(bool done) {
+  linkNotice_ = done ? "Ligação copiada." : "Não foi possível copiar a ligação: copie-a da caixa.";
+  linkNotice_ += fromFile(linkBase_) ? std::string(" ") + kFromFileAdvice
+                                     : " Quem a abrir vê este bloco como alvo.";
 }
 
-Compression Lesson::currentCompression() const {
-  const int quality = controls_.hsbQuality->Value();
-  return {quality == kQualityOff ? std::nullopt : std::optional<int>(quality),
-          controls_.hsbKept->Value()};
+// The window stays as the student left it.
+void Lesson::cmdEndChallenge_Click() {
+  EndChallenge();
+  challengeNotice_ = "Desafio terminado.";
 }
 
-void Lesson::showPicture(GreyImage picture) {
-  picture_ = std::move(picture);
-  controls_.picPicture->SetPicture({picture_.width(), picture_.height(), picture_.levels()});
-  // What was entered came from the picture before.
-  entered_.reset();
-  moveFrame(0, 0);
-}
-
-void Lesson::moveFrame(int bx, int by) {
-  blockX_ = bx;
-  blockY_ = by;
-  const int left = bx * kGridSide;
-  const int top = by * kGridSide;
-  controls_.picPicture->SetFrame({left, top, std::min(kGridSide, picture_.width() - left),
-                                  std::min(kGridSide, picture_.height() - top)});
-}
-
-// A block beyond the picture's edge is the nearest one at the edge.
-void Lesson::moveTo(int bx, int by, bool again) {
-  bx = std::clamp(bx, 0, BlocksAcross(picture_) - 1);
-  by = std::clamp(by, 0, BlocksDown(picture_) - 1);
-  if (bx == blockX_ && by == blockY_ && !again) return;
-  moveFrame(bx, by);
-  enterBlock();
-}
-
-void Lesson::enterBlock() {
-  const auto levels = ImageBlock(picture_, blockX_, blockY_);
-  if (!levels) return;
-  entered_ = ComputeLessonBlock(*levels, currentCompression());
-  window_.EnterTable(entered_->Table);
+// A whole link, or the part from "desafio=", opens as the page's address.
+void Lesson::txtLink_KeyPress(int keyAscii) {
+  constexpr int kReturn = 13;
+  if (keyAscii != kReturn) return;
+  switch (openLink_(controls_.txtLink->Text())) {
+    case LinkKind::Block:
+    case LinkKind::Challenge:
+      linkNotice_.clear();
+      break;
+    case LinkKind::None:
+      linkNotice_ = "Cole na caixa uma ligação, ou a parte dela que começa em \"desafio=\".";
+      break;
+    case LinkKind::Unreadable:
+      linkNotice_ = "Essa ligação não traz coeficientes nem um desafio que se possam ler.";
+      break;
+    case LinkKind::DamagedChallenge:
+      linkNotice_ = "Essa ligação de desafio está danificada: falta ou mudou algum carácter.";
+      break;
+  }
 }
 
 void Lesson::OpenChallenge(const CoefTable& target) {
@@ -194,14 +249,87 @@ void Lesson::OpenChallenge(const CoefTable& target) {
   window_.PressReset();
 }
 
+void Lesson::EndChallenge() {
+  target_.reset();
+  challengeNotice_.clear();
+}
+
+std::optional<std::pair<int, int>> Lesson::Framed() const {
+  return framed_ ? std::optional(std::pair{blockX_, blockY_}) : std::nullopt;
+}
+
+Compression Lesson::currentCompression() const {
+  const int quality = controls_.hsbQuality->Value();
+  return {quality == kQualityOff ? std::nullopt : std::optional<int>(quality),
+          controls_.hsbKept->Value()};
+}
+
+// A new picture frames nothing until the student picks a block, and what was
+// entered belonged to the picture before.
+void Lesson::showPicture(GreyImage picture) {
+  picture_ = std::move(picture);
+  controls_.picPicture->SetPicture({picture_.width(), picture_.height(), picture_.levels()});
+  controls_.picPicture->SetFrame({});
+  framed_ = false;
+  entered_.reset();
+}
+
+void Lesson::moveTo(int bx, int by, bool again) {
+  bx = std::clamp(bx, 0, BlocksAcross(picture_) - 1);
+  by = std::clamp(by, 0, BlocksDown(picture_) - 1);
+  if (framed_ && bx == blockX_ && by == blockY_ && !again) return;
+  framed_ = true;
+  blockX_ = bx;
+  blockY_ = by;
+  const int left = bx * kGridSide;
+  const int top = by * kGridSide;
+  controls_.picPicture->SetFrame({left, top, std::min(kGridSide, picture_.width() - left),
+                                  std::min(kGridSide, picture_.height() - top)});
+  enterBlock();
+}
+
+// The framed block into the window; a screen reader hears where the frame
+// is now and what each loss is.
+void Lesson::enterBlock() {
+  const BlockLevels original = *ImageBlock(picture_, blockX_, blockY_);
+  entered_ = ComputeLessonBlock(original, currentCompression());
+  window_.EnterTable(entered_->Table);
+  controls_.picPicture->SetAccessibleDescription(MoveSentence(
+      blockX_, blockY_, original, *entered_, CompareWindowBlock(original, window_.Model().Coef)));
+}
+
+void Lesson::lockForChallenge() {
+  const bool free = !target_;
+  for (platform::Control* control : std::initializer_list<platform::Control*>{
+           controls_.picPicture, controls_.hsbQuality, controls_.hsbKept, controls_.cmdOpen,
+           controls_.cmdBuiltin, controls_.cmdCreateChallenge}) {
+    control->SetEnabled(free);
+  }
+  controls_.cmdEndChallenge->SetEnabled(!free);
+}
+
 void Lesson::Refresh() {
-  const BlockLevels original = ImageBlock(picture_, blockX_, blockY_).value_or(BlockLevels{});
-  const WindowBlock window = CompareWindowBlock(original, window_.Model().Coef);
-  const LessonBlock* entered = entered_ ? &*entered_ : nullptr;
-  view_.ShowBlock(blockX_, blockY_, original, window, entered, notice_);
-  view_.ShowSteps(entered);
-  view_.ShowChallenge(target_, window, challengeNotice_);
+  lockForChallenge();
+  const CoefTable& table = window_.Model().Coef;
+  const BlockLevels original = framed_ ? *ImageBlock(picture_, blockX_, blockY_) : BlockLevels{};
+  const WindowBlock window = CompareWindowBlock(original, table);
+  if (framed_ && entered_) {
+    view_.ShowBlock(blockX_, blockY_, original, *entered_, window, notice_);
+    controls_.picPicture->SetAccessibleName(
+        "Imagem, bloco (" + std::to_string(blockX_) + ", " + std::to_string(blockY_) + ") de " +
+        std::to_string(BlocksAcross(picture_)) + " por " + std::to_string(BlocksDown(picture_)) +
+        ": as setas, Page Up, Page Down, Home e End movem o bloco");
+  } else {
+    view_.ShowNoBlock(notice_);
+    controls_.picPicture->SetAccessibleName(
+        "Imagem: clique num bloco, ou use as setas, para o pôr na janela");
+  }
+  const ChallengeProgress progress =
+      target_ ? ProgressTowards(*target_, table) : ChallengeProgress{};
+  if (progress.Solved()) challengeNotice_.clear();
+  view_.ShowChallenge(target_, progress, window, challengeNotice_);
   view_.ShowBarCaptions();
+  controls_.lblLinkNotice->SetCaption(linkNotice_);
 }
 
 }  // namespace dct::ui

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "CoefTable.h"
 #include "Form.h"
@@ -11,6 +13,7 @@
 #include "LessonBlock.h"
 #include "LessonLayout.h"
 #include "LessonView.h"
+#include "PageLink.h"
 #include "Picture.h"
 
 namespace dct::ui {
@@ -21,10 +24,13 @@ namespace dct::ui {
 // the window's own handlers.
 class Lesson {
  public:
+  // Opens a link as the program opens a page's link, and says what it was.
+  using LinkOpener = std::function<LinkKind(std::string_view link)>;
+
   // `linkBase`: the page's address without its fragment, which a challenge's
   // link is written after; empty on the desktop. `seed` starts the sequence
   // of challenges that "Novo desafio" makes.
-  Lesson(Form1& window, std::uint32_t seed, std::string linkBase);
+  Lesson(Form1& window, std::uint32_t seed, std::string linkBase, LinkOpener openLink);
   ~Lesson();
 
   void Form_Load();
@@ -41,15 +47,17 @@ class Lesson {
   void cmdNewChallenge_Click();
   void cmdHint_Click();
   void cmdCreateChallenge_Click();
+  void cmdEndChallenge_Click();
+  void txtLink_KeyPress(int keyAscii);
 
   // A challenge, new or from a link: the target shown, the window emptied.
   void OpenChallenge(const CoefTable& target);
   // No challenge any more: a block was opened from a link instead.
   void EndChallenge();
   const std::optional<CoefTable>& Target() const { return target_; }
-  // The block of the picture that the frame stands on, across and down.
-  int BlockX() const { return blockX_; }
-  int BlockY() const { return blockY_; }
+  // The block of the picture that the frame stands on, across and down;
+  // nothing until the user picks one.
+  std::optional<std::pair<int, int>> Framed() const;
   const GreyImage& Picture() const { return picture_; }
   const LessonControls& Widgets() const { return controls_; }
   platform::Form& Window() { return form_; }
@@ -61,28 +69,36 @@ class Lesson {
  private:
   void connectHandlers();
   void showPicture(GreyImage picture);
-  void moveFrame(int bx, int by);
-  // Frames block (bx, by) and enters it; `again`: also when it is framed
-  // already.
+  // Frames block (bx, by) (the nearest one inside the picture) and enters
+  // it; `again`: also when it is framed already.
   void moveTo(int bx, int by, bool again);
   void enterBlock();
   Compression currentCompression() const;
+  // While a challenge runs, only the student's own actions change the window.
+  void lockForChallenge();
+  void copied(bool done);
 
   Form1& window_;
   platform::Form form_;
   LessonControls controls_;
   LessonView view_;
   GreyImage picture_;
+  bool framed_ = false;
   int blockX_ = 0;
   int blockY_ = 0;
+  // JPEG's view of the framed block at the bars' setting, and what the
+  // window was given of it.
   std::optional<LessonBlock> entered_;
   std::optional<CoefTable> target_;
   std::uint32_t seed_;
   std::string linkBase_;
-  // A line about the last action (an image not read, a link made, a hint),
-  // until the next one.
+  LinkOpener openLink_;
+  // A line about the last action on the picture (an image not read), on the
+  // challenge (a hint, a refusal) and on the link (copied or not), each
+  // until the next such action.
   std::string notice_;
   std::string challengeNotice_;
+  std::string linkNotice_;
 };
 
 }  // namespace dct::ui

@@ -5,33 +5,40 @@
 
 #include "BlockLevels.h"
 #include "BlockMeasures.h"
+#include "Challenge.h"
 #include "CoefTable.h"
 #include "LessonBlock.h"
 #include "LessonLayout.h"
 
 namespace dct::ui {
 
-// The lesson's texts and pictures: what it says of the window, the framed
-// block and the challenge. It only writes controls; the handlers decide.
+// The lesson's texts and pictures: what it says of the framed block, of the
+// window and of the challenge. It only writes controls; the handlers decide.
 class LessonView {
  public:
   explicit LessonView(const LessonControls& controls) : controls_(controls) {}
 
-  // The framed block (bx, by) beside the window's: both enlarged, their
-  // difference, the measures, and what the last entry limited and zeroed;
-  // `notice` is a line about the last action.
-  void ShowBlock(int bx, int by, const BlockLevels& original, const WindowBlock& window,
-                 const LessonBlock* entered, const std::string& notice) const;
-  // The quantisation steps, * on the coefficients that compression zeroed.
-  void ShowSteps(const LessonBlock* entered) const;
-  // The target and how far the window is from it, or how to start one.
-  void ShowChallenge(const std::optional<CoefTable>& target, const WindowBlock& window,
-                     const std::string& notice) const;
+  // No block framed yet: nothing to compare, and what to do instead.
+  void ShowNoBlock(const std::string& notice) const;
+  // The framed block (bx, by) beside JPEG's block and the window's: the
+  // pictures, the measures of both losses, and `notice` about the last
+  // action; JPEG's table of steps, * on the coefficients that it zeroed.
+  void ShowBlock(int bx, int by, const BlockLevels& original, const LessonBlock& jpeg,
+                 const WindowBlock& window, const std::string& notice) const;
+  // The target, how far the window is from it, and `notice` (a hint); or
+  // how to start one.
+  void ShowChallenge(const std::optional<CoefTable>& target, const ChallengeProgress& progress,
+                     const WindowBlock& windowBlock, const std::string& notice) const;
   // The bars' captions with their values.
   void ShowBarCaptions() const;
 
  private:
   const LessonControls& controls_;
 };
+
+// "Bloco (10, 12): JPEG 38,21 dB, janela 35,00 dB.": what a screen reader
+// is told after a move of the frame.
+std::string MoveSentence(int bx, int by, const BlockLevels& original, const LessonBlock& jpeg,
+                         const WindowBlock& window);
 
 }  // namespace dct::ui
