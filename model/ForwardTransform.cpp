@@ -14,8 +14,12 @@ namespace {
 constexpr std::size_t kSide = kGridSide;
 
 // A pivot this small beside the largest entry means the rows were (nearly)
-// dependent: dividing by it would give noise, not an inverse.
-constexpr long double kPivotTolerance = 64 * std::numeric_limits<long double>::epsilon();
+// dependent: dividing by it would give noise, not an inverse. Measured against
+// double's precision, not long double's: where long double is carried out as a
+// double (valgrind emulates the x87 unit that way), dependent rows leave
+// residues of double's rounding, which long double's epsilon would take for a
+// pivot.
+constexpr long double kPivotTolerance = 64 * std::numeric_limits<double>::epsilon();
 
 SquareMatrix Identity() {
   SquareMatrix identity{};
