@@ -131,8 +131,23 @@ export function control(page, name) {
 // ---------------------------------------------------------------------------
 // A user's input, through the browser's own pointer and keyboard.
 
+// Once the control is laid out: a window still being built has no box of
+// its own to click yet, and Chromium now and then finds none for a moment
+// after the page has started ("Node is either not clickable"): asked again,
+// it has one.
 export async function clickControl(page, name) {
-  await (await control(page, name)).click();
+  await page.waitForFunction((id) => {
+    const rect = document.getElementById(id)?.getBoundingClientRect();
+    return rect !== undefined && rect.width > 0 && rect.height > 0;
+  }, {}, name);
+  for (let attempt = 1; ; ++attempt) {
+    try {
+      return await (await control(page, name)).click();
+    } catch (error) {
+      if (attempt === 10 || !/not clickable/.test(error.message)) throw error;
+      await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+  }
 }
 
 export async function pressKeys(page, keys) {

@@ -103,14 +103,19 @@ async function change(page, [how, link]) {
   if (how === 'enter') {
     await page.goto(`${pageAddress}#${link}`);
   } else if (how === 'link') {
+    // The page follows the change of address in a task of its own, after
+    // the click: a listener after the page's own says when it has.
     await page.evaluate((link) => {
       const anchor = document.createElement('a');
       anchor.href = `#${link}`;
       anchor.id = 'test-link';
       anchor.textContent = 'link';
       document.body.prepend(anchor);
+      window.dctFollowed = false;
+      window.addEventListener('hashchange', () => { window.dctFollowed = true; }, { once: true });
     }, link);
     await page.click('#test-link');
+    await page.waitForFunction(() => window.dctFollowed);
   } else if (how === 'back') {
     await page.goBack();
   } else {
