@@ -42,6 +42,7 @@ constexpr OptionRule kOptions[] = {
     {"--block", "X,Y", kPicture},
     {"--quality", "a number", kPicture},
     {"--keep", "a number", kPicture},
+    {"--jpeg", kFileName, kPicture},
     {"--help", "", kAnyMode},
     {"-h", "", kAnyMode},
     {"--version", "", kAnyMode},
@@ -159,12 +160,13 @@ class Parser {
     options_.pngPath = valueOf("--png");
     options_.sheetPath = valueOf("--basis-sheet");
     options_.imagePath = valueOf("--image");
+    options_.jpegPath = valueOf("--jpeg");
     options_.format = first_.contains("--json") ? OutputFormat::Json : OutputFormat::Text;
     options_.levels = first_.contains("--levels");
     options_.round = first_.contains("--round");
     options_.action = mode == kForward   ? Action::Forward
                       : mode == kSheet   ? Action::BasisSheet
-                      : mode == kPicture ? Action::Picture
+                      : mode == kPicture ? (options_.jpegPath ? Action::JpegFile : Action::Picture)
                                          : Action::Reconstruct;
     return options_;
   }
@@ -248,8 +250,16 @@ class Parser {
     // Which of the two should win would be a guess; a script that mixes them
     // is more likely wrong than deliberate.
     if (!arg.option && first_.contains("--table")) return name + " cannot be combined with --table";
-    // Without a block there is nothing to print, and no block is a default.
-    if (name == "--image" && !first_.contains("--block")) return "--image needs --block X,Y";
+    // Without a block there is nothing to print, and no block is a default;
+    // the whole picture's file is a mode of its own, and always quantised.
+    const bool file = first_.contains("--jpeg");
+    if (name == "--image" && !first_.contains("--block") && !file) {
+      return "--image needs --block X,Y or --jpeg FILE";
+    }
+    if (file && (name == "--block" || name == "--json")) {
+      return name + " cannot be combined with --jpeg";
+    }
+    if (name == "--jpeg" && !first_.contains("--quality")) return "--jpeg needs --quality Q";
     if (name != "--scale") return std::nullopt;
     if (mode == kReconstruct && !first_.contains("--png")) {
       return "--scale needs --png or --basis-sheet";

@@ -5,10 +5,8 @@
 
 namespace dct::cli {
 
-// The lines between the blocks of the sheet and around it: black, the one
-// grey that the window never paints (its darkest pixel is level 1).
+// The lines between the blocks of the sheet and around it, in pixels.
 inline constexpr int kSheetLineWidth = 2;
-inline constexpr std::uint8_t kSheetLineLevel = 0;
 
 // The 64 blocks that each single coefficient F(u, v) = value makes, laid out
 // as the coefficient grid: u across, v down, each as BlockImage draws it,

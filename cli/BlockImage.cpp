@@ -1,5 +1,6 @@
 #include "BlockImage.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace dct::cli {
@@ -17,6 +18,17 @@ QImage BlockImage(const PixelBlock& block, int scale) {
           block.Colour[static_cast<std::size_t>(column / scale + kGridSide * (row / scale))];
       line[column] = static_cast<uchar>(RedOf(colour));
     }
+  }
+  return image;
+}
+
+QImage GreyQImage(const GreyImage& picture) {
+  QImage image(picture.width(), picture.height(), QImage::Format_Grayscale8);
+  const auto width = static_cast<std::size_t>(picture.width());
+  for (int row = 0; row < picture.height(); ++row) {
+    std::copy_n(picture.levels().begin() +
+                    static_cast<std::ptrdiff_t>(width * static_cast<std::size_t>(row)),
+                width, image.scanLine(row));
   }
   return image;
 }

@@ -12,8 +12,9 @@ namespace dct::cli {
 
 // Reconstruct prints the block of the given coefficients, Forward the
 // coefficients of a given block, BasisSheet draws the 64 single-coefficient
-// blocks, Picture prints what the lesson makes of a block of a picture.
-enum class Action { Reconstruct, Forward, BasisSheet, Picture, ShowHelp, ShowVersion };
+// blocks, Picture prints what the lesson makes of a block of a picture,
+// JpegFile writes the JPEG file of a whole picture as the lesson saves it.
+enum class Action { Reconstruct, Forward, BasisSheet, Picture, JpegFile, ShowHelp, ShowVersion };
 enum class OutputFormat { Text, Json };
 
 inline constexpr int kDefaultScale = 32;
@@ -59,6 +60,7 @@ struct CliOptions {
   // Picture: the picture (a file, kBuiltinPictureName or kStandardInputName),
   // the block, and how the lesson compresses it.
   std::optional<std::string> imagePath;
+  std::optional<std::string> jpegPath;
   BlockPosition block;
   Compression compression;
 

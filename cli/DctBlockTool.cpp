@@ -1,5 +1,7 @@
 #include "DctBlockTool.h"
 
+#include <QBuffer>
+
 #include <optional>
 #include <string>
 
@@ -9,6 +11,7 @@
 #include "BlockImage.h"
 #include "ForwardAnalysis.h"
 #include "IntegerText.h"
+#include "JpegPicture.h"
 #include "LessonBlock.h"
 #include "PendingFile.h"
 #include "PictureFile.h"
@@ -26,6 +29,7 @@ constexpr std::string_view kUsage = R"(Usage: dct-block [OPTIONS] [u,v=VALUE ...
        dct-block --forward [--levels] [--round] [--json] [--table FILE]
        dct-block --basis-sheet FILE [--value V] [--scale N]
        dct-block --image FILE --block X,Y [--quality Q] [--keep N] [--json]
+       dct-block --image FILE --jpeg OUT --quality Q [--keep N]
 
 Prints the 8x8 pixel block that the inverse two-dimensional cosine sum makes
 of the coefficients F(u,v), the same computation as Transformada DCT's window.
@@ -97,15 +101,20 @@ A block of a picture:
                  "max_difference":N,"psnr":P|null,"limited":N,"jpeg":
                  {"levels":[...],"max_difference":N,"psnr":P|null,
                  "zeroed":N}}
+  --jpeg OUT     instead of a block, write the whole picture (as the lesson
+                 reduces it) as the lesson saves it: a baseline grey JPEG
+                 file at quality Q (needed), the first N coefficients of
+                 each block kept, JPEG's standard Huffman tables
 
 --levels and --round need --forward, --value needs --basis-sheet, and
---block, --quality and --keep need --image, which needs --block; no mode
-takes u,v=VALUE arguments or --png, and the modes do not combine.
+--block, --jpeg, --quality and --keep need --image, which needs --block or
+--jpeg (with --quality); no mode takes u,v=VALUE arguments or --png, and
+the modes do not combine.
 Options that take a value also accept the form --option=VALUE.
 
 Output: the pixel values, one row per line from the top, then "clipped: yes"
 when a value had to be limited to -127..127, else "clipped: no".
---basis-sheet prints nothing.
+--basis-sheet and --jpeg print nothing.
 
 Exit status: 0 on success; 2 on any failure, with one line on standard error
 and no image left half-written. The image file is put in place last, after
@@ -117,6 +126,7 @@ Examples:
   dct-block 0,0=20 1,0=-100 | dct-block --forward --levels --round
   dct-block --basis-sheet basis.png --value -100 --scale 4
   dct-block --image -builtin- --block 10,12 --quality 50 --keep 10
+  dct-block --image -builtin- --jpeg camera.jpg --quality 50
 )";
 
 int Fail(std::ostream& err, const std::string& message) {
@@ -124,12 +134,20 @@ int Fail(std::ostream& err, const std::string& message) {
   return kExitFailure;
 }
 
-// An image to write to a file, and the option that named the file.
+// A file to write, and the option that named it.
 struct ImageFile {
   std::string option;
   std::string path;
-  QImage image;
+  std::vector<std::uint8_t> bytes;
 };
+
+std::vector<std::uint8_t> PngBytes(const QImage& image) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return {png.begin(), png.end()};
+}
 
 // Writes the image file beside its path, prints the text, and only when both
 // succeeded puts the file in place: a failure leaves the path as it was, and
@@ -142,7 +160,7 @@ int Output(std::ostream& out, std::ostream& err, std::string_view text,
   };
   if (image) {
     file.emplace(image->path);
-    if (auto failure = file->WritePng(image->image)) return failed(*failure);
+    if (auto failure = file->Write(image->bytes)) return failed(*failure);
   }
   if (!text.empty()) {
     out << text;
@@ -167,7 +185,9 @@ int Reconstruct(const CliOptions& options, std::istream& in, std::ostream& out, 
   if (!coefficients.ok()) return Fail(err, coefficients.error());
   const PixelBlock block = ReconstructBlock(coefficients.value());
   std::optional<ImageFile> png;
-  if (options.pngPath) png = ImageFile{"--png", *options.pngPath, BlockImage(block, options.scale)};
+  if (options.pngPath) {
+    png = ImageFile{"--png", *options.pngPath, PngBytes(BlockImage(block, options.scale))};
+  }
   return Output(out, err,
                 options.format == OutputFormat::Json ? FormatJson(coefficients.value(), block)
                                                      : FormatText(block),
@@ -198,6 +218,16 @@ int Picture(const CliOptions& options, std::istream& in, std::ostream& out, std:
                     : FormatPictureText(lesson, window, levels.value(), options.compression));
 }
 
+// The whole picture as the lesson compresses it, in the file the lesson saves.
+int JpegFileOf(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  const auto picture = LoadPicture(*options.imagePath, in);
+  if (!picture.ok()) return Fail(err, picture.error());
+  const JpegCompressed compressed =
+      JpegPicture(picture.value())
+          .Compress({ScaledJpegTable(*options.compression.Quality), options.compression.Kept});
+  return Output(out, err, "", ImageFile{"--jpeg", *options.jpegPath, compressed.File});
+}
+
 }  // namespace
 
 int RunDctBlock(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
@@ -212,11 +242,14 @@ int RunDctBlock(std::span<const std::string_view> args, std::istream& in, std::o
     case Action::Forward:
       return Forward(options.value(), in, out, err);
     case Action::BasisSheet:
-      return Output(out, err, "",
-                    ImageFile{"--basis-sheet", *options.value().sheetPath,
-                              BasisSheetImage(options.value().sheetValue, options.value().scale)});
+      return Output(
+          out, err, "",
+          ImageFile{"--basis-sheet", *options.value().sheetPath,
+                    PngBytes(BasisSheetImage(options.value().sheetValue, options.value().scale))});
     case Action::Picture:
       return Picture(options.value(), in, out, err);
+    case Action::JpegFile:
+      return JpegFileOf(options.value(), in, out, err);
     case Action::Reconstruct:
       break;
   }

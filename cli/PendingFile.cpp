@@ -13,7 +13,7 @@ Failure Unwritable(const QString& reason) { return {"cannot be written: " + reas
 PendingFile::PendingFile(const std::string& path)
     : path_(path), file_(QFile::decodeName(QByteArray::fromStdString(path))) {}
 
-std::optional<Failure> PendingFile::WritePng(const QImage& image) {
+std::optional<Failure> PendingFile::Write(std::span<const std::uint8_t> bytes) {
   // Qt names files in UTF-8; any other name would come out as another file.
   if (QFile::encodeName(file_.fileName()).toStdString() != path_) {
     return Failure{"the file name is not UTF-8 text"};
@@ -25,7 +25,10 @@ std::optional<Failure> PendingFile::WritePng(const QImage& image) {
     return Failure{"is not a regular file, and is left as it is"};
   }
   if (!file_.open(QIODevice::WriteOnly)) return Unwritable(file_.errorString());
-  if (!image.save(&file_, "PNG")) return Unwritable(file_.errorString());
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+    return Unwritable(file_.errorString());
+  }
   return std::nullopt;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QImage>
 #include <QSaveFile>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "Result.h"
@@ -21,7 +22,7 @@ class PendingFile {
  public:
   explicit PendingFile(const std::string& path);
 
-  std::optional<Failure> WritePng(const QImage& image);
+  std::optional<Failure> Write(std::span<const std::uint8_t> bytes);
   std::optional<Failure> Commit();
 
  private:

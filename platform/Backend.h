@@ -3,9 +3,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ControlSettings.h"
 #include "Peers.h"
+#include "Runtime.h"
 
 namespace dct::platform {
 
@@ -19,15 +21,19 @@ std::unique_ptr<TextBoxPeer> CreateTextBox(FormPeer& form, const TextBoxSettings
                                            TextBoxInput& input);
 std::unique_ptr<ScrollBarPeer> CreateScrollBar(FormPeer& form, const ScrollBarSettings& settings,
                                                ScrollBarInput& input);
-std::unique_ptr<ControlPeer> CreateCommandButton(FormPeer& form,
-                                                 const CommandButtonSettings& settings,
-                                                 ButtonInput& input);
+std::unique_ptr<CommandButtonPeer> CreateCommandButton(FormPeer& form,
+                                                       const CommandButtonSettings& settings,
+                                                       ButtonInput& input);
 std::unique_ptr<LabelPeer> CreateLabel(FormPeer& form, const LabelSettings& settings);
 std::unique_ptr<PictureBoxPeer> CreatePictureBox(FormPeer& form, const PictureBoxSettings& settings,
                                                  PictureBoxInput& input);
 // Puts the text on the clipboard, where the platform lets a program do so,
 // and calls `done` with whether the clipboard took it once that is known.
 void CopyText(const std::string& text, std::function<void(bool copied)> done);
+// Offers to save the bytes as a file, as Runtime::SaveFile says, and calls
+// `done` with the outcome and the name chosen once they are known.
+void SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
+              std::function<void(SaveOutcome outcome, const std::string& name)> done);
 
 // Prepares the toolkit, creates the program's start-up form, raises its Load
 // through Runtime::LoadAndShow and delivers events until the program ends.

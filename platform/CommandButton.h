@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "Control.h"
 #include "Peers.h"
@@ -14,6 +16,9 @@ class CommandButton : public Control, private ButtonInput {
   CommandButton(FormPeer& form, const CommandButtonSettings& settings);
   ~CommandButton() override;
 
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string_view text);
+
   void OnClick(Handler handler) { onClick_ = std::move(handler); }
 
   ControlPeer& Peer() const override { return *peer_; }
@@ -21,8 +26,9 @@ class CommandButton : public Control, private ButtonInput {
  private:
   void Clicked() override;
 
+  std::string caption_;
   Handler onClick_;
-  std::unique_ptr<ControlPeer> peer_;
+  std::unique_ptr<CommandButtonPeer> peer_;
 };
 
 }  // namespace dct::platform

@@ -42,6 +42,11 @@ class LabelPeer : public ControlPeer {
   virtual void ShowCaption(std::string_view text) = 0;
 };
 
+class CommandButtonPeer : public ControlPeer {
+ public:
+  virtual void ShowCaption(std::string_view text) = 0;
+};
+
 class PictureBoxPeer : public ControlPeer {
  public:
   virtual void ShowPicture(const GreyPixels& picture) = 0;

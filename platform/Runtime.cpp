@@ -98,6 +98,16 @@ void Runtime::CopyText(const std::string& text, std::function<void(bool copied)>
   });
 }
 
+void Runtime::SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
+                       std::function<void(SaveOutcome, const std::string&)> answer) {
+  backend::SaveFile(suggestedName, std::move(bytes),
+                    [answer = std::move(answer)](SaveOutcome outcome, const std::string& name) {
+                      if (answer) {
+                        Raise({"SaveFile", "Answer"}, [&] { answer(outcome, name); });
+                      }
+                    });
+}
+
 int Runtime::HandlerDepth() { return depth; }
 int Runtime::DeepestHandlerNesting() { return deepest; }
 void Runtime::ResetDeepestHandlerNesting() { deepest = depth; }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dct::platform {
 
@@ -16,6 +18,12 @@ struct HandlerName {
 
   std::string Text() const;
 };
+
+// How an offer to save a file ended: written whole where the user chose
+// (the desktop), handed to the browser to download (a page), given up by the
+// user, or not written at all (a folder, a FIFO, a device or a file that
+// cannot be written is left as it was).
+enum class SaveOutcome { Saved, Downloaded, Cancelled, Failed };
 
 // What the program hands the runtime: how to create its start-up window.
 class StartupForm {
@@ -67,6 +75,13 @@ class Runtime {
   // the clipboard took it, once the platform says: at once on the desktop,
   // later in a page, whose browser may first ask the user.
   static void CopyText(const std::string& text, std::function<void(bool copied)> answer);
+  // Offers to save `bytes` as a file named `suggestedName` at first: the
+  // desktop's save dialog, which writes the file whole or not at all (through
+  // a link to its target, keeping a replaced file's mode, never replacing a
+  // folder, a FIFO or a device), or a page's download. `answer` is raised as
+  // an event of its own, with the outcome and the file's name as chosen.
+  static void SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
+                       std::function<void(SaveOutcome outcome, const std::string& name)> answer);
   // Nesting of handlers, for tests of the event cascade.
   static int HandlerDepth();
   static int DeepestHandlerNesting();

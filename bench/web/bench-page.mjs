@@ -10,6 +10,9 @@
 //   into the window (a Reset and up to 64 values typed, each with its block)
 //   and brings the lesson's figures in step: an arrow key on the focused
 //   picture, timed as the value change is, in batches of 20;
+// - a change of quality, which compresses the whole photograph anew (its
+//   picture, its file and its size) and enters the framed block again: a key
+//   on the focused quality bar at 50, in batches of 5;
 // - start-up: from the page's first script to the window and the lesson
 //   built and painted (the first animation frame after both are shown), the
 //   median of 15;
@@ -94,11 +97,21 @@ async function frameMove(browser) {
   return keyBatches(page, '#picPicture', 20);
 }
 
+// The quality bar at 50, with the frame on a block of the photograph.
+async function qualityChange(browser) {
+  const page = await openPage(browser);
+  await page.click('#picPicture');
+  await page.focus('#hsbQuality');
+  for (let i = 0; i < 5; ++i) await page.keyboard.press('PageDown');
+  return keyBatches(page, '#hsbQuality', 5);
+}
+
 const results = {};
 for (const engine of engines) {
   const browser = await launch(engine);
   const result = { value_change_median_ms: Number((await valueChange(browser)).toFixed(3)),
                    frame_move_median_ms: Number((await frameMove(browser)).toFixed(2)),
+                   quality_change_median_ms: Number((await qualityChange(browser)).toFixed(2)),
                    start_up_median_ms: Number((await medianStartUp(browser)).toFixed(1)) };
   if (engine === 'chromium') {
     result.start_up_cpu_6x_median_ms = Number((await medianStartUp(browser, 6)).toFixed(1));

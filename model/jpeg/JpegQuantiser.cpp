@@ -38,6 +38,15 @@ QuantisedBlock JpegQuantise(const JpegCoefficients& coefficients, const StepTabl
   return block;
 }
 
+QuantisedBlock QuantiseWindowTable(const CoefTable& table, const StepTable& steps) {
+  JpegCoefficients coefficients{};
+  for (std::size_t i = 0; i < coefficients.size(); ++i) {
+    const int index = static_cast<int>(i);
+    coefficients[i] = table.at(index) / WindowUnit(index);
+  }
+  return JpegQuantise(coefficients, steps, kGridCount);
+}
+
 JpegCoefficients JpegDequantise(const QuantisedBlock& block, const StepTable& steps) {
   JpegCoefficients coefficients{};
   for (std::size_t i = 0; i < coefficients.size(); ++i) {

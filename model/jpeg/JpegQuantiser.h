@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "CoefTable.h"
 #include "JpegQuantisation.h"
 #include "JpegTransform.h"
 
@@ -19,6 +20,11 @@ bool IsBaselineStepTable(const StepTable& steps);
 // Throws std::invalid_argument unless IsBaselineStepTable(steps). A value
 // beyond what 16 bits hold (none that JpegForward gives) is limited to them.
 QuantisedBlock JpegQuantise(const JpegCoefficients& coefficients, const StepTable& steps, int kept);
+
+// The window's table as JPEG would code it: each coefficient in JPEG's units
+// (over ¼·C(u)·C(v), its WindowUnit), divided by its step and rounded as
+// JpegQuantise rounds. Throws as JpegQuantise does for steps outside 1..255.
+QuantisedBlock QuantiseWindowTable(const CoefTable& table, const StepTable& steps);
 
 // Each value times its step: what a decoder transforms back.
 JpegCoefficients JpegDequantise(const QuantisedBlock& block, const StepTable& steps);

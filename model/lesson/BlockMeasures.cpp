@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "ReconstructBlock.h"
 
@@ -23,17 +24,17 @@ BlockLevels LevelsOf(const PixelBlock& block) {
   return levels;
 }
 
-int MaxDifference(const BlockLevels& a, const BlockLevels& b) {
+int MaxDifference(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
   int largest = 0;
   for (std::size_t p = 0; p < a.size(); ++p) largest = std::max(largest, std::abs(a[p] - b[p]));
   return largest;
 }
 
-std::optional<double> Psnr(const BlockLevels& a, const BlockLevels& b) {
-  long squares = 0;
+std::optional<double> Psnr(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+  long long squares = 0;
   for (std::size_t p = 0; p < a.size(); ++p) squares += (a[p] - b[p]) * (a[p] - b[p]);
   if (squares == 0) return std::nullopt;
-  const double meanSquare = static_cast<double>(squares) / kGridCount;
+  const double meanSquare = static_cast<double>(squares) / static_cast<double>(a.size());
   return 10.0 * std::log10(kPeakSquared / meanSquare);
 }
 
@@ -46,8 +47,12 @@ WindowBlock CompareWindowBlock(const BlockLevels& original, const CoefTable& tab
 double ShownPsnr(double psnr) { return std::round(psnr * 100.0) / 100.0; }
 
 std::string PsnrText(double psnr, char decimalMark) {
+  return DecimalText(ShownPsnr(psnr), 2, decimalMark);
+}
+
+std::string DecimalText(double value, int decimals, char decimalMark) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.2f", ShownPsnr(psnr));
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
   std::string written(text);
   std::replace(written.begin(), written.end(), '.', decimalMark);
   return written;
@@ -63,6 +68,15 @@ ScaledDifference DifferencePicture(const BlockLevels& a, const BlockLevels& b) {
     difference.Greys[p] = static_cast<std::uint8_t>(kLevelOfZero + (d < 0 ? -step : step));
   }
   return difference;
+}
+
+GreyImage AmplifiedDifference(const GreyImage& a, const GreyImage& b, int gain) {
+  std::vector<std::uint8_t> greys(a.levels().size());
+  for (std::size_t p = 0; p < greys.size(); ++p) {
+    const int d = b.levels()[p] - a.levels()[p];
+    greys[p] = static_cast<std::uint8_t>(std::clamp(kLevelOfZero + gain * d, 0, 255));
+  }
+  return *GreyImage::Make(a.width(), a.height(), std::move(greys));
 }
 
 }  // namespace dct

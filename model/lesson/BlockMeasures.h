@@ -1,11 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "BlockLevels.h"
 #include "CoefTable.h"
+#include "GreyImage.h"
 #include "PixelBlock.h"
 
 namespace dct {
@@ -14,19 +17,22 @@ namespace dct {
 BlockLevels LevelsOf(const PixelBlock& block);
 
 // The largest |a − b| over the 64 levels.
-int MaxDifference(const BlockLevels& a, const BlockLevels& b);
+// Of two blocks, or two whole pictures of the same size.
+int MaxDifference(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b);
 
 // 10 · log10(255² / MSE) dB, MSE the mean of the 64 squared differences of
 // levels. Nothing when the blocks are equal: their PSNR is not finite. The
 // logarithm is the C library's, which may differ in its last bit between
 // builds: show the figure rounded.
-std::optional<double> Psnr(const BlockLevels& a, const BlockLevels& b);
+std::optional<double> Psnr(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b);
 
 // The PSNR as every edition shows it: to two decimals, where builds whose
 // logarithms differ in the last bit agree.
 double ShownPsnr(double psnr);
 // ShownPsnr with its two decimals after the edition's decimal mark.
 std::string PsnrText(double psnr, char decimalMark);
+// Any number with that many decimals after the edition's decimal mark.
+std::string DecimalText(double value, int decimals, char decimalMark);
 
 // The block that the window makes of a table, and how far it is from the
 // original: what the lesson says of the window, and dct-block --image prints.
@@ -47,5 +53,9 @@ struct ScaledDifference {
   int Largest = 0;
 };
 ScaledDifference DifferencePicture(const BlockLevels& a, const BlockLevels& b);
+
+// The difference b − a of two pictures of the same size as greys, 128 +
+// gain · d limited to 0..255: mid grey where they agree.
+GreyImage AmplifiedDifference(const GreyImage& a, const GreyImage& b, int gain);
 
 }  // namespace dct

@@ -10,9 +10,14 @@ namespace qt {
 
 // A push button that is neither the default nor the cancel button: Space or
 // Enter presses it when it has the focus.
-class QtButton : public QtPeer<ControlPeer> {
+class QtButton : public QtPeer<CommandButtonPeer> {
  public:
   QtButton(QWidget* window, const CommandButtonSettings& settings, ButtonInput& input);
+
+  void ShowCaption(std::string_view text) override {
+    static_cast<QPushButton*>(widget())->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
 
  private:
   class EnterKey;
@@ -52,9 +57,8 @@ QtButton::QtButton(QWidget* window, const CommandButtonSettings& settings, Butto
 
 }  // namespace qt
 
-std::unique_ptr<ControlPeer> backend::CreateCommandButton(FormPeer& form,
-                                                          const CommandButtonSettings& settings,
-                                                          ButtonInput& input) {
+std::unique_ptr<CommandButtonPeer> backend::CreateCommandButton(
+    FormPeer& form, const CommandButtonSettings& settings, ButtonInput& input) {
   return std::make_unique<qt::QtButton>(static_cast<qt::QtForm&>(form).window(), settings, input);
 }
 

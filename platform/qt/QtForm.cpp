@@ -5,6 +5,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <algorithm>
 
 #include "Backend.h"
 #include "QtAccess.h"
@@ -28,14 +32,32 @@ QIcon crispIcon(const QImage& image) {
 
 }  // namespace
 
-QtForm::QtForm(const FormSettings& settings) : window_(std::make_unique<QWidget>()) {
-  window_->setWindowTitle(QString::fromStdString(settings.title));
-  window_->resize(TwipsToPixels(settings.clientWidth), TwipsToPixels(settings.clientHeight));
-  if (settings.icon.width > 0) window_->setWindowIcon(crispIcon(ToQImage(settings.icon)));
-  secondary_ = settings.secondary;
-  window_->setAttribute(Qt::WA_QuitOnClose, !secondary_);
+QtForm::QtForm(const FormSettings& settings)
+    : client_(new QWidget), secondary_(settings.secondary) {
+  const QSize size(TwipsToPixels(settings.clientWidth), TwipsToPixels(settings.clientHeight));
+  client_->resize(size);
+  top_.reset(client_);
+  // A window beside the main one may be taller than the screen: it scrolls,
+  // and opens as large as the screen holds.
+  if (secondary_) {
+    client_->setFixedSize(size);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    // The scroll area owns the controls' widget from here on.
+    static_cast<void>(top_.release());
+    scroll->setWidget(client_);
+    top_.reset(scroll);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableSize() : size;
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    top_->resize(std::min(size.width() + bar, room.width()),
+                 std::min(size.height(), room.height()));
+  }
+  top_->setWindowTitle(QString::fromStdString(settings.title));
+  if (settings.icon.width > 0) top_->setWindowIcon(crispIcon(ToQImage(settings.icon)));
+  top_->setAttribute(Qt::WA_QuitOnClose, !secondary_);
   // The main window keeps the focus, as it has in the page.
-  window_->setAttribute(Qt::WA_ShowWithoutActivating, secondary_);
+  top_->setAttribute(Qt::WA_ShowWithoutActivating, secondary_);
 }
 
 QtForm::~QtForm() = default;
@@ -61,16 +83,15 @@ void QtForm::TieLabel(ControlPeer& label, ControlPeer& control) {
 void QtForm::Show() {
   if (secondary_) {
     for (QWidget* other : QApplication::topLevelWidgets()) {
-      if (other == window_.get() || !other->isVisible() ||
-          !other->testAttribute(Qt::WA_QuitOnClose)) {
+      if (other == top_.get() || !other->isVisible() || !other->testAttribute(Qt::WA_QuitOnClose)) {
         continue;
       }
       const QRect frame = other->frameGeometry();
-      window_->move(frame.right() + 1, frame.top());
+      top_->move(frame.right() + 1, frame.top());
       break;
     }
   }
-  window_->show();
+  top_->show();
 }
 
 }  // namespace qt

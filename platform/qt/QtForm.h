@@ -17,10 +17,13 @@ class QtForm : public FormPeer {
   void TieLabel(ControlPeer& label, ControlPeer& control) override;
   void Show() override;
 
-  QWidget* window() const { return window_.get(); }
+  // Where the controls are: the top-level window, or for a window beside the
+  // main one, the widget that its scroll area holds.
+  QWidget* window() const { return client_; }
 
  private:
-  std::unique_ptr<QWidget> window_;
+  QWidget* client_;
+  std::unique_ptr<QWidget> top_;
   bool secondary_ = false;
 };
 

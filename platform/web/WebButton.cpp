@@ -8,9 +8,13 @@ namespace web {
 // A push button that is neither the default nor the cancel button: the
 // browser presses it by Space or Enter while it has the focus, as the desktop
 // edition does.
-class WebButton : public WebPeer<ControlPeer> {
+class WebButton : public WebPeer<CommandButtonPeer> {
  public:
   WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input);
+
+  void ShowCaption(std::string_view text) override {
+    element().set(Key("textContent"), Text(text));
+  }
 };
 
 namespace {
@@ -31,9 +35,8 @@ WebButton::WebButton(const val& client, const CommandButtonSettings& settings, B
 
 }  // namespace web
 
-std::unique_ptr<ControlPeer> backend::CreateCommandButton(FormPeer& form,
-                                                          const CommandButtonSettings& settings,
-                                                          ButtonInput& input) {
+std::unique_ptr<CommandButtonPeer> backend::CreateCommandButton(
+    FormPeer& form, const CommandButtonSettings& settings, ButtonInput& input) {
   auto& page = static_cast<web::WebForm&>(form);
   return std::make_unique<web::WebButton>(page.client(), settings, input);
 }

@@ -18,6 +18,7 @@ std::string Summary(const CliOptions& o) {
         : o.action == Action::Forward     ? "forward"
         : o.action == Action::BasisSheet  ? "sheet"
         : o.action == Action::Picture     ? "picture"
+        : o.action == Action::JpegFile    ? "jpeg"
                                           : "run");
   if (o.format == OutputFormat::Json) s << " json";
   if (o.levels) s << " levels";
@@ -27,6 +28,7 @@ std::string Summary(const CliOptions& o) {
   if (o.sheetPath) s << " sheet=" << *o.sheetPath;
   if (o.sheetValue != kDefaultSheetValue) s << " value=" << o.sheetValue;
   if (o.imagePath) s << " image=" << *o.imagePath << " block=" << o.block.x << ',' << o.block.y;
+  if (o.jpegPath) s << " jpeg=" << *o.jpegPath;
   if (o.compression.Quality) s << " quality=" << *o.compression.Quality;
   if (o.compression.Kept != kGridCount) s << " keep=" << o.compression.Kept;
   if (o.scale != (o.action == Action::BasisSheet ? kDefaultSheetScale : kDefaultScale)) {
@@ -91,6 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"builtin_picture_with_all_it_takes",
                  {"--keep=0", "--block=63,0", "--json", "--image=-builtin-", "--quality", "100"},
                  "picture json image=-builtin- block=63,0 quality=100 keep=0"},
+        ArgsCase{"picture_saved_as_jpeg",
+                 {"--image", "p.png", "--jpeg=q.jpg", "--quality", "7", "--keep", "10"},
+                 "jpeg image=p.png block=0,0 jpeg=q.jpg quality=7 keep=10"},
         ArgsCase{"picture_from_standard_input",
                  {"--image", "-", "--block", "0,0", "--quality=1", "--keep", "64"},
                  "picture image=- block=0,0 quality=1"},
@@ -179,7 +184,18 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"sheet_scale_too_big",
                  {"--basis-sheet", "s", "--scale=33"},
                  "'--scale=33': the scale is outside 1..32"},
-        ArgsCase{"image_without_block", {"--image", "p"}, "'--image p': --image needs --block X,Y"},
+        ArgsCase{"image_without_block",
+                 {"--image", "p"},
+                 "'--image p': --image needs --block X,Y or --jpeg FILE"},
+        ArgsCase{"jpeg_without_quality",
+                 {"--image", "p", "--jpeg", "q.jpg"},
+                 "'--jpeg q.jpg': --jpeg needs --quality Q"},
+        ArgsCase{"jpeg_with_block",
+                 {"--image", "p", "--jpeg", "q.jpg", "--quality", "5", "--block", "0,0"},
+                 "'--block 0,0': --block cannot be combined with --jpeg"},
+        ArgsCase{"jpeg_to_standard_output",
+                 {"--image", "p", "--jpeg", "-", "--quality", "5"},
+                 "'--jpeg -': the image cannot go to standard output"},
         ArgsCase{"block_without_image", {"--block", "1,1"}, "'--block 1,1': --block needs --image"},
         ArgsCase{"block_without_comma", {"--block", "7"}, "'--block 7': expected X,Y"},
         ArgsCase{

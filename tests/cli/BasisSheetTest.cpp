@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BasisPatterns.h"
 #include "BasisSheet.h"
 #include "CosineFactors.h"
 #include "DctBlockTool.h"
@@ -63,8 +64,8 @@ TEST_P(BasisSheetPixelTest, IsAnNByNSquareOfTheWindowsGrey) {
   EXPECT_EQ(Sample(sheet, left + c.scale - 1, top + c.scale - 1), c.level);
   // The lines left of and above the block, in black, which no pixel of the
   // window is.
-  EXPECT_EQ(Sample(sheet, Start(c.u, 0, c.scale) - 1, top), kSheetLineLevel);
-  EXPECT_EQ(Sample(sheet, left, Start(c.v, 0, c.scale) - kSheetLineWidth), kSheetLineLevel);
+  EXPECT_EQ(Sample(sheet, Start(c.u, 0, c.scale) - 1, top), dct::kSheetLineLevel);
+  EXPECT_EQ(Sample(sheet, left, Start(c.v, 0, c.scale) - kSheetLineWidth), dct::kSheetLineLevel);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -63,10 +63,16 @@ std::string WindowStateJson(const Form1& form, const Lesson& lesson) {
       {"focus", focusIn(c)},
   };
   const std::pair<const char*, const platform::Label*> labels[] = {
-      {"lessonMeasures", l.lblMeasures}, {"lessonSteps", l.lblSteps},
-      {"lessonQuality", l.lblQuality},   {"lessonKept", l.lblKept},
-      {"lessonLevel", l.lblLevel},       {"lessonChallenge", l.lblChallenge},
-      {"lessonDifferenceScale", l.lblDifferenceScale}, {"lessonTargetScale", l.lblTargetScale}};
+      {"lessonMeasures", l.lblMeasures},
+      {"lessonSteps", l.lblSteps},
+      {"lessonQuality", l.lblQuality},
+      {"lessonKept", l.lblKept},
+      {"lessonLevel", l.lblLevel},
+      {"lessonChallenge", l.lblChallenge},
+      {"lessonDifferenceScale", l.lblDifferenceScale},
+      {"lessonTargetScale", l.lblTargetScale},
+      {"lessonPicture", l.lblPicture},
+      {"lessonCode", l.lblCode}};
   for (const auto& [name, label] : labels) state[QLatin1String(name)] = caption(label);
   state["lessonLink"] = link.mid(link.indexOf(QLatin1Char('#')) + 1);
   return QJsonDocument(state).toJson(QJsonDocument::Compact).toStdString();

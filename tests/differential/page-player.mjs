@@ -105,7 +105,9 @@ async function playOnLesson(page, action) {
     return focused && focused.closest('#program .client') ? focused.id : null;
   });
   const bars = { 3: 'hsbQuality', 4: 'hsbKept', 5: 'hsbLevel' };
-  const buttons = { 1: 'cmdNewChallenge', 2: 'cmdHint', 3: 'cmdCreateChallenge', 4: 'cmdEndChallenge' };
+  const buttons = {
+    1: 'cmdNewChallenge', 2: 'cmdHint', 3: 'cmdCreateChallenge', 4: 'cmdEndChallenge', 5: 'cmdView',
+  };
   // False for a disabled control, which takes no focus: then no key reaches
   // it, as none reaches a disabled widget on the desktop.
   const focusOn = (id) => page.evaluate((name) => {
@@ -158,6 +160,8 @@ export function lessonState(page) {
       lessonChallenge: text('lblChallenge'),
       lessonDifferenceScale: text('lblDifferenceScale'),
       lessonTargetScale: text('lblTargetScale'),
+      lessonPicture: text('lblPicture'),
+      lessonCode: text('lblCode'),
       lessonLink: link.slice(link.indexOf('#') + 1),
     };
   });

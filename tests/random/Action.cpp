@@ -146,7 +146,7 @@ Action ActionGenerator::Next() {
     action.number = kBarKeys[static_cast<std::size_t>(below(kBarKeys.size()))];
   } else {
     action.kind = K::LessonButton;
-    action.number = 1 + below(4);
+    action.number = 1 + below(5);
   }
   return action;
 }

@@ -204,7 +204,8 @@ void RandomSession::playOnLesson(const Action& action) {
       QTest::mouseClick(WidgetOf(*(action.number == 1   ? l.cmdNewChallenge
                                    : action.number == 2 ? l.cmdHint
                                    : action.number == 3 ? l.cmdCreateChallenge
-                                                        : l.cmdEndChallenge)),
+                                   : action.number == 4 ? l.cmdEndChallenge
+                                                        : l.cmdView)),
                         Qt::LeftButton);
       break;
   }

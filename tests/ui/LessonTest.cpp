@@ -3,6 +3,7 @@
 // image chosen in the file dialog, and challenges made, solved and linked.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -10,6 +11,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,7 +32,9 @@
 #include "ChallengeLink.h"
 #include "ForwardTransform.h"
 #include "ImageBlocks.h"
+#include "JpegBlockCode.h"
 #include "JpegLiteral.h"
+#include "JpegPicture.h"
 #include "JpegQuantisation.h"
 #include "LessonBlock.h"
 #include "Program.h"
@@ -119,8 +125,9 @@ class LessonTest : public ::testing::Test {
     EXPECT_EQ(frame.top, 8 * by);
     // Beside it, the block that JPEG makes of it, as its formulas alone make it.
     const auto jpeg = lesson().Widgets().picJpeg->Picture().levels;
-    EXPECT_TRUE(std::equal(jpeg.begin(), jpeg.end(),
-                           LiteralJpegBlock(*levels, compression.Quality, compression.Kept).begin()));
+    EXPECT_TRUE(
+        std::equal(jpeg.begin(), jpeg.end(),
+                   LiteralJpegBlock(*levels, compression.Quality, compression.Kept).begin()));
     EXPECT_TRUE(has(accessible(lesson().Widgets().picPicture, QAccessible::Name),
                     "bloco (" + std::to_string(bx) + ", " + std::to_string(by) + ")"));
   }
@@ -252,9 +259,10 @@ TEST_F(LessonTest, AChallengeIsTheStudentsAndShowsEachStep) {
     clickButton(lessonControls.cmdHint);
     const auto hint = HintFor(target, window().Model().Coef);
     ASSERT_TRUE(hint);
-    const std::string said = "Dica: " + CoefficientName(hint->Index) + " = " +
-                             std::to_string(hint->Value) + ".";
-    ASSERT_TRUE(has(label(lessonControls.lblChallenge), said)) << label(lessonControls.lblChallenge);
+    const std::string said =
+        "Dica: " + CoefficientName(hint->Index) + " = " + std::to_string(hint->Value) + ".";
+    ASSERT_TRUE(has(label(lessonControls.lblChallenge), said))
+        << label(lessonControls.lblChallenge);
     auto* box = static_cast<QLineEdit*>(WidgetOf(*window().Widgets().Text2[hint->Index]));
     QTest::mouseClick(box, Qt::LeftButton);
     box->selectAll();
@@ -379,6 +387,76 @@ TEST_F(LessonTest, AnImageChosenInTheDialogReplacesThePicture) {
                   "Não foi possível ler «texto.png»"));
   clickButton(lesson().Widgets().cmdBuiltin);
   EXPECT_EQ(lesson().Picture(), BuiltinPicture());
+}
+
+// Types `path` into the file dialog that the button opens, and presses Enter;
+// asked whether to replace what is there, answers yes.
+void chooseInDialog(platform::CommandButton* button, const QString& path) {
+  QTest::mouseClick(WidgetOf(*button), Qt::LeftButton);
+  QFileDialog* dialog = nullptr;
+  QTRY_VERIFY((dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) != nullptr);
+  auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  ASSERT_NE(name, nullptr);
+  name->setText(path);
+  QTimer::singleShot(200, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      box->button(QMessageBox::Yes)->click();
+    }
+  });
+  QTest::keyClick(name, Qt::Key_Return);
+  QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+// From the block to the file: the photo shows the whole picture as JPEG
+// compresses it, the size said is the size of the file saved through the
+// dialog, which nothing else is written for (a FIFO is left as it is, at
+// once), the code names the framed block's bits, and the 64 patterns select
+// their coefficients.
+TEST_F(LessonTest, TheWholePictureItsFileItsCodeAndThePatterns) {
+  const LessonControls& controls = lesson().Widgets();
+  QTest::mouseClick(WidgetOf(*controls.cmdView), Qt::LeftButton);
+  EXPECT_EQ(controls.picPicture->Picture().levels, lesson().Picture().levels())
+      << "quality off and all kept: JPEG's picture is the original";
+  EXPECT_TRUE(has(label(controls.lblPicture), "(com a qualidade 100"));
+  QScrollBar* quality = bar(controls.hsbQuality);
+  for (int i = 0; i < 5; ++i) QTest::keyClick(quality, Qt::Key_PageDown);
+  ASSERT_EQ(quality->value(), 50);
+  EXPECT_EQ(controls.picPicture->Picture().levels, lesson().Compressed().Decoded.levels());
+  EXPECT_NE(controls.picPicture->Picture().levels, lesson().Picture().levels());
+  clickPicture(85, 100);
+  const std::string code = label(controls.lblCode);
+  EXPECT_TRUE(has(code, "O bloco (10, 12) no ficheiro:\nzig-zag:")) << code;
+  EXPECT_TRUE(has(
+      code,
+      "\n" + std::to_string(CodeOfBlock(lesson().Compressed(), 12 * 32 + 10).BitCount) + " bits\n"))
+      << code;
+
+  QTemporaryDir folder;
+  const QString saved = folder.filePath(QStringLiteral("licao.jpg"));
+  chooseInDialog(controls.cmdSaveJpeg, saved);
+  QFile file(saved);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), lesson().Compressed().File);
+  EXPECT_TRUE(
+      has(label(controls.lblPicture), "Ficheiro: " + std::to_string(bytes.size()) + " bytes"));
+  EXPECT_TRUE(has(label(controls.lblPicture), "Guardado em «licao.jpg»"));
+  const QString fifo = folder.filePath(QStringLiteral("fila.jpg"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  chooseInDialog(controls.cmdSaveJpeg, fifo);
+  EXPECT_TRUE(has(label(controls.lblPicture), "Não foi possível guardar «fila.jpg»"));
+  EXPECT_EQ(QFileInfo(fifo).isFile(), false);
+
+  QWidget* patterns = WidgetOf(*controls.picPatterns);
+  const double scale = patterns->width() / 73.0;
+  QTest::mouseClick(
+      patterns, Qt::LeftButton, {},
+      QPoint(static_cast<int>((1 + 9 * 3 + 4) * scale),
+             static_cast<int>((patterns->height() - 73 * scale) / 2 + (1 + 9 * 1 + 4) * scale)));
+  EXPECT_EQ(window().Model().SelIndex, 11);
+  QTest::keyClick(patterns, Qt::Key_Right);
+  EXPECT_EQ(window().Model().SelIndex, 12);
+  EXPECT_EQ(controls.picPatterns->Frame(), (Rect{1 + 9 * 4, 1 + 9 * 1, 8, 8}));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, writeFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, writeFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
@@ -378,6 +378,52 @@ test('a damaged or hostile challenge is ignored whole with its own notice, in th
     }
     assert.deepEqual(page.dctErrors, []);
   });
+
+// From the block to the file: the photo shows the whole picture as JPEG
+// compresses it, the file downloaded is byte for byte what the desktop
+// build's dct-block --jpeg writes (the bytes taken from the page itself,
+// where a driver cannot read a download), the size said is its size, and the
+// 64 patterns select their coefficients.
+test('the whole picture, its file, its code and the 64 patterns', async () => {
+  await reopen(page);
+  const original = await pictureOf('picPicture');
+  await clickControl(page, 'cmdView');
+  assert.equal(await page.$eval('#cmdView', (button) => button.textContent), 'Ver: JPEG');
+  assert.deepEqual(await pictureOf('picPicture'), original,
+    'with nothing compressed, JPEG\'s picture is the original');
+  await setBar('hsbQuality', 50, 10);
+  assert.notDeepEqual(await pictureOf('picPicture'), original);
+  await clickPixel(85, 100);
+  assert.match(await text('lblCode'), /O bloco \(10, 12\) no ficheiro:\nzig-zag:/);
+
+  await page.evaluate(() => {
+    window.dctSaved = null;
+    HTMLAnchorElement.prototype.click = function keep() {
+      fetch(this.href).then((reply) => reply.arrayBuffer())
+        .then((bytes) => { window.dctSaved = Array.from(new Uint8Array(bytes)); });
+    };
+  });
+  await clickControl(page, 'cmdSaveJpeg');
+  await page.waitForFunction(() => window.dctSaved !== null);
+  const saved = await page.evaluate(() => window.dctSaved);
+  const file = path.join(folder, 'camera-50.jpg');
+  execFileSync(dctBlock, ['--image', '-builtin-', '--jpeg', file, '--quality', '50']);
+  assert.deepEqual(saved, Array.from(readFileSync(file)));
+  assert.match(await text('lblPicture'), new RegExp(`Ficheiro: ${saved.length} bytes`));
+
+  const patterns = await page.evaluate(() => {
+    const stage = document.querySelector('#picPatterns .stage');
+    stage.scrollIntoView({ block: 'nearest' });
+    const box = stage.getBoundingClientRect();
+    return { left: box.left, top: box.top, pixel: box.width / 73 };
+  });
+  await page.mouse.click(patterns.left + (1 + 9 * 3 + 4) * patterns.pixel,
+    patterns.top + (1 + 9 + 4) * patterns.pixel);
+  assert.equal(await page.$eval('#HScroll1', (bar) => bar.getAttribute('aria-valuenow')), '11');
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await page.$eval('#HScroll1', (bar) => bar.getAttribute('aria-valuenow')), '12');
+  assert.deepEqual(page.dctErrors, []);
+});
 
 // What must be in the first screen, as drawn.
 const withinScreen = (names) => page.evaluate((ids) => ids.filter((id) => {

@@ -1,10 +1,11 @@
 // Writes a picture of the page as a visitor sees it, the same block as the
 // window's picture, for the README:
-//   node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson]
+//   node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson | --file]
 // --phone: on a phone held upright, 360 pixels wide, the window in its layout
 // for fingers; --contrast: under a high-contrast theme (forced colours);
 // --lesson: the window and the lesson beside it on a wide screen, a block of
-// the photograph entered at quality 50.
+// the photograph entered at quality 50; --file: the same lesson's part from
+// the block to the JPEG file, the photograph shown as JPEG compresses it.
 import { launch, openPage } from '../../tests/web/harness.mjs';
 
 const [out, kind = ''] = process.argv.slice(2);
@@ -13,9 +14,11 @@ const viewports = {
   '--phone': { width: 360, height: 1000, hasTouch: true, isMobile: true },
   '--contrast': { width: 760, height: 720 },
   '--lesson': { width: 1280, height: 800 },
+  '--file': { width: 1280, height: 1250 },
 };
 if (!out || !(kind in viewports)) {
-  console.error('usage: node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson]');
+  console.error(
+    'usage: node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson | --file]');
   process.exit(2);
 }
 const browser = await launch('chromium');
@@ -27,20 +30,26 @@ if (kind === '--contrast') {
   await session.send('Emulation.setEmulatedMedia',
     { features: [{ name: 'forced-colors', value: 'active' }] });
 }
-if (kind === '--lesson') {
+const lesson = kind === '--lesson' || kind === '--file';
+if (lesson) {
   // The camera's lens, at quality 50.
   const box = await (await page.$('#picPicture .stage')).boundingBox();
   await page.mouse.click(box.x + (156 / 256) * box.width, box.y + (68 / 256) * box.height);
   await page.focus('#hsbQuality');
   for (let i = 0; i < 5; ++i) await page.keyboard.press('PageDown');
+  if (kind === '--file') await page.click('#cmdView');
 } else {
   await page.click('[id="Text2(9)"]');
 }
 await page.mouse.move(0, 0);
 // The picture shows the selection, not a blinking cursor.
 await page.evaluate(() => document.activeElement.blur());
-const { right, bottom } = await page.evaluate(
+const { left, right, bottom } = await page.evaluate(
   () => document.getElementById('lesson').getBoundingClientRect().toJSON());
-await page.screenshot({ path: out,
-  ...(kind === '--lesson' ? { clip: { x: 0, y: 0, width: right + 16, height: bottom + 16 } } : {}) });
+const fileTop = await page.evaluate(() => document.getElementById('picPicture').getBoundingClientRect().top);
+const clips = {
+  '--lesson': { x: 0, y: 0, width: right + 16, height: bottom + 16 },
+  '--file': { x: left, y: fileTop - 8, width: right - left, height: bottom - fileTop + 8 },
+};
+await page.screenshot({ path: out, ...(kind in clips ? { clip: clips[kind] } : {}) });
 await browser.close();

@@ -25,6 +25,7 @@
 #include <string>
 #include <utility>
 
+#include "BasisPatterns.h"
 #include "BlockMeasures.h"
 #include "BuiltinPicture.h"
 #include "Challenge.h"
@@ -38,6 +39,13 @@ namespace {
 
 // PageUp and PageDown move the frame by this many rows of blocks.
 constexpr int kPageOfBlocks = 4;
+// The 64 patterns: each coefficient alone at this value, a pixel each, with
+// a line between them.
+constexpr std::int16_t kPatternValue = 100;
+constexpr int kPatternLine = 1;
+// The whole picture's difference from JPEG's: small enough a gain to see
+// the photograph's edges through it, large enough for a level or two.
+constexpr int kDifferenceGain = 4;
 
 constexpr const char* kFromFileAdvice =
     "Esta página foi aberta de um ficheiro, e um endereço \"file:\" só serve neste "
@@ -91,9 +99,15 @@ void Lesson::connectHandlers() {
   controls_.cmdCreateChallenge->OnClick([this] { cmdCreateChallenge_Click(); });
   controls_.cmdEndChallenge->OnClick([this] { cmdEndChallenge_Click(); });
   controls_.txtLink->OnKeyPress([this](int keyAscii) { txtLink_KeyPress(keyAscii); });
+  controls_.cmdView->OnClick([this] { cmdView_Click(); });
+  controls_.cmdSaveJpeg->OnClick([this] { cmdSaveJpeg_Click(); });
+  controls_.picPatterns->OnMouseDown([this](int x, int y) { picPatterns_MouseDown(x, y); });
+  controls_.picPatterns->OnKeyDown([this](platform::PictureKey key) { picPatterns_KeyDown(key); });
 }
 
 void Lesson::Form_Load() {
+  const GreyImage patterns = BasisPatterns(kPatternValue, 1, kPatternLine);
+  controls_.picPatterns->SetPicture({patterns.width(), patterns.height(), patterns.levels()});
   showPicture(BuiltinPicture());
   Refresh();
 }
@@ -169,10 +183,12 @@ void Lesson::cmdBuiltin_Click() {
 }
 
 void Lesson::hsbQuality_Change() {
+  compress();
   if (framed_) enterBlock();
 }
 
 void Lesson::hsbKept_Change() {
+  compress();
   if (framed_) enterBlock();
 }
 
@@ -243,6 +259,80 @@ void Lesson::txtLink_KeyPress(int keyAscii) {
   }
 }
 
+void Lesson::cmdView_Click() {
+  viewMode_ = viewMode_ == PhotoView::Original ? PhotoView::Jpeg
+              : viewMode_ == PhotoView::Jpeg   ? PhotoView::Difference
+                                               : PhotoView::Original;
+  showView();
+}
+
+// The file of the whole picture, as the size says; a page downloads it.
+void Lesson::cmdSaveJpeg_Click() {
+  const int quality = controls_.hsbQuality->Value();
+  const std::string name =
+      "licao-qualidade-" + std::to_string(quality == kQualityOff ? kQualityMax : quality) + ".jpg";
+  fileNotice_.clear();
+  platform::Runtime::SaveFile(
+      name, compressed_->File, [this](platform::SaveOutcome outcome, const std::string& saved) {
+        using platform::SaveOutcome;
+        const std::string size = " (" + std::to_string(compressed_->File.size()) + " bytes).";
+        fileNotice_ = outcome == SaveOutcome::Saved ? "Guardado em «" + saved + "»" + size
+                      : outcome == SaveOutcome::Downloaded
+                          ? "O navegador recebeu «" + saved + "» para descarregar" + size
+                      : outcome == SaveOutcome::Failed
+                          ? "Não foi possível guardar «" + saved +
+                                "»: nada foi escrito, e o que lá estava ficou."
+                          : "";
+      });
+}
+
+// A pattern picked selects its coefficient in the window, as a click on its
+// box does.
+void Lesson::picPatterns_MouseDown(int x, int y) {
+  const auto cell = [](int pixel) {
+    return std::clamp((pixel - kPatternLine) / (kGridSide + kPatternLine), 0, kGridSide - 1);
+  };
+  window_.ClickCoefficient(cell(x) + kGridSide * cell(y));
+}
+
+// The arrows move to the next pattern, Home and End to the row's ends, Page Up
+// and Page Down to the column's.
+void Lesson::picPatterns_KeyDown(platform::PictureKey key) {
+  using platform::PictureKey;
+  const int selected = window_.Model().SelIndex;
+  int u = selected % kGridSide;
+  int v = selected / kGridSide;
+  switch (key) {
+    case PictureKey::Left:
+      --u;
+      break;
+    case PictureKey::Right:
+      ++u;
+      break;
+    case PictureKey::Up:
+      --v;
+      break;
+    case PictureKey::Down:
+      ++v;
+      break;
+    case PictureKey::Home:
+      u = 0;
+      break;
+    case PictureKey::End:
+      u = kGridSide - 1;
+      break;
+    case PictureKey::PageUp:
+      v = 0;
+      break;
+    case PictureKey::PageDown:
+      v = kGridSide - 1;
+      break;
+  }
+  u = std::clamp(u, 0, kGridSide - 1);
+  v = std::clamp(v, 0, kGridSide - 1);
+  if (u + kGridSide * v != selected) window_.ClickCoefficient(u + kGridSide * v);
+}
+
 void Lesson::OpenChallenge(const CoefTable& target) {
   target_ = target;
   challengeNotice_.clear();
@@ -268,10 +358,30 @@ Compression Lesson::currentCompression() const {
 // entered belonged to the picture before.
 void Lesson::showPicture(GreyImage picture) {
   picture_ = std::move(picture);
-  controls_.picPicture->SetPicture({picture_.width(), picture_.height(), picture_.levels()});
+  jpeg_.emplace(picture_);
   controls_.picPicture->SetFrame({});
   framed_ = false;
   entered_.reset();
+  compress();
+}
+
+void Lesson::compress() {
+  const Compression compression = currentCompression();
+  compressed_.emplace(jpeg_->Compress(
+      {compression.Quality ? std::optional(ScaledJpegTable(*compression.Quality)) : std::nullopt,
+       compression.Kept}));
+  measures_ = {MaxDifference(picture_.levels(), compressed_->Decoded.levels()),
+               Psnr(picture_.levels(), compressed_->Decoded.levels())};
+  showView();
+}
+
+void Lesson::showView() {
+  const GreyImage& shown = viewMode_ == PhotoView::Original ? picture_
+                           : viewMode_ == PhotoView::Jpeg
+                               ? compressed_->Decoded
+                               : difference_.emplace(AmplifiedDifference(
+                                     picture_, compressed_->Decoded, kDifferenceGain));
+  controls_.picPicture->SetPicture({shown.width(), shown.height(), shown.levels()});
 }
 
 void Lesson::moveTo(int bx, int by, bool again) {
@@ -328,7 +438,14 @@ void Lesson::Refresh() {
       target_ ? ProgressTowards(*target_, table) : ChallengeProgress{};
   if (progress.Solved()) challengeNotice_.clear();
   view_.ShowChallenge(target_, progress, window, challengeNotice_);
-  view_.ShowBarCaptions();
+  view_.ShowBarCaptions(viewMode_);
+  view_.ShowFile(picture_, *compressed_, measures_, currentCompression().Quality, fileNotice_);
+  view_.ShowCode(Framed(), *compressed_, BlocksAcross(picture_), table);
+  const int selected = window_.Model().SelIndex;
+  const int pitch = kGridSide + kPatternLine;
+  controls_.picPatterns->SetFrame({kPatternLine + pitch * (selected % kGridSide),
+                                   kPatternLine + pitch * (selected / kGridSide), kGridSide,
+                                   kGridSide});
   controls_.lblLinkNotice->SetCaption(linkNotice_);
 }
 

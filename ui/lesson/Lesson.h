@@ -10,6 +10,7 @@
 #include "Form.h"
 #include "Form1.h"
 #include "GreyImage.h"
+#include "JpegPicture.h"
 #include "LessonBlock.h"
 #include "LessonLayout.h"
 #include "LessonView.h"
@@ -49,6 +50,10 @@ class Lesson {
   void cmdCreateChallenge_Click();
   void cmdEndChallenge_Click();
   void txtLink_KeyPress(int keyAscii);
+  void cmdView_Click();
+  void cmdSaveJpeg_Click();
+  void picPatterns_MouseDown(int x, int y);
+  void picPatterns_KeyDown(platform::PictureKey key);
 
   // A challenge, new or from a link: the target shown, the window emptied.
   void OpenChallenge(const CoefTable& target);
@@ -59,6 +64,8 @@ class Lesson {
   // nothing until the user picks one.
   std::optional<std::pair<int, int>> Framed() const;
   const GreyImage& Picture() const { return picture_; }
+  // The whole picture as JPEG compresses it at the bars' setting, and its file.
+  const JpegCompressed& Compressed() const { return *compressed_; }
   const LessonControls& Widgets() const { return controls_; }
   platform::Form& Window() { return form_; }
 
@@ -74,6 +81,9 @@ class Lesson {
   void moveTo(int bx, int by, bool again);
   void enterBlock();
   Compression currentCompression() const;
+  // The whole picture compressed anew, and shown as the photo's view says.
+  void compress();
+  void showView();
   // While a challenge runs, only the student's own actions change the window.
   void lockForChallenge();
   void copied(bool done);
@@ -89,6 +99,13 @@ class Lesson {
   // JPEG's view of the framed block at the bars' setting, and what the
   // window was given of it.
   std::optional<LessonBlock> entered_;
+  // The picture's blocks transformed once, and compressed at the setting.
+  std::optional<JpegPicture> jpeg_;
+  std::optional<JpegCompressed> compressed_;
+  PictureMeasures measures_;
+  PhotoView viewMode_ = PhotoView::Original;
+  // The difference shown, while the photo shows it.
+  std::optional<GreyImage> difference_;
   std::optional<CoefTable> target_;
   std::uint32_t seed_;
   std::string linkBase_;
@@ -99,6 +116,7 @@ class Lesson {
   std::string notice_;
   std::string challengeNotice_;
   std::string linkNotice_;
+  std::string fileNotice_;
 };
 
 }  // namespace dct::ui

@@ -9,11 +9,11 @@ namespace dct::ui {
 
 inline constexpr const char* kLessonTitle = "Lição";
 inline constexpr int kLessonClientWidth = 9600;  // twips
-inline constexpr int kLessonClientHeight = 9300;
+inline constexpr int kLessonClientHeight = 16860;
 // For fingers, as the window's: the picture above its blocks and figures,
 // then the bars and buttons at full width, 40 pixels or more each way.
 inline constexpr int kLessonFingerClientWidth = 342;
-inline constexpr int kLessonFingerClientHeight = 1712;
+inline constexpr int kLessonFingerClientHeight = 3220;
 
 // The lesson's controls, by name, once created.
 struct LessonControls {
@@ -43,6 +43,11 @@ struct LessonControls {
   platform::Label* lblLink = nullptr;
   platform::TextBox* txtLink = nullptr;
   platform::Label* lblLinkNotice = nullptr;
+  platform::CommandButton* cmdView = nullptr;
+  platform::CommandButton* cmdSaveJpeg = nullptr;
+  platform::Label* lblPicture = nullptr;
+  platform::PictureBox* picPatterns = nullptr;
+  platform::Label* lblCode = nullptr;
 };
 
 using LessonControl = SingleControlOf<LessonControls>;
@@ -52,7 +57,7 @@ inline constexpr int kQualityOff = 0;
 // The quality as said and shown: "desligada" for kQualityOff.
 std::string QualityText(int quality);
 
-inline constexpr std::array<LessonControl, 34> kLessonControls{{
+inline constexpr std::array<LessonControl, 41> kLessonControls{{
     {.slot = &LessonControls::picPicture,
      .name = "picPicture",
      .caption = "",
@@ -248,7 +253,7 @@ inline constexpr std::array<LessonControl, 34> kLessonControls{{
     {.slot = &LessonControls::lblTargetScale,
      .name = "lblTargetScale",
      .caption = "",
-     .rect = Pixels(354, 504, 72, 16),
+     .rect = Pixels(354, 504, 72, 32),
      .finger = {174, 1324, 162, 40},
      .tabIndex = 36},
     {.slot = &LessonControls::lblChallenge,
@@ -277,6 +282,52 @@ inline constexpr std::array<LessonControl, 34> kLessonControls{{
      .finger = {6, 1626, 330, 80},
      .tabIndex = 39,
      .announcesDescription = true},
+    {.slot = LabelSlot{},
+     .name = "lblFileTitle",
+     .caption = "Do bloco ao ficheiro JPEG",
+     .rect = Pixels(8, 624, 624, 16),
+     .finger = {6, 1712, 330, 20},
+     .tabIndex = 43},
+    {.slot = &LessonControls::cmdView,
+     .name = "cmdView",
+     .caption = "",
+     .rect = Pixels(8, 644, 124, 24),
+     .finger = {6, 1734, 160, 44},
+     .tabIndex = 11},
+    {.slot = &LessonControls::cmdSaveJpeg,
+     .name = "cmdSaveJpeg",
+     .caption = "Guardar JPEG",
+     .rect = Pixels(140, 644, 124, 24),
+     .finger = {176, 1734, 160, 44},
+     .tabIndex = 12},
+    {.slot = &LessonControls::lblPicture,
+     .name = "lblPicture",
+     .caption = "",
+     .rect = Pixels(276, 624, 356, 64),
+     .finger = {6, 1784, 330, 120},
+     .tabIndex = 44,
+     .announcesDescription = true},
+    {.slot = &LessonControls::picPatterns,
+     .name = "picPatterns",
+     .caption = "",
+     .rect = Pixels(8, 676, 256, 256),
+     .finger = {6, 1910, 330, 330},
+     .tabIndex = 13,
+     .accessibleName = "Os 64 padrões",
+     .interactive = true},
+    {.slot = LabelSlot{},
+     .name = "lblPatterns",
+     .caption = "Os 64 padrões (cada coeficiente sozinho, de valor 100): clique num para o "
+                "escolher na janela.",
+     .rect = Pixels(8, 936, 256, 48),
+     .finger = {6, 2246, 330, 60},
+     .tabIndex = 45},
+    {.slot = &LessonControls::lblCode,
+     .name = "lblCode",
+     .caption = "",
+     .rect = Pixels(276, 696, 356, 420),
+     .finger = {6, 2312, 330, 900},
+     .tabIndex = 46},
 }};
 
 }  // namespace dct::ui

@@ -1,8 +1,13 @@
 #include "LessonView.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
+#include "JpegBlockCode.h"
+#include "JpegQuantiser.h"
 #include "ReconstructBlock.h"
+#include "ZigZag.h"
 
 namespace dct::ui {
 namespace {
@@ -33,6 +38,52 @@ std::string zeroedText(const LessonBlock& jpeg) {
   return "; zerados " + std::to_string(jpeg.ZeroedCount) + " (quantização " +
          std::to_string(byQuantisation) + ", zig-zag " +
          std::to_string(jpeg.ZeroedCount - byQuantisation) + ")";
+}
+
+std::string signedText(int value) { return (value > 0 ? "+" : "") + std::to_string(value); }
+
+std::string bitsText(std::uint32_t bits, int length) {
+  std::string text;
+  for (int bit = length - 1; bit >= 0; --bit) text += (bits >> bit) & 1U ? '1' : '0';
+  return text;
+}
+
+std::string symbolText(const JpegSymbol& symbol, const QuantisedBlock& block) {
+  const std::string code = bitsText(symbol.Code.Bits, symbol.Code.Length);
+  const std::string amplitude = bitsText(symbol.Amplitude, symbol.Size);
+  switch (symbol.Kind) {
+    case JpegSymbolKind::Dc:
+      return "DC " + std::to_string(block[0]) + ", diferença " + signedText(symbol.Value) + ": " +
+             code + (amplitude.empty() ? "" : " " + amplitude);
+    case JpegSymbolKind::Ac:
+      return std::to_string(symbol.Run) + "/" + std::to_string(symbol.Size) + " " +
+             signedText(symbol.Value) + ": " + code + " " + amplitude;
+    case JpegSymbolKind::ZeroRun:
+      return "ZRL: " + code;
+    case JpegSymbolKind::EndOfBlock:
+      return "EOB: " + code;
+  }
+  return {};
+}
+
+// The values in zig-zag order, the zeros at the end counted, then each
+// symbol with its code and the bits of its value, and the bits in all.
+std::string codeText(const std::string& heading, const QuantisedBlock& block,
+                     const JpegBlockCode& code) {
+  std::size_t last = 0;
+  for (std::size_t rank = 0; rank < kZigZag.size(); ++rank) {
+    if (block[static_cast<std::size_t>(kZigZag[rank])] != 0) last = rank;
+  }
+  std::string text = heading + "\nzig-zag:";
+  for (std::size_t rank = 0; rank <= last; ++rank) {
+    text += " " + std::to_string(block[static_cast<std::size_t>(kZigZag[rank])]);
+  }
+  if (last + 1 < kZigZag.size()) text += " (e " + std::to_string(63 - last) + " zeros)";
+  text += "\n";
+  for (std::size_t i = 0; i < code.Symbols.size(); ++i) {
+    text += (i == 0 ? "" : "; ") + symbolText(code.Symbols[i], block);
+  }
+  return text + "\n" + std::to_string(code.BitCount) + " bits";
 }
 
 std::string stepsText(const LessonBlock& jpeg) {
@@ -113,7 +164,10 @@ void LessonView::ShowChallenge(const std::optional<CoefTable>& target,
   controls_.lblChallenge->SetCaption(text);
 }
 
-void LessonView::ShowBarCaptions() const {
+void LessonView::ShowBarCaptions(PhotoView view) const {
+  controls_.cmdView->SetCaption(view == PhotoView::Original ? "Ver: original"
+                                : view == PhotoView::Jpeg   ? "Ver: JPEG"
+                                                            : "Ver: diferença ×4");
   const int quality = controls_.hsbQuality->Value();
   controls_.lblQuality->SetCaption("Qualidade: " + QualityText(quality) +
                                    (quality == kQualityOff ? " (sem quantização)" : ""));
@@ -127,6 +181,42 @@ std::string MoveSentence(int bx, int by, const BlockLevels& original, const Less
                          const WindowBlock& window) {
   return "Bloco (" + std::to_string(bx) + ", " + std::to_string(by) + "): JPEG " +
          psnrText(Psnr(original, jpeg.JpegLevels)) + ", janela " + psnrText(window.Psnr) + ".";
+}
+
+void LessonView::ShowFile(const GreyImage& original, const JpegCompressed& compressed,
+                          const PictureMeasures& measures, std::optional<int> quality,
+                          const std::string& notice) const {
+  const double pixels = static_cast<double>(original.width()) * original.height();
+  const double bytes = static_cast<double>(compressed.File.size());
+  std::string text = "Imagem inteira (" + std::to_string(original.width()) + "×" +
+                     std::to_string(original.height()) + ") em JPEG: maior diferença " +
+                     std::to_string(measures.MaxDifference) + ", " + psnrText(measures.Psnr) +
+                     ".\nFicheiro" +
+                     (quality ? "" : " (com a qualidade 100, pois um JPEG quantiza sempre)") +
+                     ": " + std::to_string(compressed.File.size()) + " bytes, " +
+                     DecimalText(bytes * 8 / pixels, 2, kDecimalMark) + " bits por pixel, " +
+                     DecimalText(pixels / bytes, 1, kDecimalMark) + " vezes menor que os " +
+                     std::to_string(static_cast<long long>(pixels)) + " bytes do original.";
+  if (!notice.empty()) text += "\n" + notice;
+  controls_.lblPicture->SetCaption(text);
+}
+
+void LessonView::ShowCode(const std::optional<std::pair<int, int>>& framed,
+                          const JpegCompressed& compressed, int blocksAcross,
+                          const CoefTable& window) const {
+  std::string text = "Cada símbolo: corrida/categoria e valor: código de Huffman e bits do valor.";
+  std::size_t index = 0;
+  if (framed) {
+    index = static_cast<std::size_t>(framed->second * blocksAcross + framed->first);
+    text += "\n\n" + codeText("O bloco (" + std::to_string(framed->first) + ", " +
+                                  std::to_string(framed->second) + ") no ficheiro:",
+                              compressed.Blocks[index], CodeOfBlock(compressed, index));
+  }
+  const QuantisedBlock windowBlock = QuantiseWindowTable(window, compressed.Steps);
+  const auto previous = index == 0 ? std::int16_t{0} : compressed.Blocks[index - 1][0];
+  text += "\n\n" + codeText("A janela, com os mesmos passos:", windowBlock,
+                            CodeJpegBlock(windowBlock, previous));
+  controls_.lblCode->SetCaption(text);
 }
 
 }  // namespace dct::ui

@@ -7,10 +7,23 @@
 #include "BlockMeasures.h"
 #include "Challenge.h"
 #include "CoefTable.h"
+#include "GreyImage.h"
+#include "JpegPicture.h"
 #include "LessonBlock.h"
 #include "LessonLayout.h"
 
 namespace dct::ui {
+
+// How far JPEG's whole picture is from the original, measured once for each
+// setting.
+struct PictureMeasures {
+  int MaxDifference = 0;
+  std::optional<double> Psnr;
+};
+
+// What the photo's box shows: the picture, as JPEG compresses it, or the
+// difference between the two four times amplified.
+enum class PhotoView { Original, Jpeg, Difference };
 
 // The lesson's texts and pictures: what it says of the framed block, of the
 // window and of the challenge. It only writes controls; the handlers decide.
@@ -29,8 +42,18 @@ class LessonView {
   // how to start one.
   void ShowChallenge(const std::optional<CoefTable>& target, const ChallengeProgress& progress,
                      const WindowBlock& windowBlock, const std::string& notice) const;
-  // The bars' captions with their values.
-  void ShowBarCaptions() const;
+  // The bars' captions with their values, and the photo's view on its button.
+  void ShowBarCaptions(PhotoView view) const;
+  // The whole picture as JPEG compresses it at `quality` (none: off, the file
+  // then at 100): its measures, and its file's size; `notice` about saving.
+  void ShowFile(const GreyImage& original, const JpegCompressed& compressed,
+                const PictureMeasures& measures, std::optional<int> quality,
+                const std::string& notice) const;
+  // How the coder writes the framed block (nothing framed: none), and the
+  // window's table quantised with the same steps, each after the block
+  // before the framed one.
+  void ShowCode(const std::optional<std::pair<int, int>>& framed, const JpegCompressed& compressed,
+                int blocksAcross, const CoefTable& window) const;
 
  private:
   const LessonControls& controls_;

@@ -110,6 +110,11 @@ void Form1::EnterTable(const CoefTable& table) {
   platform::Runtime::Raise({"Text2", "Click", 0}, [this] { Text2_Click(0); });
 }
 
+void Form1::ClickCoefficient(int index) {
+  const auto box = static_cast<std::int16_t>(index);
+  platform::Runtime::Raise({"Text2", "Click", index}, [this, box] { Text2_Click(box); });
+}
+
 void Form1::PressReset() {
   call("Command1", "Click", [this] { Command1_Click(); });
 }

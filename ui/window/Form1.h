@@ -38,6 +38,8 @@ class Form1 : public platform::StartupForm {
   void EnterTable(const CoefTable& table);
   // "Reset" clicked.
   void PressReset();
+  // Coefficient box `index` clicked: its coefficient is selected.
+  void ClickCoefficient(int index);
 
   const TransformModel& Model() const { return model_; }
   const Controls& Widgets() const { return controls_; }
