@@ -29,6 +29,11 @@ std::unique_ptr<PictureBoxPeer> CreatePictureBox(FormPeer& form, const PictureBo
 // and calls `done` with whether the clipboard took it once that is known.
 void CopyText(const std::string& text, std::function<void(bool copied)> done);
 
+// Runs `work` away from the events (the desktop: on another thread; a page:
+// once the page has been painted) and then `finished` on the events' own
+// thread, as an event of its own.
+void RunInBackground(std::function<void()> work, std::function<void()> finished);
+
 // Prepares the toolkit, creates the program's start-up form, raises its Load
 // through Runtime::LoadAndShow and delivers events until the program ends.
 // Returns the exit status.

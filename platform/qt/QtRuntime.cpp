@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QThreadPool>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -101,6 +102,17 @@ void backend::CopyText(const std::string& text, std::function<void(bool copied)>
   const QString value = QString::fromStdString(text);
   clipboard->setText(value);
   done(clipboard->text() == value);
+}
+
+// On a thread of the application's pool, which the application waits for
+// when it ends; `finished` comes back as an event of the application's own.
+void backend::RunInBackground(std::function<void()> work, std::function<void()> finished) {
+  QThreadPool::globalInstance()->start(
+      [work = std::move(work), finished = std::move(finished)]() mutable {
+        work();
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(finished),
+                                  Qt::QueuedConnection);
+      });
 }
 
 void backend::End() {

@@ -13,7 +13,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -267,6 +269,40 @@ TEST_F(RuntimeTest, CopyTextAnswersThatTheClipboardNowHoldsTheText) {
   Runtime::ForgetAfterEachEvent(this);
   EXPECT_EQ(log_, (std::vector<std::string>{"copied at depth 1", "after"}));
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "#desafio=cópia");
+}
+
+// The work runs on a thread of its own while the user's events go on (it
+// waits for one, at most ten seconds); then `done` is an event of its own,
+// which what follows every event follows; an owner forgotten meanwhile gets
+// no `done`.
+TEST_F(RuntimeTest, WorkInTheBackgroundLetsTheEventsGoOnAndEndsInAnEventOfItsOwn) {
+  std::atomic<bool> typed = false;
+  std::atomic<bool> awayFromEvents = false;
+  const int forgotten = 0;
+  a_->OnChange([this, &typed] {
+    log_.push_back("typed");
+    typed = true;
+  });
+  Runtime::AfterEachEvent(this, [this] { log_.push_back("after"); });
+  for (const void* owner : {static_cast<const void*>(&forgotten), static_cast<const void*>(this)}) {
+    Runtime::RunInBackground(
+        owner, {"W", "Done"},
+        [&] {
+          awayFromEvents = QThread::currentThread() != QCoreApplication::instance()->thread();
+          for (int waited = 0; waited < 10'000 && !typed; ++waited) QThread::msleep(1);
+        },
+        [this, owner] {
+          log_.push_back((owner == this ? "done at depth " : "forgotten at depth ") +
+                         std::to_string(Runtime::HandlerDepth()));
+        });
+  }
+  Runtime::ForgetBackground(&forgotten);
+  QTest::keyClicks(edit(a_), "7");
+  QTRY_COMPARE(log_.size(), std::size_t{4});
+  QTest::qWait(50);
+  Runtime::ForgetAfterEachEvent(this);
+  EXPECT_TRUE(awayFromEvents);
+  EXPECT_EQ(log_, (std::vector<std::string>{"typed", "after", "done at depth 1", "after"}));
 }
 
 TEST_F(RuntimeTest, ATiedLabelNamesItsControlAndIsAmongItsAccessibleRelations) {
