@@ -41,13 +41,6 @@ Result<std::vector<std::uint8_t>> ReadBytes(std::istream& in) {
   return Failure{"is larger than " + std::to_string(kPictureFileBytesMax >> 20) + " MiB"};
 }
 
-std::string_view FormatName(PictureFormat format) {
-  constexpr std::array<std::string_view, 13> kNames{
-      "",     "PNG",  "JPEG",         "GIF",       "BMP",     "WebP",     "HEIC",
-      "AVIF", "TIFF", "Netpbm (PNM)", "JPEG 2000", "JPEG XL", "Photoshop"};
-  return kNames[static_cast<std::size_t>(format)];
-}
-
 std::string_view VariantName(PictureVariant variant) {
   constexpr std::array<std::string_view, 6> kNames{
       "",
