@@ -78,12 +78,13 @@ Basis sheet:
   --scale N      draw each pixel as an NxN square, N in 1..32 (default 8)
 
 A block of a picture:
-  --image FILE   the picture: a PNG or JPEG file (of some 64 megapixels at
-                 most), "-" for standard input, or "-builtin-" for the
-                 lesson's own; turned upright by its EXIF orientation, its
-                 colours become greys as the lesson makes them, and a side
-                 over 512 is reduced by a whole factor as the lesson
-                 reduces it
+  --image FILE   the picture: a PNG or a baseline or progressive JPEG file
+                 (of 67108864 pixels and 1073741824 bytes at most), "-" for
+                 standard input, or "-builtin-" for the lesson's own; read
+                 with the values stored in it, turned upright by its EXIF
+                 orientation, its colours become greys as the lesson makes
+                 them, and a side over 512 is reduced by a whole factor as
+                 the lesson reduces it
   --block X,Y    the 8x8 block at block column X and row Y, its top left
                  pixel at (8X, 8Y); a partial block at the right or bottom
                  edge is filled by repeating its last column and row

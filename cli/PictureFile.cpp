@@ -13,19 +13,21 @@
 #include "ImageBlocks.h"
 #include "IntegerText.h"
 #include "PictureDecoder.h"
+#include "PictureLimits.h"
 #include "ReducedPicture.h"
 
 namespace dct::cli {
 namespace {
 
-// Reads at most kPictureBytesMax bytes, and one more to tell that there were
+// Reads at most kPictureFileBytesMax bytes, and one more to tell that there were
 // more. A read error (a folder given as the file) is reported as such: the
 // standard library's file buffers throw on one.
 Result<std::vector<std::uint8_t>> ReadBytes(std::istream& in) {
   constexpr std::size_t kChunk = std::size_t{1} << 16;
+  constexpr auto kMost = static_cast<std::size_t>(kPictureFileBytesMax);
   std::vector<std::uint8_t> bytes;
   try {
-    while (bytes.size() <= kPictureBytesMax) {
+    while (bytes.size() <= kMost) {
       const std::size_t start = bytes.size();
       bytes.resize(start + kChunk);
       const std::streamsize got = in.rdbuf()->sgetn(reinterpret_cast<char*>(bytes.data() + start),
@@ -36,14 +38,7 @@ Result<std::vector<std::uint8_t>> ReadBytes(std::istream& in) {
   } catch (const std::ios_base::failure& error) {
     return Failure{"cannot be read: " + error.code().message()};
   }
-  return Failure{"is larger than " + std::to_string(kPictureBytesMax >> 20) + " MiB"};
-}
-
-std::string_view FormatName(PictureFormat format) {
-  constexpr std::array<std::string_view, 13> kNames{
-      "",     "PNG",  "JPEG",         "GIF",       "BMP",     "WebP",     "HEIC",
-      "AVIF", "TIFF", "Netpbm (PNM)", "JPEG 2000", "JPEG XL", "Photoshop"};
-  return kNames[static_cast<std::size_t>(format)];
+  return Failure{"is larger than " + std::to_string(kPictureFileBytesMax >> 20) + " MiB"};
 }
 
 std::string_view VariantName(PictureVariant variant) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <istream>
 #include <string>
 
@@ -10,11 +9,6 @@
 #include "Result.h"
 
 namespace dct::cli {
-
-// The most bytes read for a picture: more than a PNG of kDecodedPixelsMax
-// pixels of 16-bit RGBA can take, so that no endless standard input is read
-// to its end.
-inline constexpr std::size_t kPictureBytesMax = std::size_t{1} << 30;
 
 // The picture as the lesson shows it: kBuiltinPictureName for the lesson's
 // own, kStandardInputName for a picture file read from `standardInput`, else

@@ -10,4 +10,10 @@ namespace dct {
 // is taken within it, a strip as well as a square.
 inline constexpr long long kDecodedPixelsMax = 67'108'864;
 
+// The most bytes of a picture file that are read, in every edition: more
+// than a PNG of kDecodedPixelsMax pixels of 16-bit RGBA can take, and little
+// enough that no endless stream is read to its end. A larger file is refused
+// before it is read.
+inline constexpr long long kPictureFileBytesMax = 1LL << 30;
+
 }  // namespace dct

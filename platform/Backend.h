@@ -35,6 +35,11 @@ void CopyText(const std::string& text, std::function<void(bool copied)> done);
 void SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
               std::function<void(SaveOutcome outcome, const std::string& name)> done);
 
+// Runs `work` away from the events (the desktop: on another thread; a page:
+// once the page has been painted) and then `finished` on the events' own
+// thread, as an event of its own.
+void RunInBackground(std::function<void()> work, std::function<void()> finished);
+
 // Prepares the toolkit, creates the program's start-up form, raises its Load
 // through Runtime::LoadAndShow and delivers events until the program ends.
 // Returns the exit status.

@@ -52,6 +52,8 @@ class PictureBoxPeer : public ControlPeer {
   virtual void ShowPicture(const GreyPixels& picture) = 0;
   virtual void ShowFrame(const Rect& frame) = 0;
   virtual void ChooseImage() = 0;
+  // Work on a picture for the box is under way: a busy pointer over it.
+  virtual void ShowBusy(bool busy) = 0;
 };
 
 class ScrollBarPeer : public ControlPeer {
@@ -95,9 +97,8 @@ class PictureBoxInput {
   // The pointer moved while pressed, to another pixel.
   virtual void Dragged(int x, int y) = 0;
   virtual void KeyPressed(PictureKey key) = 0;
-  // Chosen in the file chooser or dropped: an image, or an empty one for a
-  // file that could not be read.
-  virtual void ImageChosen(const DecodedImage& image) = 0;
+  // Chosen in the file chooser or dropped.
+  virtual void FileChosen(const ChosenFile& file) = 0;
 
  protected:
   ~PictureBoxInput() = default;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "PictureLimits.h"
@@ -17,16 +19,33 @@ struct GreyPixels {
   std::vector<std::uint8_t> levels;
 };
 
-// An image file as the toolkit's own decoder gave it: 4 bytes a pixel, red,
-// green, blue and alpha (not premultiplied), row by row from the top. Empty
-// when the file could not be read as an image.
-struct DecodedImage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> rgba;
-  // The file's own name, without its folder; given also when it could not
-  // be read.
+// Why the bytes of a chosen file are not there to decode.
+enum class FileRefusalKind {
+  NotAFile,      // a folder, a device, a FIFO: anything but a plain file
+  TooLarge,      // more than kPictureFileBytesMax bytes
+  NoPermission,  // the user may not read it
+  Unreadable,    // gone, or the system could not read it
+  OutOfMemory,   // no room for its bytes
+};
+struct FileRefusal {
+  FileRefusalKind kind = FileRefusalKind::Unreadable;
+  long long bytes = 0;  // for TooLarge: the file's size
+
+  bool operator==(const FileRefusal&) const = default;
+};
+
+// A file's bytes, or why not.
+using FileBytes = std::variant<std::vector<std::uint8_t>, FileRefusal>;
+
+// A file chosen in the file chooser or dropped onto a picture box. A file
+// that can be seen at once not to be read (anything but a plain file, one
+// too large) is refused as it is chosen, before anything opens it, and
+// `read` gives that refusal; otherwise `read` reads it, however long that
+// takes, so it is called through Runtime::RunInBackground, once.
+struct ChosenFile {
+  // The file's own name, without its folder, as UTF-8 text.
   std::string name;
+  std::function<FileBytes()> read;
 };
 
 // The keys that an interactive picture box reports while it has the focus.

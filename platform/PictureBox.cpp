@@ -28,6 +28,12 @@ void PictureBox::ChooseImage() {
   if (Enabled()) peer_->ChooseImage();
 }
 
+void PictureBox::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  peer_->ShowBusy(busy_);
+}
+
 void PictureBox::Pressed(int x, int y) {
   if (onMouseDown_ && Enabled()) Raise("MouseDown", [this, x, y] { onMouseDown_(x, y); });
 }
@@ -40,11 +46,10 @@ void PictureBox::KeyPressed(PictureKey key) {
   if (onKeyDown_ && Enabled()) Raise("KeyDown", [this, key] { onKeyDown_(key); });
 }
 
-// A file chosen before the box was disabled, and read since, is dropped too.
-void PictureBox::ImageChosen(const DecodedImage& image) {
-  if (onImageChosen_ && Enabled()) {
-    Raise("ImageChosen", [this, &image] { onImageChosen_(image); });
-  }
+// A file chosen before the box was disabled, and reported since, is dropped
+// too.
+void PictureBox::FileChosen(const ChosenFile& file) {
+  if (onFileChosen_ && Enabled()) Raise("FileChosen", [this, &file] { onFileChosen_(file); });
 }
 
 }  // namespace dct::platform

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <map>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,6 +18,16 @@ int depth = 0;
 int deepest = 0;
 bool ended = false;
 std::vector<std::pair<const void*, std::function<void()>>> afterEachEvent;
+
+// Work under way in the background, by number: whose it is and what then.
+struct Pending {
+  const void* owner;
+  std::string control;
+  std::string event;
+  std::function<void()> done;
+};
+std::map<long long, Pending> pending;
+long long lastStarted = 0;
 
 // Thrown through the handlers that are still running when a failure has
 // ended a program that cannot exit at once (a page): none of them goes on.
@@ -90,6 +103,37 @@ void Runtime::AfterEachEvent(const void* owner, std::function<void()> action) {
 
 void Runtime::ForgetAfterEachEvent(const void* owner) {
   std::erase_if(afterEachEvent, [owner](const auto& entry) { return entry.first == owner; });
+}
+
+void Runtime::RunInBackground(const void* owner, const HandlerName& name,
+                              std::function<void()> work, std::function<void()> done) {
+  const long long number = ++lastStarted;
+  pending.emplace(
+      number, Pending{owner, std::string(name.control), std::string(name.event), std::move(done)});
+  // Written by `work`'s thread, read once it is done.
+  auto failure = std::make_shared<std::exception_ptr>();
+  backend::RunInBackground(
+      [work = std::move(work), failure] {
+        try {
+          work();
+        } catch (...) {
+          *failure = std::current_exception();
+        }
+      },
+      [number, failure] {
+        const auto found = pending.find(number);
+        if (found == pending.end()) return;
+        const Pending finished = std::move(found->second);
+        pending.erase(found);
+        Raise({finished.control, finished.event}, [&finished, &failure] {
+          if (*failure) std::rethrow_exception(*failure);
+          finished.done();
+        });
+      });
+}
+
+void Runtime::ForgetBackground(const void* owner) {
+  std::erase_if(pending, [owner](const auto& entry) { return entry.second.owner == owner; });
 }
 
 void Runtime::CopyText(const std::string& text, std::function<void(bool copied)> answer) {

@@ -70,6 +70,16 @@ class Runtime {
   // lesson's figures). It must raise no handler itself.
   static void AfterEachEvent(const void* owner, std::function<void()> action);
   static void ForgetAfterEachEvent(const void* owner);
+  // Runs `work` away from the user's events and then raises `done` (as the
+  // event `name`), unless `owner` has been forgotten meanwhile: for what
+  // takes long (a photograph decoded), so that the windows go on meanwhile
+  // and show that it is under way. The desktop runs `work` on a thread of
+  // its own, which must share nothing with the events until `done`; a page,
+  // which has one thread, runs it once it has painted what the handlers
+  // wrote. An exception leaving `work` is a failure of `done`.
+  static void RunInBackground(const void* owner, const HandlerName& name,
+                              std::function<void()> work, std::function<void()> done);
+  static void ForgetBackground(const void* owner);
   // Puts the text on the clipboard, where the platform lets a program do so,
   // and raises `answer` (Clipboard_Answer), an event of its own, with whether
   // the clipboard took it, once the platform says: at once on the desktop,

@@ -7,8 +7,6 @@
 namespace dct {
 namespace {
 
-constexpr std::size_t kRgbaBytes = 4;
-
 bool sidesFit(int width, int height) {
   return width >= 1 && height >= 1 && width <= kImageSideMax && height <= kImageSideMax;
 }
@@ -24,19 +22,6 @@ GreyImage::GreyImage(int width, int height, std::vector<std::uint8_t> levels)
 
 std::optional<GreyImage> GreyImage::Make(int width, int height, std::vector<std::uint8_t> levels) {
   if (!sidesFit(width, height) || levels.size() != area(width, height)) return std::nullopt;
-  return GreyImage(width, height, std::move(levels));
-}
-
-std::optional<GreyImage> GreyImage::FromRgba(int width, int height,
-                                             std::span<const std::uint8_t> rgba) {
-  if (!sidesFit(width, height) || rgba.size() != area(width, height) * kRgbaBytes) {
-    return std::nullopt;
-  }
-  std::vector<std::uint8_t> levels(area(width, height));
-  for (std::size_t i = 0; i < levels.size(); ++i) {
-    const auto pixel = rgba.subspan(i * kRgbaBytes, kRgbaBytes);
-    levels[i] = GreyOverWhite(pixel[0], pixel[1], pixel[2], pixel[3]);
-  }
   return GreyImage(width, height, std::move(levels));
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace dct {
@@ -50,13 +49,6 @@ class GreyImage {
   // Nothing unless both sides are within 1..kImageSideMax and there are
   // exactly width · height levels.
   static std::optional<GreyImage> Make(int width, int height, std::vector<std::uint8_t> levels);
-
-  // From 4 bytes a pixel, red, green, blue and alpha (not premultiplied), as
-  // both editions' decoders can give them: each pixel's GreyOverWhite.
-  // Nothing for the wrong number of bytes
-  // or sides outside 1..kImageSideMax.
-  static std::optional<GreyImage> FromRgba(int width, int height,
-                                           std::span<const std::uint8_t> rgba);
 
   int width() const { return width_; }
   int height() const { return height_; }

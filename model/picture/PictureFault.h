@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 namespace dct {
 
 // What a file's first bytes say it is. Only PNG and JPEG are read; the others
@@ -19,6 +23,14 @@ enum class PictureFormat {
   JpegXl,
   Psd,
 };
+
+// The format's own name, the same in every language; empty for Unknown.
+inline std::string_view FormatName(PictureFormat format) {
+  constexpr std::array<std::string_view, 13> kNames{
+      "",     "PNG",  "JPEG",         "GIF",       "BMP",     "WebP",     "HEIC",
+      "AVIF", "TIFF", "Netpbm (PNM)", "JPEG 2000", "JPEG XL", "Photoshop"};
+  return kNames[static_cast<std::size_t>(format)];
+}
 
 // The kinds of PNG or JPEG that are recognised but not read.
 enum class PictureVariant {

@@ -1,9 +1,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "Backend.h"
+#include "PlainFile.h"
 #include "QtForm.h"
 #include "QtPeer.h"
 
@@ -20,25 +21,11 @@ namespace dct::platform {
 namespace qt {
 namespace {
 
-// The toolkit's decoder, whatever the file's format; empty when it cannot.
-DecodedImage decodeFile(const QString& path) {
-  const std::string name = QFileInfo(path).fileName().toStdString();
-  QImageReader reader(path);
-  const QSize size = reader.size();
-  if (static_cast<long long>(size.width()) * size.height() > kDecodedPixelsMax) {
-    return {0, 0, {}, name};
-  }
-  const QImage read = reader.read();
-  if (read.isNull()) return {0, 0, {}, name};
-  const QImage image = read.convertToFormat(QImage::Format_RGBA8888);
-  DecodedImage decoded{image.width(), image.height(), {}, name};
-  const auto rowBytes = static_cast<std::size_t>(image.width()) * 4;
-  decoded.rgba.resize(rowBytes * static_cast<std::size_t>(image.height()));
-  for (int y = 0; y < image.height(); ++y) {
-    std::memcpy(decoded.rgba.data() + rowBytes * static_cast<std::size_t>(y),
-                image.constScanLine(y), rowBytes);
-  }
-  return decoded;
+// The name that the dialog or the file manager gave, for the system to open
+// and for the user to read.
+ChosenFile chosen(const QString& path) {
+  return ChooseFile(QFile::encodeName(path).toStdString(),
+                    QFileInfo(path).fileName().toStdString());
 }
 
 constexpr double kDisabledOpacity = 0.4;
@@ -134,7 +121,7 @@ class PictureView : public QWidget {
     const QString path = localFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    input_.ImageChosen(decodeFile(path));
+    input_.FileChosen(chosen(path));
   }
 
  private:
@@ -173,6 +160,13 @@ class QtPictureBox : public QtPeer<PictureBoxPeer> {
 
   void ShowPicture(const GreyPixels& picture) override { view()->show(picture); }
   void ShowFrame(const Rect& frame) override { view()->showFrame(frame); }
+  void ShowBusy(bool busy) override {
+    if (busy) {
+      view()->setCursor(Qt::BusyCursor);
+    } else {
+      view()->unsetCursor();
+    }
+  }
 
   // The toolkit's own dialog, the same on every desktop, which tests can
   // drive; it does not block, as the page's chooser does not.
@@ -181,10 +175,10 @@ class QtPictureBox : public QtPeer<PictureBoxPeer> {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(
-        QStringLiteral("Imagens (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.pgm *.ppm)"));
+    // Exactly what the program reads (the dialog matches in any case).
+    dialog->setNameFilter(QStringLiteral("Imagens PNG e JPEG (*.png *.jpg *.jpeg *.jpe *.jfif)"));
     QObject::connect(dialog, &QFileDialog::fileSelected, widget(),
-                     [this](const QString& path) { input_.ImageChosen(decodeFile(path)); });
+                     [this](const QString& path) { input_.FileChosen(chosen(path)); });
     dialog->open();
   }
 

@@ -4,11 +4,13 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QThreadPool>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "Backend.h"
 #include "QtApplication.h"
@@ -22,8 +24,17 @@ constexpr const char* kNoDisplay =
     "transformada-dct: no graphical display can be opened: DISPLAY and WAYLAND_DISPLAY are "
     "unset or name none that accepts a connection";
 
-[[noreturn]] void noDisplay() {
-  std::fprintf(stderr, "%s\n", kNoDisplay);
+// The platform that the user named, and what cannot be done with it.
+std::string noPlatform() {
+  return "transformada-dct: the graphical platform that QT_QPA_PLATFORM names (\"" +
+         qEnvironmentVariable("QT_QPA_PLATFORM").toStdString() +
+         "\") cannot be started: it opens no display here, or there is no such platform";
+}
+
+[[noreturn]] void cannotStart() {
+  const std::string line =
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? std::string(kNoDisplay) : noPlatform();
+  std::fprintf(stderr, "%s\n", line.c_str());
   std::_Exit(EXIT_FAILURE);
 }
 
@@ -32,19 +43,17 @@ constexpr const char* kNoDisplay =
 // abort advising to reinstall) for a plain exit.
 void replaceDisplayComplaints(QtMsgType type, const QMessageLogContext& context,
                               const QString& message) {
-  if (type == QtFatalMsg) noDisplay();
+  if (type == QtFatalMsg) cannotStart();
   if (context.category != nullptr && std::strncmp(context.category, "qt.qpa", 6) == 0) return;
   std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-// An explicit QT_QPA_PLATFORM (offscreen, say) is the user's choice and left
-// to the toolkit.
+// An explicit QT_QPA_PLATFORM (offscreen, say) is the user's choice, left to
+// the toolkit; only its failure is said in the program's own line.
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv) {
-  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    return std::make_unique<QApplication>(argc, argv);
-  }
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    noDisplay();
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    cannotStart();
   }
   const QtMessageHandler previous = qInstallMessageHandler(replaceDisplayComplaints);
   auto application = std::make_unique<QApplication>(argc, argv);
@@ -101,6 +110,17 @@ void backend::CopyText(const std::string& text, std::function<void(bool copied)>
   const QString value = QString::fromStdString(text);
   clipboard->setText(value);
   done(clipboard->text() == value);
+}
+
+// On a thread of the application's pool, which the application waits for
+// when it ends; `finished` comes back as an event of the application's own.
+void backend::RunInBackground(std::function<void()> work, std::function<void()> finished) {
+  QThreadPool::globalInstance()->start(
+      [work = std::move(work), finished = std::move(finished)]() mutable {
+        work();
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(finished),
+                                  Qt::QueuedConnection);
+      });
 }
 
 void backend::End() {

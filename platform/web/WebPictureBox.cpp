@@ -1,6 +1,8 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -60,6 +62,7 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   void ShowPicture(const GreyPixels& picture) override;
   void ShowFrame(const Rect& frame) override;
   void ChooseImage() override { chooser_.call<void>("click"); }
+  void ShowBusy(bool busy) override;
   void ShowEnabled(bool enabled) override;
   void SetAccessibleDescription(std::string_view text) override;
 
@@ -76,9 +79,8 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   void touchDown(const val& event, std::pair<int, int> pixel);
   void touchMoved(const val& event);
   std::optional<std::pair<int, int>> pixelAt(const val& event) const;
-  void decode(const val& file);
+  void read(const val& file);
   void settled(const val& outcomes);
-  void decoded(const val& bitmap, std::string name);
   void resize(int width, int height);
 
   PictureBoxInput& input_;
@@ -152,6 +154,12 @@ void WebPictureBox::resize(int width, int height) {
     style.call<void>("setProperty", Key("--fsw"), val(px(fingerWidth)));
     style.call<void>("setProperty", Key("--fsh"), val(px(fingerHeight)));
   }
+}
+
+// Also for a screen reader, which may wait with the picture until it is done.
+void WebPictureBox::ShowBusy(bool busy) {
+  element()[Key("classList")].call<void>("toggle", Key("busy"), busy);
+  SetAttribute(element(), "aria-busy", busy ? "true" : "false");
 }
 
 void WebPictureBox::ShowEnabled(bool enabled) {
@@ -246,13 +254,14 @@ void WebPictureBox::listen() {
   onSettled_ = Callback([this](const val& outcomes) { settled(outcomes); });
   chooser_ = CreateElement("input", "chooser");
   chooser_.set("type", "file");
-  chooser_.set("accept", "image/*");
+  // Exactly what the program reads.
+  chooser_.set("accept", ".png,.jpg,.jpeg,.jpe,.jfif,image/png,image/jpeg");
   chooser_.set("tabIndex", -1);
   SetAttribute(chooser_, "aria-hidden", "true");
   element().call<void>("appendChild", chooser_);
   Listen(chooser_, "change", [this](const val&) {
     const val files = chooser_["files"];
-    if (files["length"].as<int>() > 0) decode(files[0]);
+    if (files["length"].as<int>() > 0) read(files[0]);
     chooser_.set("value", "");
   });
   // A file dropped on a disabled box is refused, not opened by the browser
@@ -264,48 +273,48 @@ void WebPictureBox::listen() {
   Listen(element(), "drop", [this](const val& event) {
     event.call<void>("preventDefault");
     const val files = event["dataTransfer"]["files"];
-    if (enabled_ && files["length"].as<int>() > 0) decode(files[0]);
+    if (enabled_ && files["length"].as<int>() > 0) read(files[0]);
   });
 }
 
-// The browser's own decoder, on the file as it is on this computer: nothing
-// leaves the page. The file's name goes through the promise beside the
-// picture, so that each picture keeps its own name.
-void WebPictureBox::decode(const val& file) {
+// The file's bytes as they are on this computer: nothing leaves the page. A
+// file too large is refused from its size, unread. The browser reads it
+// without holding up the page; the file's name goes through the promise
+// beside its bytes, so that each file keeps its own name.
+void WebPictureBox::read(const val& file) {
+  std::string name = file["name"].as<std::string>();
+  const auto size = file["size"].as<double>();
+  if (size > static_cast<double>(kPictureFileBytesMax)) {
+    const FileRefusal refusal{FileRefusalKind::TooLarge, static_cast<long long>(size)};
+    input_.FileChosen({std::move(name), [refusal]() -> FileBytes { return refusal; }});
+    return;
+  }
   val both = val::array();
-  both.call<void>("push", file["name"], val::global("window").call<val>("createImageBitmap", file));
+  both.call<void>("push", file["name"], file.call<val>("arrayBuffer"));
   val::global("Promise").call<val>("allSettled", both).call<void>("then", onSettled_);
 }
 
+// A file the browser could not read (a folder dropped, a file gone) is
+// refused as unreadable.
 void WebPictureBox::settled(const val& outcomes) {
   std::string name = outcomes[0]["value"].as<std::string>();
-  const val bitmap = outcomes[1];
-  if (bitmap["status"].as<std::string>() != "fulfilled") {
-    input_.ImageChosen({0, 0, {}, std::move(name)});
+  const val read = outcomes[1];
+  if (read["status"].as<std::string>() != "fulfilled") {
+    input_.FileChosen(
+        {std::move(name), []() -> FileBytes { return FileRefusal{FileRefusalKind::Unreadable}; }});
     return;
   }
-  decoded(bitmap["value"], std::move(name));
-}
-
-void WebPictureBox::decoded(const val& bitmap, std::string name) {
-  const int width = bitmap["width"].as<int>();
-  const int height = bitmap["height"].as<int>();
-  if (static_cast<long long>(width) * height > kDecodedPixelsMax) {
-    bitmap.call<void>("close");
-    input_.ImageChosen({0, 0, {}, std::move(name)});
+  const val buffer = val::global("Uint8Array").new_(read["value"]);
+  std::shared_ptr<std::vector<std::uint8_t>> bytes;
+  try {
+    bytes = std::make_shared<std::vector<std::uint8_t>>(buffer["length"].as<std::size_t>());
+  } catch (const std::bad_alloc&) {
+    input_.FileChosen(
+        {std::move(name), []() -> FileBytes { return FileRefusal{FileRefusalKind::OutOfMemory}; }});
     return;
   }
-  val canvas = CreateElement("canvas", "");
-  canvas.set("width", width);
-  canvas.set("height", height);
-  val context = canvas.call<val>("getContext", Key("2d"));
-  context.call<void>("drawImage", bitmap, 0, 0);
-  bitmap.call<void>("close");
-  const val data = context.call<val>("getImageData", 0, 0, width, height)["data"];
-  DecodedImage image{width, height, {}, std::move(name)};
-  image.rgba.resize(data["length"].as<std::size_t>());
-  val(emscripten::typed_memory_view(image.rgba.size(), image.rgba.data())).call<void>("set", data);
-  input_.ImageChosen(image);
+  val(emscripten::typed_memory_view(bytes->size(), bytes->data())).call<void>("set", buffer);
+  input_.FileChosen({std::move(name), [bytes]() -> FileBytes { return std::move(*bytes); }});
 }
 
 }  // namespace web

@@ -1,3 +1,4 @@
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -46,6 +47,32 @@ void backend::CopyText(const std::string& text, std::function<void(bool copied)>
   val both = val::array();
   both.call<void>("push", copies, clipboard.call<val>("writeText", web::Text(text)));
   val::global("Promise").call<val>("allSettled", both).call<void>("then", settled);
+}
+
+// After the next frame, once the page has been painted: a timeout from
+// within the frame's callback runs after the painting. A hidden page paints
+// no frames, so there the timeout comes at once. One thread does it all, so
+// the work ends before the next event begins. (A callback takes one
+// argument, which the timeout is given.)
+void backend::RunInBackground(std::function<void()> work, std::function<void()> finished) {
+  static std::deque<std::function<void()>> waiting;
+  static const val run = web::Callback([](const val&) {
+    const std::function<void()> next = std::move(waiting.front());
+    waiting.pop_front();
+    next();
+  });
+  static const val afterPaint = web::Callback(
+      [](const val&) { val::global("window").call<void>("setTimeout", run, 0, val::null()); });
+  waiting.emplace_back([work = std::move(work), finished = std::move(finished)] {
+    work();
+    finished();
+  });
+  const val window = val::global("window");
+  if (window["document"]["hidden"].as<bool>()) {
+    window.call<void>("setTimeout", run, 0, val::null());
+  } else {
+    window.call<void>("requestAnimationFrame", afterPaint);
+  }
 }
 
 // A page does not end itself: closing it would close the tab, or the whole

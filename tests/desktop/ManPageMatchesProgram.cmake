@@ -1,12 +1,19 @@
-# The manual page of dct-block describes every option that the program's
-# --help lists (but for the --option=VALUE of the text that explains them), and names the version that its --version prints:
+# A program's manual page describes every option that the program's --help
+# lists (but for the --option=VALUE of the text that explains them), and
+# names the version that its --version prints; both print on standard
+# output, nothing else, and exit with status 0 (the window's without a
+# display, as they open none):
 #   cmake -DPROGRAM=... -DMANPAGE=... -P ManPageMatchesProgram.cmake
-execute_process(COMMAND "${PROGRAM}" --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${PROGRAM} --help failed: ${status}")
+get_filename_component(name "${PROGRAM}" NAME)
+set(no_display --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${no_display} "${PROGRAM}" --help
+                OUTPUT_VARIABLE help ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT help MATCHES "^[Uu]sage: ${name} ")
+  message(FATAL_ERROR "${PROGRAM} --help: status ${status}, said '${err}', printed:\n${help}")
 endif()
-execute_process(COMMAND "${PROGRAM}" --version OUTPUT_VARIABLE version RESULT_VARIABLE status)
-if(NOT status EQUAL 0 OR NOT version MATCHES "^dct-block ([^\n]+)\n$")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${no_display} "${PROGRAM}" --version
+                OUTPUT_VARIABLE version ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT version MATCHES "^${name} ([^\n]+)\n$")
   message(FATAL_ERROR "${PROGRAM} --version: status ${status}, printed '${version}'")
 endif()
 set(version "${CMAKE_MATCH_1}")

@@ -1,11 +1,20 @@
 # Runs the window with no display to open (-DDISPLAY=... names one that
 # refuses the connection; empty: none at all) and checks that it says so in
-# one line naming the variables, and exits with status 1.
-set(env --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+# one line and exits with status 1: a line naming DISPLAY and
+# WAYLAND_DISPLAY, or, with -DPLATFORM=... set as QT_QPA_PLATFORM, one
+# naming that variable and the platform, rather than the toolkit's abort.
+set(env --unset=WAYLAND_DISPLAY)
 if(DISPLAY)
   list(APPEND env DISPLAY=${DISPLAY})
 else()
   list(APPEND env --unset=DISPLAY)
+endif()
+if(PLATFORM)
+  list(APPEND env QT_QPA_PLATFORM=${PLATFORM})
+  set(named "QT_QPA_PLATFORM names \\(\"${PLATFORM}\"\\) cannot be started")
+else()
+  list(APPEND env --unset=QT_QPA_PLATFORM)
+  set(named "DISPLAY and WAYLAND_DISPLAY")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env ${env} ${PROGRAM}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
@@ -14,8 +23,8 @@ if(NOT status EQUAL 1)
 endif()
 string(REGEX MATCHALL "\n" newlines "${err}")
 list(LENGTH newlines lines)
-if(NOT lines EQUAL 1 OR NOT err MATCHES "DISPLAY" OR NOT err MATCHES "WAYLAND_DISPLAY")
-  message(FATAL_ERROR "expected one line naming DISPLAY and WAYLAND_DISPLAY, got:\n${err}")
+if(NOT lines EQUAL 1 OR NOT err MATCHES "^transformada-dct: [^\n]*${named}")
+  message(FATAL_ERROR "expected one line naming ${named}, got:\n${err}")
 endif()
 if(NOT out STREQUAL "")
   message(FATAL_ERROR "standard output: ${out}")

@@ -41,12 +41,13 @@ TEST(GreyLevelTest, TakesSixteenBitSamplesToTheNearestLevel) {
   }
 }
 
-TEST(GreyImageTest, TakesRgbaOverWhiteAndRefusesWrongSizes) {
-  const std::vector<std::uint8_t> rgba{0, 0, 0, 255, 0, 0, 0, 0, 0, 0, 0, 128, 255, 0, 0, 255};
-  const auto image = GreyImage::FromRgba(2, 2, rgba);
+TEST(GreyImageTest, LaysTransparencyOverWhiteAndRefusesWrongSizes) {
+  EXPECT_EQ(GreyOverWhite(0, 0, 0, 255), 0);
+  EXPECT_EQ(GreyOverWhite(0, 0, 0, 0), 255);
+  EXPECT_EQ(GreyOverWhite(0, 0, 0, 128), 127);  // 255 · 127 / 255
+  EXPECT_EQ(GreyOverWhite(255, 0, 0, 255), 76);
+  const auto image = GreyImage::Make(2, 2, {0, 255, 127, 76});
   ASSERT_TRUE(image);
-  EXPECT_EQ(image->levels(), (std::vector<std::uint8_t>{0, 255, 127, 76}));
-  EXPECT_FALSE(GreyImage::FromRgba(2, 1, rgba));
   EXPECT_FALSE(GreyImage::Make(0, 0, {}));
   EXPECT_FALSE(GreyImage::Make(2, 2, {1, 2, 3}));
   EXPECT_FALSE(GreyImage::Make(-1, -4, {1, 2, 3, 4}));

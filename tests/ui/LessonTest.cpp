@@ -2,24 +2,31 @@
 // clicked, dragged and moved with the arrow keys, the bars and buttons, an
 // image chosen in the file dialog, and challenges made, solved and linked.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
-#include <QTimer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -85,6 +92,30 @@ class LessonTest : public ::testing::Test {
   static bool has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
   }
+  // Chooses the file in the lesson's own file dialog, typed as a user types
+  // it; while the file is read the lesson says so, and then what became of
+  // it, as a screen reader hears it.
+  std::string chooseInDialog(const QString& path) {
+    clickButton(lesson().Widgets().cmdOpen);
+    QFileDialog* dialog = nullptr;
+    const auto modal = [] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); };
+    [&] { QTRY_VERIFY((dialog = modal()) != nullptr); }();
+    if (dialog == nullptr) return "no dialog";
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name == nullptr) return "no file name box";
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+    const std::string reading = "A ler «" + QFileInfo(path).fileName().toStdString() + "»…";
+    EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), reading));
+    const auto said = [this] {
+      return accessible(lesson().Widgets().picPicture, QAccessible::Description);
+    };
+    EXPECT_EQ(said(), reading);
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!said().starts_with("A ler"), 30'000); }();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    return said();
+  }
+
   // The picture is shown at its own size: a widget point is a pixel.
   void clickPicture(int x, int y) { QTest::mouseClick(picture(), Qt::LeftButton, {}, {x, y}); }
 
@@ -342,9 +373,10 @@ TEST_F(LessonTest, CreatedChallengeLinksOpenAsTheirTarget) {
   }
 }
 
-// The file dialog opens on "Abrir imagem…"; the picture chosen is shown in
-// grey and its blocks enter the window; a file that is no image changes
-// nothing and says so.
+// The file dialog opens on "Abrir imagem…"; the picture chosen is read in
+// the background, the lesson saying so meanwhile, then shown in grey, and
+// its blocks enter the window; a file that is no image changes nothing and
+// says so, anew each time.
 TEST_F(LessonTest, AnImageChosenInTheDialogReplacesThePicture) {
   QTemporaryDir folder;
   QImage image(40, 24, QImage::Format_RGB32);
@@ -357,20 +389,8 @@ TEST_F(LessonTest, AnImageChosenInTheDialogReplacesThePicture) {
   file.write("not an image");
   file.close();
 
-  const auto choose = [this](const QString& path) {
-    clickButton(lesson().Widgets().cmdOpen);
-    QFileDialog* dialog = nullptr;
-    QTRY_VERIFY((dialog = QApplication::activeModalWidget()
-                              ? qobject_cast<QFileDialog*>(QApplication::activeModalWidget())
-                              : nullptr) != nullptr);
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(name, nullptr);
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
-    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-  };
   clickPicture(8, 8);
-  choose(png);
+  EXPECT_EQ(chooseInDialog(png), "Leu-se «vermelho.png»: 40×24 pixels.");
   EXPECT_EQ(lesson().Picture().width(), 40);
   EXPECT_EQ(lesson().Picture().at(39, 23), 76);
   // Nothing is framed in the new picture until the student picks a block.
@@ -380,18 +400,18 @@ TEST_F(LessonTest, AnImageChosenInTheDialogReplacesThePicture) {
   expectBlockEntered(4, 2, {});
   EXPECT_EQ(window().Model().Coef.at(0), 76 - 128);
 
-  choose(text);
+  for (int again = 0; again < 2; ++again) {
+    EXPECT_EQ(chooseInDialog(text), "Não se leu «texto.png»: não é PNG nem JPEG.");
+    EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), "Não se leu «texto.png»"));
+  }
   EXPECT_EQ(lesson().Picture().width(), 40);
-  EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), "Não foi possível ler «texto.png»"));
-  EXPECT_TRUE(has(accessible(lesson().Widgets().picPicture, QAccessible::Description),
-                  "Não foi possível ler «texto.png»"));
   clickButton(lesson().Widgets().cmdBuiltin);
   EXPECT_EQ(lesson().Picture(), BuiltinPicture());
 }
 
 // Types `path` into the file dialog that the button opens, and presses Enter;
 // asked whether to replace what is there, answers yes.
-void chooseInDialog(platform::CommandButton* button, const QString& path) {
+void saveInDialog(platform::CommandButton* button, const QString& path) {
   QTest::mouseClick(WidgetOf(*button), Qt::LeftButton);
   QFileDialog* dialog = nullptr;
   QTRY_VERIFY((dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) != nullptr);
@@ -433,7 +453,7 @@ TEST_F(LessonTest, TheWholePictureItsFileItsCodeAndThePatterns) {
 
   QTemporaryDir folder;
   const QString saved = folder.filePath(QStringLiteral("licao.jpg"));
-  chooseInDialog(controls.cmdSaveJpeg, saved);
+  saveInDialog(controls.cmdSaveJpeg, saved);
   QFile file(saved);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
@@ -443,7 +463,7 @@ TEST_F(LessonTest, TheWholePictureItsFileItsCodeAndThePatterns) {
   EXPECT_TRUE(has(label(controls.lblPicture), "Guardado em «licao.jpg»"));
   const QString fifo = folder.filePath(QStringLiteral("fila.jpg"));
   ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  chooseInDialog(controls.cmdSaveJpeg, fifo);
+  saveInDialog(controls.cmdSaveJpeg, fifo);
   EXPECT_TRUE(has(label(controls.lblPicture), "Não foi possível guardar «fila.jpg»"));
   EXPECT_EQ(QFileInfo(fifo).isFile(), false);
 
@@ -457,6 +477,147 @@ TEST_F(LessonTest, TheWholePictureItsFileItsCodeAndThePatterns) {
   QTest::keyClick(patterns, Qt::Key_Right);
   EXPECT_EQ(window().Model().SelIndex, 12);
   EXPECT_EQ(controls.picPatterns->Frame(), (Rect{1 + 9 * 4, 1 + 9 * 1, 8, 8}));
+}
+
+// A binary PGM, as the corpus keeps its expected pictures and picture_grey
+// prints them; nothing for anything else.
+std::optional<GreyImage> ParsePgm(const QByteArray& bytes) {
+  const QList<QByteArray> head = bytes.left(64).split('\n');
+  if (head.size() < 4 || head[0] != "P5" || head[2] != "255") return std::nullopt;
+  const QList<QByteArray> sides = head[1].split(' ');
+  const qsizetype start = head[0].size() + head[1].size() + head[2].size() + 3;
+  const QByteArray levels = bytes.mid(start);
+  return GreyImage::Make(sides.value(0).toInt(), sides.value(1).toInt(),
+                         {levels.begin(), levels.end()});
+}
+
+// The largest difference of two pictures of the same size; -1 for sizes that differ.
+int LargestDifference(const GreyImage& a, const GreyImage& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return -1;
+  int largest = 0;
+  for (std::size_t i = 0; i < a.levels().size(); ++i) {
+    largest = std::max(largest, std::abs(a.levels()[i] - b.levels()[i]));
+  }
+  return largest;
+}
+
+// Every file of the picture corpus, chosen in the dialog: a readable one
+// shows the grey picture that the corpus's manifest expects (Pillow's,
+// exactly for PNG and within a level for JPEG) and exactly the one that the
+// program's decoder gives dct-block (picture_grey, a process of its own), so
+// that the page, held to the same, shows it too; a refused one leaves the
+// picture and says, in one line naming the file, the reason that the
+// manifest gives.
+TEST_F(LessonTest, EveryCorpusFileChosenInTheDialogShowsItsPictureOrItsRefusal) {
+  const QDir corpus(QStringLiteral(DCT_TEST_PICTURES));
+  QFile manifestFile(corpus.filePath(QStringLiteral("manifest.json")));
+  ASSERT_TRUE(manifestFile.open(QIODevice::ReadOnly));
+  const QJsonArray files = QJsonDocument::fromJson(manifestFile.readAll())["files"].toArray();
+  ASSERT_GE(files.size(), 50);
+  // How the lesson words each kind of refusal, after the file's name.
+  const std::map<QString, std::string> wording{
+      {"empty", "está vazio"},      {"not-a-picture", "não é PNG nem JPEG"},
+      {"unsupported", "não se lê"}, {"truncated", "cortado antes do fim"},
+      {"damaged", "danificado"},    {"too-large", " pixels; o limite é 67108864"},
+  };
+  for (const QJsonValue& value : files) {
+    const QJsonObject entry = value.toObject();
+    const QString name = entry["file"].toString();
+    SCOPED_TRACE(name.toStdString());
+    const QString path = corpus.filePath(QStringLiteral("corpus/") + name);
+    clickButton(lesson().Widgets().cmdBuiltin);
+    const std::string said = chooseInDialog(path);
+    if (entry["expect"].toString() == QLatin1String("read")) {
+      QFile expectedFile(corpus.filePath(entry["expected"].toString()));
+      ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly));
+      const auto expected = ParsePgm(expectedFile.readAll());
+      QProcess decoder;
+      decoder.start(QStringLiteral(DCT_TEST_PICTURE_GREY), {path});
+      ASSERT_TRUE(decoder.waitForFinished());
+      const auto decoded = ParsePgm(decoder.readAllStandardOutput());
+      ASSERT_TRUE(expected && decoded) << said;
+      EXPECT_EQ(lesson().Picture(), *decoded) << said;
+      const int difference = LargestDifference(lesson().Picture(), *expected);
+      EXPECT_TRUE(difference >= 0 && difference <= entry["tolerance"].toInt()) << difference;
+    } else {
+      const std::string kind = entry["kind"].toString().toStdString();
+      EXPECT_EQ(lesson().Picture(), BuiltinPicture());
+      EXPECT_TRUE(said.starts_with("Não se leu «" + name.toStdString() + "»: ")) << said;
+      EXPECT_TRUE(has(said, wording.at(entry["kind"].toString())) && said.ends_with(".")) << said;
+      EXPECT_EQ(said.find('\n'), std::string::npos);
+      if (entry.contains("size")) {
+        const QJsonArray size = entry["size"].toArray();
+        EXPECT_TRUE(has(
+            said, "tem " + std::to_string(size[0].toInt()) + "×" + std::to_string(size[1].toInt())))
+            << said;
+      }
+      EXPECT_TRUE(has(label(lesson().Widgets().lblMeasures), said));
+    }
+  }
+}
+
+// A FIFO that nothing writes into, chosen in the dialog, is refused at once:
+// the window never waits on it (were it opened for reading, this test would
+// wait until ctest's timeout ends it).
+TEST_F(LessonTest, AFifoChosenInTheDialogIsRefusedWithoutWaiting) {
+  const QTemporaryDir folder;
+  const QString fifo = folder.filePath(QStringLiteral("canal.png"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  EXPECT_EQ(chooseInDialog(fifo), "Não se leu «canal.png»: não é um ficheiro comum.");
+  EXPECT_EQ(lesson().Picture(), BuiltinPicture());
+}
+
+// A photograph of 9248×6936 pixels (64 megapixels), made here by
+// libjpeg-turbo's cjpeg as a camera makes one (colour, 4:2:0) of flat grey
+// 8×8 blocks at quality 100, which every decoder gives back exactly: the
+// lesson takes it whole, reduced by 19 as its rule says (the mean of each
+// 19×19 square, half up, worked out here). The picture is written row by
+// row and encoded by another process, so that the most memory this test
+// takes is what the lesson takes to read it.
+TEST_F(LessonTest, APhotographOf64MegapixelsOpensReducedAsTheRuleSays) {
+  constexpr int kWidth = 9248;
+  constexpr int kHeight = 6936;
+  constexpr int kFactor = 19;
+  const auto level = [](int x, int y) {
+    const int bx = x / 8;
+    const int by = y / 8;
+    return (bx * 7 + by * 13 + (bx * by) % 17) % 256;
+  };
+  const QTemporaryDir folder;
+  const QString pixels = folder.filePath(QStringLiteral("foto.ppm"));
+  const QString photo = folder.filePath(QStringLiteral("foto.jpg"));
+  {
+    QFile ppm(pixels);
+    ASSERT_TRUE(ppm.open(QIODevice::WriteOnly));
+    ppm.write(QStringLiteral("P6\n%1 %2\n255\n").arg(kWidth).arg(kHeight).toLatin1());
+    QByteArray row(3 * kWidth, 0);
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x)
+        std::fill_n(row.begin() + 3 * x, 3, static_cast<char>(level(x, y)));
+      ASSERT_EQ(ppm.write(row), row.size());
+    }
+  }
+  ASSERT_EQ(
+      QProcess::execute(QStringLiteral("cjpeg"), {QStringLiteral("-quality"), QStringLiteral("100"),
+                                                  QStringLiteral("-outfile"), photo, pixels}),
+      0);
+  QFile::remove(pixels);
+  EXPECT_EQ(chooseInDialog(photo), "Leu-se «foto.jpg»: 487×366 pixels.");
+  const GreyImage& shown = lesson().Picture();
+  ASSERT_EQ(shown.width(), (kWidth + kFactor - 1) / kFactor);
+  ASSERT_EQ(shown.height(), (kHeight + kFactor - 1) / kFactor);
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      int sum = 0;
+      int count = 0;
+      for (int v = y * kFactor; v < std::min(kHeight, (y + 1) * kFactor); ++v) {
+        for (int u = x * kFactor; u < std::min(kWidth, (x + 1) * kFactor); ++u, ++count) {
+          sum += level(u, v);
+        }
+      }
+      ASSERT_EQ(shown.at(x, y), (2 * sum + count) / (2 * count)) << x << "," << y;
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -13,11 +15,19 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
+
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <future>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <variant>
 #include <vector>
 
 #include "CoefTable.h"
@@ -269,6 +279,40 @@ TEST_F(RuntimeTest, CopyTextAnswersThatTheClipboardNowHoldsTheText) {
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "#desafio=cópia");
 }
 
+// The work runs on a thread of its own while the user's events go on (it
+// waits for one, at most ten seconds); then `done` is an event of its own,
+// which what follows every event follows; an owner forgotten meanwhile gets
+// no `done`.
+TEST_F(RuntimeTest, WorkInTheBackgroundLetsTheEventsGoOnAndEndsInAnEventOfItsOwn) {
+  std::atomic<bool> typed = false;
+  std::atomic<bool> awayFromEvents = false;
+  const int forgotten = 0;
+  a_->OnChange([this, &typed] {
+    log_.push_back("typed");
+    typed = true;
+  });
+  Runtime::AfterEachEvent(this, [this] { log_.push_back("after"); });
+  for (const void* owner : {static_cast<const void*>(&forgotten), static_cast<const void*>(this)}) {
+    Runtime::RunInBackground(
+        owner, {"W", "Done"},
+        [&] {
+          awayFromEvents = QThread::currentThread() != QCoreApplication::instance()->thread();
+          for (int waited = 0; waited < 10'000 && !typed; ++waited) QThread::msleep(1);
+        },
+        [this, owner] {
+          log_.push_back((owner == this ? "done at depth " : "forgotten at depth ") +
+                         std::to_string(Runtime::HandlerDepth()));
+        });
+  }
+  Runtime::ForgetBackground(&forgotten);
+  QTest::keyClicks(edit(a_), "7");
+  QTRY_COMPARE(log_.size(), std::size_t{4});
+  QTest::qWait(50);
+  Runtime::ForgetAfterEachEvent(this);
+  EXPECT_TRUE(awayFromEvents);
+  EXPECT_EQ(log_, (std::vector<std::string>{"typed", "after", "done at depth 1", "after"}));
+}
+
 TEST_F(RuntimeTest, ATiedLabelNamesItsControlAndIsAmongItsAccessibleRelations) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar());
   QAccessibleInterface* label = QAccessible::queryAccessibleInterface(widget(*label_));
@@ -294,30 +338,73 @@ TEST_F(RuntimeTest, TheBarsAccessibleValueIsSaidInItsOwnWords) {
   EXPECT_EQ(face->valueInterface()->minimumValue(), QVariant(-100));
 }
 
-// Dropped as a file manager drops a file: the image, one that is none, and
-// the image again on the box disabled, which takes no file.
-TEST_F(RuntimeTest, AFileDroppedOnThePictureComesWithItsOwnNameReadableOrNot) {
+// What a dropped file's `read` gives, in words, within ten seconds: it must
+// never wait on the file.
+std::string readWithinTenSeconds(const ChosenFile& file) {
+  auto outcome = std::make_shared<std::promise<std::string>>();
+  std::thread([read = file.read, outcome] {
+    const FileBytes bytes = read();
+    const auto* refusal = std::get_if<FileRefusal>(&bytes);
+    outcome->set_value(refusal ? "refused " + std::to_string(static_cast<int>(refusal->kind)) +
+                                     " " + std::to_string(refusal->bytes)
+                               : std::string(std::get<std::vector<std::uint8_t>>(bytes).begin(),
+                                             std::get<std::vector<std::uint8_t>>(bytes).end()));
+  }).detach();
+  auto future = outcome->get_future();
+  if (future.wait_for(std::chrono::seconds(10)) != std::future_status::ready) return "waited";
+  return future.get();
+}
+
+// Dropped as a file manager drops a file: a plain file is read whole; a FIFO
+// (which nothing writes into), a folder and a file over the limit (sparse)
+// are refused from what stat says, unopened; a file gone is unreadable; a
+// file dropped on the box disabled is not taken.
+TEST_F(RuntimeTest, AFileDroppedOnThePictureComesWithItsOwnNameAndItsBytesOrARefusal) {
   const QTemporaryDir folder;
-  const QString image = folder.filePath(QStringLiteral("praça.png"));
-  const QString text = folder.filePath(QStringLiteral("nada.png"));
-  ASSERT_TRUE(QImage(3, 2, QImage::Format_RGB32).save(image));
-  QFile file(text);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("no image") > 0);
-  file.close();
-  picture_->OnImageChosen([this](const DecodedImage& chosen) {
-    log_.push_back(chosen.name + " " + std::to_string(chosen.width) + "x" +
-                   std::to_string(chosen.height));
-  });
-  for (const QString& path : {image, text, image}) {
-    if (log_.size() == 2) picture_->SetEnabled(false);
+  const auto path = [&folder](const char* name) {
+    return folder.filePath(QString::fromUtf8(name));
+  };
+  QFile plain(path("praça.png"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("bytes\0of it", 11) == 11);
+  plain.close();
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path("canal.png")).constData(), 0600), 0);
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("pasta.png")));
+  QFile huge(path("enorme.png"));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(kPictureFileBytesMax + 1));
+  huge.close();
+  const auto kind = [](FileRefusalKind refused) {
+    return "refused " + std::to_string(static_cast<int>(refused)) + " ";
+  };
+  const struct {
+    const char* name;
+    std::string read;
+  } cases[] = {
+      {"praça.png", std::string("bytes\0of it", 11)},
+      {"canal.png", kind(FileRefusalKind::NotAFile) + "0"},
+      {"pasta.png", kind(FileRefusalKind::NotAFile) + "0"},
+      {"enorme.png", kind(FileRefusalKind::TooLarge) + std::to_string(kPictureFileBytesMax + 1)},
+      {"sumiu.png", kind(FileRefusalKind::Unreadable) + "0"},
+  };
+  std::vector<ChosenFile> chosen;
+  picture_->OnFileChosen([&chosen](const ChosenFile& file) { chosen.push_back(file); });
+  const auto drop = [this](const QString& file) {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setUrls({QUrl::fromLocalFile(file)});
     QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget(*picture_), &enter);
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget(*picture_), &drop);
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget(*picture_), &dropped);
+  };
+  for (const auto& each : cases) {
+    drop(path(each.name));
+    ASSERT_EQ(chosen.size(), std::size_t{1}) << each.name;
+    EXPECT_EQ(chosen[0].name, each.name);
+    EXPECT_EQ(readWithinTenSeconds(chosen[0]), each.read) << each.name;
+    chosen.clear();
   }
-  EXPECT_EQ(log_, (std::vector<std::string>{"praça.png 3x2", "nada.png 0x0"}));
+  picture_->SetEnabled(false);
+  drop(path("praça.png"));
+  EXPECT_TRUE(chosen.empty());
 }
 
 struct KeyCase {

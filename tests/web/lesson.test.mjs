@@ -1,12 +1,13 @@
 // The lesson beside the window, driven as a student drives it: the picture
 // clicked, dragged, tapped and moved with the keys, the bars, a picture of
-// the student's own through the file chooser, and challenges hinted, solved,
+// the student's own through the file chooser (the picture corpus and a
+// photograph of 64 megapixels among them), and challenges hinted, solved,
 // made into links and opened from them. What enters the window is what the
 // desktop build's dct-block --image prints for that block; JPEG's own block
 // is what its formulas make of the block, computed here.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, writeFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -261,13 +262,50 @@ async function choose(file) {
   }
 }
 
+// Chooses the file and waits until the lesson has read it. Meanwhile the
+// lesson must say that it is reading the file and the picture be busy (the
+// page paints that before it decodes, as a frame comes between); then the
+// picture is no longer busy. Returns what the picture says then to a screen
+// reader: the file read, or in one line why not.
+async function chooseAndRead(file) {
+  const name = path.basename(file);
+  await page.evaluate(() => {
+    const picture = document.getElementById('picPicture');
+    const label = document.getElementById('lblMeasures');
+    window.dctSeen = [];
+    window.dctWatch = new MutationObserver(() => window.dctSeen.push({
+      said: picture.getAttribute('aria-description'),
+      line: label.textContent.split('\n').pop(),
+      busy: picture.getAttribute('aria-busy') }));
+    window.dctWatch.observe(picture, { attributes: true, attributeFilter: ['aria-busy', 'aria-description'] });
+    window.dctWatch.observe(label, { childList: true, characterData: true, subtree: true });
+  });
+  await choose(file);
+  await page.waitForFunction((wanted) => {
+    const said = document.getElementById('picPicture').getAttribute('aria-description');
+    return window.dctSeen.some((seen) => seen.said === `A ler «${wanted}»…`) &&
+      said.includes(`«${wanted}»`) && !said.startsWith('A ler');
+  }, { polling: 'mutation', timeout: 60000 }, name);
+  const seen = await page.evaluate(() => {
+    window.dctWatch.disconnect();
+    return window.dctSeen;
+  });
+  const reading = `A ler «${name}»…`;
+  assert.ok(seen.some((s) => s.said === reading && s.line === reading && s.busy === 'true'),
+    `${name}: not said to be read while busy: ${JSON.stringify(seen)}`);
+  assert.equal(await page.$eval('#picPicture', (box) => box.getAttribute('aria-busy')), 'false');
+  return page.$eval('#picPicture', (box) => box.getAttribute('aria-description'));
+}
+
+const canvasWidth = () => page.evaluate(() => document.querySelector('#picPicture canvas').width);
+
 test('a picture chosen in the file chooser replaces the built-in one', async () => {
   await reopen(page);
   await clickPixel(8, 8);
   const bitmap = path.join(folder, 'vermelho.png');
   redPicture(bitmap, 40, 24);
-  await choose(bitmap);
-  await page.waitForFunction(() => document.querySelector('#picPicture canvas').width === 40);
+  assert.equal(await chooseAndRead(bitmap), 'Leu-se «vermelho.png»: 40×24 pixels.');
+  assert.equal(await canvasWidth(), 40);
   assert.match(await text('lblMeasures'), /^Clique num bloco/);
   await clickPixel(39, 23);
   await assertEntered(lessonBlock(4, 2, { image: bitmap }));
@@ -276,13 +314,109 @@ test('a picture chosen in the file chooser replaces the built-in one', async () 
   const notImage = path.join(folder, 'texto.png');
   writeFileSync(notImage, 'not an image');
   for (let again = 0; again < 2; ++again) {
-    await choose(notImage);
-    await page.waitForFunction(
-      () => document.getElementById('lblMeasures').textContent.includes('«texto.png»'));
+    assert.equal(await chooseAndRead(notImage), 'Não se leu «texto.png»: não é PNG nem JPEG.');
   }
-  assert.equal(await page.evaluate(() => document.querySelector('#picPicture canvas').width), 40);
+  assert.equal(await canvasWidth(), 40);
   await clickControl(page, 'cmdBuiltin');
-  assert.equal(await page.evaluate(() => document.querySelector('#picPicture canvas').width), 256);
+  assert.equal(await canvasWidth(), 256);
+  assert.deepEqual(page.dctErrors, []);
+});
+
+// A binary PGM as picture_grey prints it and the corpus keeps it.
+function parsePgm(bytes) {
+  const [magic, sides, most] = bytes.subarray(0, 40).toString('latin1').split('\n');
+  assert.equal(magic, 'P5');
+  assert.equal(most, '255');
+  const [width, height] = sides.split(' ').map(Number);
+  const start = magic.length + sides.length + most.length + 3;
+  return { width, height, levels: Array.from(bytes.subarray(start, start + width * height)) };
+}
+
+// How the lesson words each kind of refusal, after the file's name.
+const refusalWords = {
+  empty: 'está vazio',
+  'not-a-picture': 'não é PNG nem JPEG',
+  unsupported: 'não se lê',
+  truncated: 'cortado antes do fim',
+  damaged: 'danificado',
+  'too-large': ' pixels; o limite é 67108864',
+};
+
+// Every file of the picture corpus through the chooser: a readable one shows
+// exactly the grey picture that the program's decoder gives dct-block (the
+// desktop build's picture_grey), which the desktop's lesson is held to as
+// well, and the one that the corpus's manifest expects (Pillow's, exactly
+// for PNG and within a level for JPEG); a refused one leaves the picture and
+// says, in one line naming the file, the reason that the manifest gives.
+test('every corpus file chosen shows the picture dct-block reads, or its one-line refusal',
+  async () => {
+    await reopen(page);
+    const corpus = path.join(path.dirname(new URL(import.meta.url).pathname), '../pictures');
+    const pictureGrey = path.join(path.dirname(dctBlock), 'picture_grey');
+    const { files } = JSON.parse(readFileSync(path.join(corpus, 'manifest.json'), 'utf8'));
+    assert.ok(files.length >= 50);
+    for (const entry of files) {
+      const file = path.join(corpus, 'corpus', entry.file);
+      await clickControl(page, 'cmdBuiltin');
+      const said = await chooseAndRead(file);
+      if (entry.expect === 'read') {
+        const decoded = parsePgm(spawnSync(pictureGrey, [file]).stdout);
+        const expected = parsePgm(readFileSync(path.join(corpus, entry.expected)));
+        const levels = await pictureOf('picPicture');
+        assert.equal(said, `Leu-se «${entry.file}»: ${decoded.width}×${decoded.height} pixels.`);
+        assert.deepEqual([await canvasWidth(), levels], [decoded.width, decoded.levels], entry.file);
+        assert.deepEqual([expected.width, expected.height], [decoded.width, decoded.height]);
+        const worst = Math.max(...levels.map((level, i) => Math.abs(level - expected.levels[i])));
+        assert.ok(worst <= entry.tolerance, `${entry.file}: ${worst} levels from Pillow's`);
+      } else {
+        assert.ok(said.startsWith(`Não se leu «${entry.file}»: `) && said.endsWith('.') &&
+          said.includes(refusalWords[entry.kind]) && !said.includes('\n'), said);
+        if (entry.size) assert.ok(said.includes(`tem ${entry.size[0]}×${entry.size[1]} `), said);
+        assert.equal(await canvasWidth(), 256, entry.file);
+        assert.equal((await text('lblMeasures')).split('\n').pop(), said);
+      }
+    }
+    assert.deepEqual(page.dctErrors, []);
+  });
+
+// A photograph of 9248×6936 pixels (64 megapixels), made here by
+// libjpeg-turbo's cjpeg as a camera makes one (colour, 4:2:0) of flat grey
+// 8×8 blocks at quality 100, which every decoder gives back exactly: the
+// page takes it whole and shows it reduced by 19 as the lesson's rule says
+// (the mean of each 19×19 square, half up, worked out here). Prints the
+// time and the page's memory afterwards, which never shrinks: the most it
+// took.
+test('a photograph of 64 megapixels opens, reduced by the lesson\'s rule', async (t) => {
+  await reopen(page);
+  const [width, height, factor] = [9248, 6936, 19];
+  const level = (x, y) => {
+    const [bx, by] = [x >> 3, y >> 3];
+    return (bx * 7 + by * 13 + ((bx * by) % 17)) % 256;
+  };
+  const header = Buffer.from(`P6\n${width} ${height}\n255\n`);
+  const ppm = Buffer.alloc(header.length + 3 * width * height);
+  header.copy(ppm);
+  for (let y = 0, at = header.length; y < height; ++y) {
+    for (let x = 0; x < width; ++x, at += 3) ppm.fill(level(x, y), at, at + 3);
+  }
+  const photo = path.join(folder, 'foto.jpg');
+  writeFileSync(photo, execFileSync('cjpeg', ['-quality', '100'], { input: ppm, maxBuffer: 1 << 28 }));
+  const started = Date.now();
+  assert.equal(await chooseAndRead(photo), 'Leu-se «foto.jpg»: 487×366 pixels.');
+  t.diagnostic(`read and shown in ${Date.now() - started} ms; the page's memory: ${
+    await page.evaluate(() => wasmMemory.buffer.byteLength)} bytes`);
+  const [across, down] = [Math.ceil(width / factor), Math.ceil(height / factor)];
+  const expected = [];
+  for (let y = 0; y < down; ++y) {
+    for (let x = 0; x < across; ++x) {
+      let [sum, count] = [0, 0];
+      for (let v = y * factor; v < Math.min(height, (y + 1) * factor); ++v) {
+        for (let u = x * factor; u < Math.min(width, (x + 1) * factor); ++u, ++count) sum += level(u, v);
+      }
+      expected.push(Math.floor((2 * sum + count) / (2 * count)));
+    }
+  }
+  assert.deepEqual(await pictureOf('picPicture'), expected);
   assert.deepEqual(page.dctErrors, []);
 });
 

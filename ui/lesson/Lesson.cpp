@@ -29,9 +29,9 @@
 #include "BlockMeasures.h"
 #include "BuiltinPicture.h"
 #include "Challenge.h"
+#include "ChosenPicture.h"
 #include "FormBuilder.h"
 #include "ImageBlocks.h"
-#include "ReducedPicture.h"
 #include "Runtime.h"
 
 namespace dct::ui {
@@ -81,15 +81,17 @@ Lesson::Lesson(Form1& window, std::uint32_t seed, std::string linkBase, LinkOpen
   platform::Runtime::AfterEachEvent(this, [this] { Refresh(); });
 }
 
-Lesson::~Lesson() { platform::Runtime::ForgetAfterEachEvent(this); }
+Lesson::~Lesson() {
+  platform::Runtime::ForgetAfterEachEvent(this);
+  platform::Runtime::ForgetBackground(this);
+}
 
 void Lesson::connectHandlers() {
   platform::PictureBox& picture = *controls_.picPicture;
   picture.OnMouseDown([this](int x, int y) { picPicture_MouseDown(x, y); });
   picture.OnMouseMove([this](int x, int y) { picPicture_MouseMove(x, y); });
   picture.OnKeyDown([this](platform::PictureKey key) { picPicture_KeyDown(key); });
-  picture.OnImageChosen(
-      [this](const platform::DecodedImage& image) { picPicture_ImageChosen(image); });
+  picture.OnFileChosen([this](const platform::ChosenFile& file) { picPicture_FileChosen(file); });
   controls_.cmdOpen->OnClick([this] { cmdOpen_Click(); });
   controls_.cmdBuiltin->OnClick([this] { cmdBuiltin_Click(); });
   controls_.hsbQuality->OnChange([this] { hsbQuality_Change(); });
@@ -158,17 +160,39 @@ void Lesson::picPicture_KeyDown(platform::PictureKey key) {
   moveTo(bx, by, false);
 }
 
-// The user's own picture, in grey and at most kLessonSideMax a side; the
-// window keeps its block until a block of the new picture is picked.
-void Lesson::picPicture_ImageChosen(const platform::DecodedImage& image) {
-  const auto grey = GreyImage::FromRgba(image.width, image.height, image.rgba);
-  if (!grey) {
-    notice_ = "Não foi possível ler «" + image.name + "»: a imagem anterior ficou.";
+// The user's own picture, read and decoded away from the events (a large
+// photograph takes a second or more), in grey and at most kLessonSideMax a
+// side; meanwhile the lesson says so and keeps the picture it has. Each
+// file says "A ler" first, so that a second refusal of a file shows anew.
+void Lesson::picPicture_FileChosen(const platform::ChosenFile& file) {
+  const long long number = ++*picturesChosen_;
+  notice_ = ReadingNotice(file.name);
+  controls_.picPicture->SetAccessibleDescription(notice_);
+  controls_.picPicture->SetBusy(true);
+  auto outcome = std::make_shared<std::optional<std::variant<GreyImage, std::string>>>();
+  platform::Runtime::RunInBackground(
+      this, {"picPicture", "FileRead"},
+      [file, outcome, number, chosen = picturesChosen_] {
+        if (*chosen == number) *outcome = ReadChosenPicture(file);
+      },
+      [this, number, name = file.name, outcome] { fileRead(number, name, std::move(*outcome)); });
+}
+
+// The window keeps its block until a block of the new picture is picked.
+void Lesson::fileRead(long long number, const std::string& name,
+                      std::optional<std::variant<GreyImage, std::string>> outcome) {
+  if (number != *picturesChosen_ || !outcome) return;
+  controls_.picPicture->SetBusy(false);
+  if (auto* refusal = std::get_if<std::string>(&*outcome)) {
+    notice_ = std::move(*refusal);
     controls_.picPicture->SetAccessibleDescription(notice_);
     return;
   }
   notice_.clear();
-  showPicture(ReducedToFit(*grey));
+  showPicture(std::get<GreyImage>(std::move(*outcome)));
+  controls_.picPicture->SetAccessibleDescription("Leu-se «" + name +
+                                                 "»: " + std::to_string(picture_.width()) + "×" +
+                                                 std::to_string(picture_.height()) + " pixels.");
 }
 
 // The notice of a picture not read goes, so that another shows anew.
@@ -177,7 +201,10 @@ void Lesson::cmdOpen_Click() {
   controls_.picPicture->ChooseImage();
 }
 
+// A picture still being read is not shown after it.
 void Lesson::cmdBuiltin_Click() {
+  ++*picturesChosen_;
+  controls_.picPicture->SetBusy(false);
   notice_.clear();
   showPicture(BuiltinPicture());
 }

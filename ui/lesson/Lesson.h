@@ -1,10 +1,13 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "CoefTable.h"
 #include "Form.h"
@@ -40,7 +43,7 @@ class Lesson {
   void picPicture_MouseDown(int x, int y);
   void picPicture_MouseMove(int x, int y);
   void picPicture_KeyDown(platform::PictureKey key);
-  void picPicture_ImageChosen(const platform::DecodedImage& image);
+  void picPicture_FileChosen(const platform::ChosenFile& file);
   void cmdOpen_Click();
   void cmdBuiltin_Click();
   void hsbQuality_Change();
@@ -87,6 +90,10 @@ class Lesson {
   // While a challenge runs, only the student's own actions change the window.
   void lockForChallenge();
   void copied(bool done);
+  // The file chosen `number`-th has been read: its picture or why not;
+  // nothing when a later choice kept it from being read.
+  void fileRead(long long number, const std::string& name,
+                std::optional<std::variant<GreyImage, std::string>> outcome);
 
   Form1& window_;
   platform::Form form_;
@@ -114,6 +121,11 @@ class Lesson {
   // challenge (a hint, a refusal) and on the link (copied or not), each
   // until the next such action.
   std::string notice_;
+  // How many files the user has chosen, or asked for the built-in picture:
+  // only the last one's reading shows. Shared with the readings under way,
+  // so that one already behind does not start.
+  std::shared_ptr<std::atomic<long long>> picturesChosen_ =
+      std::make_shared<std::atomic<long long>>(0);
   std::string challengeNotice_;
   std::string linkNotice_;
   std::string fileNotice_;
