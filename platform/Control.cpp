@@ -1,9 +1,19 @@
 #include "Control.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "Peers.h"
 #include "Runtime.h"
 
 namespace dct::platform {
+namespace {
+
+// In the order of their first assignment since they were last shown.
+std::vector<Control*> waiting;
+
+}  // namespace
 
 std::string ControlIdentity::Name() const {
   return index < 0 ? name : name + "(" + std::to_string(index) + ")";
@@ -12,7 +22,26 @@ std::string ControlIdentity::Name() const {
 Control::Control(ControlIdentity identity, bool enabled)
     : identity_(std::move(identity)), enabled_(enabled) {}
 
-Control::~Control() = default;
+Control::~Control() {
+  if (waitsToShow_) std::erase(waiting, this);
+}
+
+void Control::ShowAssigned() {
+  if (Runtime::HandlerDepth() == 0) {
+    ShowUnshown();
+  } else if (!waitsToShow_) {
+    waitsToShow_ = true;
+    waiting.push_back(this);
+  }
+}
+
+void Control::ShowAllAssigned() {
+  // Showing raises nothing, so no control joins the list meanwhile.
+  for (Control* control : std::exchange(waiting, {})) {
+    control->waitsToShow_ = false;
+    control->ShowUnshown();
+  }
+}
 
 void Control::SetAccessibleName(std::string_view text) {
   if (accessibleName_ == text) return;

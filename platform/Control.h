@@ -33,16 +33,28 @@ class Control {
   // The toolkit's side of the control, for the backend's own tests and tools.
   virtual ControlPeer& Peer() const = 0;
 
+  // Shows every control's assignments that wait for the outermost handler
+  // to return (see ShowAssigned); for the runtime.
+  static void ShowAllAssigned();
+
  protected:
   explicit Control(ControlIdentity identity, bool enabled = true);
   // Runs the handler of this control's event (if one is set) through the runtime.
   void Raise(std::string_view event, const Handler& handler) const;
+  // Has ShowUnshown called at once outside a handler, and inside one once
+  // the outermost handler has returned: a handler may assign a property
+  // many times (a block entered value by value recomputes 64 colours and
+  // hints for each), and the toolkit then draws only the last.
+  void ShowAssigned();
+  // Hands the toolkit what was assigned and not yet shown.
+  virtual void ShowUnshown() {}
 
  private:
   ControlIdentity identity_;
   std::string accessibleName_;
   std::string accessibleDescription_;
   bool enabled_;
+  bool waitsToShow_ = false;
 };
 
 }  // namespace dct::platform

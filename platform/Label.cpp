@@ -1,5 +1,7 @@
 #include "Label.h"
 
+#include <utility>
+
 #include "Backend.h"
 
 namespace dct::platform {
@@ -14,6 +16,12 @@ Label::~Label() = default;
 void Label::SetCaption(std::string_view text) {
   if (text == caption_) return;
   caption_ = text;
+  captionUnshown_ = true;
+  ShowAssigned();
+}
+
+void Label::ShowUnshown() {
+  if (!std::exchange(captionUnshown_, false)) return;
   peer_->ShowCaption(caption_);
 }
 

@@ -20,7 +20,10 @@ class Label : public Control {
   ControlPeer& Peer() const override { return *peer_; }
 
  private:
+  void ShowUnshown() override;
+
   std::string caption_;
+  bool captionUnshown_ = false;
   std::unique_ptr<LabelPeer> peer_;
 };
 

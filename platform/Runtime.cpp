@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Backend.h"
+#include "Control.h"
 
 namespace dct::platform {
 namespace {
@@ -69,6 +70,7 @@ void Runtime::Raise(const HandlerName& name, const std::function<void()>& handle
     handler();
     if (depth == 1 && !ended) {
       for (const auto& [owner, action] : afterEachEvent) action();
+      Control::ShowAllAssigned();
     }
     return;
   } catch (const ProgramEnded&) {
@@ -94,6 +96,8 @@ void Runtime::ReportFailure(std::string_view what) {
   std::fputs((message + "\n").c_str(), stderr);
   std::fflush(stderr);
   ended = true;
+  // The windows show what the handlers assigned up to the failure.
+  Control::ShowAllAssigned();
   backend::Fail(message);
 }
 

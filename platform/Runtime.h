@@ -54,7 +54,9 @@ class Runtime {
   static void LoadAndShow(StartupForm& form);
 
   // Runs an event handler to completion. An exception leaving it is reported
-  // as a failure, which ends the program.
+  // as a failure, which ends the program. What the handlers assigned to the
+  // controls' texts and colours is shown once the outermost one has
+  // returned (and the AfterEachEvent actions have run).
   static void Raise(const HandlerName& name, const std::function<void()>& handler);
 
   // Ends the program at once: the windows close and no further event is raised.

@@ -1,5 +1,7 @@
 #include "TextBox.h"
 
+#include <utility>
+
 #include "Backend.h"
 
 namespace dct::platform {
@@ -14,30 +16,55 @@ TextBox::~TextBox() = default;
 void TextBox::SetText(std::string_view text) {
   if (text_ == text) return;
   text_ = text;
-  peer_->ShowText(text);
+  unshown_ |= kUnshownText;
+  ShowAssigned();
   Raise("Change", onChange_);
 }
 
-int TextBox::SelStart() const { return peer_->SelStart(); }
+// The cursor belongs to the text the box shows: the one assigned last.
+int TextBox::SelStart() {
+  showUnshownText();
+  return peer_->SelStart();
+}
 
-void TextBox::SetSelStart(int position) { peer_->SetSelStart(position); }
+void TextBox::SetSelStart(int position) {
+  showUnshownText();
+  peer_->SetSelStart(position);
+}
+
+void TextBox::showUnshownText() {
+  if ((unshown_ & kUnshownText) == 0) return;
+  unshown_ &= ~kUnshownText;
+  peer_->ShowText(text_);
+}
+
+void TextBox::ShowUnshown() {
+  const unsigned unshown = std::exchange(unshown_, 0U);
+  if ((unshown & kUnshownText) != 0) peer_->ShowText(text_);
+  if ((unshown & kUnshownBackColor) != 0) peer_->ShowBackColor(backColor_);
+  if ((unshown & kUnshownToolTip) != 0) peer_->ShowToolTip(toolTip_);
+  if ((unshown & kUnshownMousePointer) != 0) peer_->ShowMousePointer(mousePointer_);
+}
 
 void TextBox::SetBackColor(Rgb colour) {
   if (colour == backColor_) return;
   backColor_ = colour;
-  peer_->ShowBackColor(colour);
+  unshown_ |= kUnshownBackColor;
+  ShowAssigned();
 }
 
 void TextBox::SetToolTipText(std::string_view text) {
   if (toolTip_ == text) return;
   toolTip_ = text;
-  peer_->ShowToolTip(text);
+  unshown_ |= kUnshownToolTip;
+  ShowAssigned();
 }
 
 void TextBox::SetMousePointer(int pointer) {
   if (pointer == mousePointer_) return;
   mousePointer_ = pointer;
-  peer_->ShowMousePointer(pointer);
+  unshown_ |= kUnshownMousePointer;
+  ShowAssigned();
 }
 
 // A box that a toolkit let the user edit while disabled shows its text again.
@@ -47,6 +74,7 @@ void TextBox::Edited() {
     return;
   }
   text_ = peer_->Text();
+  unshown_ &= ~kUnshownText;
   Raise("Change", onChange_);
 }
 

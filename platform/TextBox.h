@@ -28,7 +28,7 @@ class TextBox : public Control, private TextBoxInput {
   void SetText(std::string_view text);
 
   // The cursor's place, in characters from the start of the text.
-  int SelStart() const;
+  int SelStart();
   void SetSelStart(int position);
 
   Rgb BackColor() const { return backColor_; }
@@ -53,6 +53,15 @@ class TextBox : public Control, private TextBoxInput {
   void Edited() override;
   void Clicked() override;
   bool ReturnPressed() override;
+  void ShowUnshown() override;
+  void showUnshownText();
+
+  // Which of the properties below were assigned since they were last shown.
+  static constexpr unsigned kUnshownText = 1U << 0U;
+  static constexpr unsigned kUnshownBackColor = 1U << 1U;
+  static constexpr unsigned kUnshownToolTip = 1U << 2U;
+  static constexpr unsigned kUnshownMousePointer = 1U << 3U;
+  unsigned unshown_ = 0;
 
   // What the box shows, kept here as the user's edits report it, so that an
   // assignment need not ask the toolkit each time.

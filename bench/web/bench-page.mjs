@@ -6,18 +6,22 @@
 //   presses dispatched in a row (Firefox's and WebKit's clocks in a page tick
 //   in whole milliseconds), the median of 30 batches after 10 untimed ones,
 //   which let the engines' optimising compilers step in;
-// - a move of the lesson's frame on its photograph, which enters the block
-//   into the window (a Reset and up to 64 values typed, each with its block)
-//   and brings the lesson's figures in step: an arrow key on the focused
-//   picture, timed as the value change is, in batches of 20;
+// - a move of the lesson's frame onto the photograph's most detailed block
+//   (23, 29: 62 coefficients that are not zero), from the block on its left:
+//   the block entered into the window (a Reset and a value typed for each
+//   coefficient) and the lesson's figures brought in step, with the page's
+//   style and layout brought up to date; an arrow key on the focused
+//   picture, the key back untimed, the mean of a batch of 10, the median of
+//   15 batches after 3;
 // - a change of quality, which compresses the whole photograph anew (its
 //   picture, its file and its size) and enters the framed block again: a key
-//   on the focused quality bar at 50, in batches of 5;
+//   on the focused quality bar at 50, style and layout included, in batches
+//   of 5;
 // - start-up: from the page's first script to the window and the lesson
 //   built and painted (the first animation frame after both are shown), the
 //   median of 15;
-// - in Chromium, start-up again with the processor slowed six times, as on a
-//   cheap phone.
+// - in Chromium, start-up and the frame move again with the processor slowed
+//   six times, as on a cheap phone.
 // And the size of the page's file.
 import { statSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
@@ -65,8 +69,8 @@ async function medianStartUp(browser, slowdown = 0) {
 // Key presses go to a focused element as the browser would deliver them, one
 // batch at a time; right and left in turn keep the value in range. The mean
 // time of a key press in each batch, their median.
-async function keyBatches(page, selector, size) {
-  const means = await page.evaluate((target, warmUps, batches, batchSize) => {
+async function keyBatches(page, selector, size, layout = false) {
+  const means = await page.evaluate((target, warmUps, batches, batchSize, layout) => {
     const element = document.querySelector(target);
     const result = [];
     for (let b = -warmUps; b < batches; ++b) {
@@ -74,11 +78,12 @@ async function keyBatches(page, selector, size) {
       const start = performance.now();
       for (let i = 0; i < batchSize; ++i) {
         element.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
+        if (layout) void document.body.offsetHeight;
       }
       if (b >= 0) result.push((performance.now() - start) / batchSize);
     }
     return result;
-  }, selector, warmUps, batches, size);
+  }, selector, warmUps, batches, size, layout);
   await page.close();
   return median(means);
 }
@@ -90,20 +95,51 @@ async function valueChange(browser) {
   return keyBatches(page, '[id="HScroll2"]', batchSize);
 }
 
-// The lesson's picture, from a block in its middle.
-async function frameMove(browser) {
+// The frame onto the most detailed block and back, the move onto it timed.
+const detailed = { x: 23, y: 29 };
+
+async function frameMove(browser, slowdown = 0) {
   const page = await openPage(browser);
-  await page.click('#picPicture');
-  return keyBatches(page, '#picPicture', 20);
+  if (slowdown) await page.emulateCPUThrottling(slowdown);
+  const at = await page.evaluate((px, py) => {
+    const stage = document.querySelector('#picPicture .stage');
+    const canvas = stage.querySelector('canvas');
+    stage.scrollIntoView({ block: 'nearest' });
+    const box = stage.getBoundingClientRect();
+    return { x: box.left + ((px + 0.5) * box.width) / canvas.width,
+             y: box.top + ((py + 0.5) * box.height) / canvas.height };
+  }, detailed.x * 8 - 4, detailed.y * 8 + 4);
+  await page.mouse.click(at.x, at.y);
+  const means = await page.evaluate((warmUps, batches, batchSize) => {
+    const element = document.querySelector('#picPicture');
+    const press = (key) => {
+      element.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
+      return document.body.offsetHeight;
+    };
+    const result = [];
+    for (let b = -warmUps; b < batches; ++b) {
+      let spent = 0;
+      for (let i = 0; i < batchSize; ++i) {
+        const start = performance.now();
+        press('ArrowRight');
+        spent += performance.now() - start;
+        press('ArrowLeft');
+      }
+      if (b >= 0) result.push(spent / batchSize);
+    }
+    return result;
+  }, 3, 15, 10);
+  await page.close();
+  return median(means);
 }
 
 // The quality bar at 50, with the frame on a block of the photograph.
 async function qualityChange(browser) {
   const page = await openPage(browser);
   await page.click('#picPicture');
-  await page.focus('#hsbQuality');
+  await page.evaluate(() => document.querySelector('#hsbQuality').focus());
   for (let i = 0; i < 5; ++i) await page.keyboard.press('PageDown');
-  return keyBatches(page, '#hsbQuality', 5);
+  return keyBatches(page, '#hsbQuality', 5, true);
 }
 
 const results = {};
@@ -115,6 +151,7 @@ for (const engine of engines) {
                    start_up_median_ms: Number((await medianStartUp(browser)).toFixed(1)) };
   if (engine === 'chromium') {
     result.start_up_cpu_6x_median_ms = Number((await medianStartUp(browser, 6)).toFixed(1));
+    result.frame_move_cpu_6x_median_ms = Number((await frameMove(browser, 6)).toFixed(2));
   }
   await browser.close();
   results[engine] = result;

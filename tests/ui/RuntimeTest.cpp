@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
@@ -30,6 +31,7 @@
 #include <variant>
 #include <vector>
 
+#include "BoxEdit.h"
 #include "CoefTable.h"
 #include "Form.h"
 #include "QtAccess.h"
@@ -125,6 +127,35 @@ TEST_F(RuntimeTest, AHandlerReadsTheTextAfreshAfterReassigningIt) {
   QTest::keyClicks(edit(a_), QStringLiteral("x"));
   EXPECT_EQ(seen, (std::vector<std::string>{"x", "7"}));
   EXPECT_EQ(a_->Text(), "7");
+}
+
+// A handler that assigns a box many times (a block entered value by value)
+// has the toolkit draw it once, with the last of them, when the outermost
+// handler returns; its cursor is that of the text assigned last, and outside
+// a handler an assignment is shown at once.
+TEST_F(RuntimeTest, WhatTheHandlersAssignIsShownOnceTheOutermostReturns) {
+  const QSignalSpy texts(edit(a_), &QLineEdit::textChanged);
+  std::vector<QString> shownInside;
+  int cursorInside = -1;
+  button_->OnClick([&] {
+    for (int i = 1; i <= 50; ++i) {
+      a_->SetText(std::to_string(i));
+      a_->SetBackColor(static_cast<Rgb>(i));
+      label_->SetCaption("passo " + std::to_string(i));
+    }
+    shownInside.push_back(edit(a_)->text());
+    b_->SetText("12345");
+    cursorInside = b_->SelStart();
+  });
+  QTest::mouseClick(widget(*button_), Qt::LeftButton);
+  EXPECT_EQ(shownInside, std::vector<QString>{QString()});
+  EXPECT_EQ(cursorInside, 5);
+  EXPECT_EQ(texts.count(), 1);
+  EXPECT_EQ(edit(a_)->text(), QStringLiteral("50"));
+  EXPECT_EQ(static_cast<qt::BoxEdit*>(edit(a_))->background(), QColor(50, 0, 0));
+  EXPECT_EQ(static_cast<QLabel*>(widget(*label_))->text(), QStringLiteral("passo 50"));
+  a_->SetText("outside");
+  EXPECT_EQ(edit(a_)->text(), QStringLiteral("outside"));
 }
 
 TEST_F(RuntimeTest, ScrollBarRaisesChangeOnlyForADifferentValue) {
