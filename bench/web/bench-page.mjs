@@ -25,7 +25,7 @@
 // And the size of the page's file.
 import { statSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
-import { launch, openPage, pageAddress } from '../../tests/web/harness.mjs';
+import { launch, openPage, pageAddress, pixelPoint } from '../../tests/web/harness.mjs';
 
 const engines = process.argv.length > 2 ? process.argv.slice(2) : ['chromium', 'firefox', 'webkit'];
 const startUps = 15;
@@ -101,14 +101,8 @@ const detailed = { x: 23, y: 29 };
 async function frameMove(browser, slowdown = 0) {
   const page = await openPage(browser);
   if (slowdown) await page.emulateCPUThrottling(slowdown);
-  const at = await page.evaluate((px, py) => {
-    const stage = document.querySelector('#picPicture .stage');
-    const canvas = stage.querySelector('canvas');
-    stage.scrollIntoView({ block: 'nearest' });
-    const box = stage.getBoundingClientRect();
-    return { x: box.left + ((px + 0.5) * box.width) / canvas.width,
-             y: box.top + ((py + 0.5) * box.height) / canvas.height };
-  }, detailed.x * 8 - 4, detailed.y * 8 + 4);
+  // The middle of the block on the left.
+  const at = await pixelPoint(page, detailed.x * 8 - 4, detailed.y * 8 + 4);
   await page.mouse.click(at.x, at.y);
   const means = await page.evaluate((warmUps, batches, batchSize) => {
     const element = document.querySelector('#picPicture');

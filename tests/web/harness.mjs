@@ -150,6 +150,19 @@ export async function clickControl(page, name) {
   }
 }
 
+// The middle of pixel (x, y) of the lesson's picture, wherever the page put
+// it, scrolled into view.
+export async function pixelPoint(page, x, y) {
+  return page.evaluate((px, py) => {
+    const stage = document.querySelector('#picPicture .stage');
+    const canvas = stage.querySelector('canvas');
+    stage.scrollIntoView({ block: 'nearest' });
+    const box = stage.getBoundingClientRect();
+    return { x: box.left + ((px + 0.5) * box.width) / canvas.width,
+             y: box.top + ((py + 0.5) * box.height) / canvas.height };
+  }, x, y);
+}
+
 export async function pressKeys(page, keys) {
   for (const key of keys) await page.keyboard.press(key);
 }

@@ -14,7 +14,7 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import {
   launch, openPage, reopen, windowState, clickControl, typeOver, fragment, settledFragment,
-  dctBlock, browserName, pageAddress, limits,
+  dctBlock, browserName, pageAddress, limits, pixelPoint,
 } from './harness.mjs';
 
 const fewer = browserName !== 'chromium';
@@ -85,19 +85,8 @@ async function assertEntered(expected) {
   assert.deepEqual(state.pixelHints, expected.pixels.map(String));
 }
 
-// A click in the middle of a pixel of the picture, wherever the page put it.
-async function pixelPoint(x, y) {
-  return page.evaluate((px, py) => {
-    const stage = document.querySelector('#picPicture .stage');
-    const canvas = stage.querySelector('canvas');
-    stage.scrollIntoView({ block: 'nearest' });
-    const box = stage.getBoundingClientRect();
-    return { x: box.left + ((px + 0.5) * box.width) / canvas.width,
-             y: box.top + ((py + 0.5) * box.height) / canvas.height };
-  }, x, y);
-}
 async function clickPixel(x, y) {
-  const at = await pixelPoint(x, y);
+  const at = await pixelPoint(page, x, y);
   await page.mouse.click(at.x, at.y);
   return at;
 }
@@ -159,7 +148,7 @@ test('a finger swiped on the picture scrolls the page and enters nothing; a tap 
   async () => {
     await page.setViewport({ width: 360, height: 740, hasTouch: true, isMobile: true });
     await reopen(page, '0,0=50');
-    const { x, y } = await pixelPoint(85, 100);
+    const { x, y } = await pixelPoint(page, 85, 100);
     const touch = await page.createCDPSession();
     const finger = (type, touchPoints) =>
       touch.send('Input.dispatchTouchEvent', { type, touchPoints });
@@ -177,7 +166,7 @@ test('a finger swiped on the picture scrolls the page and enters nothing; a tap 
     assert.ok(await scrolled() > before + 50, 'the page did not scroll');
     assert.deepEqual((await windowState(page)).coefficientTexts,
       ['50', ...Array(63).fill('0')]);
-    const at = await pixelPoint(85, 100);
+    const at = await pixelPoint(page, 85, 100);
     await finger('touchStart', [at]);
     await finger('touchMove', [{ x: at.x + 4, y: at.y + 4 }]);
     await finger('touchEnd', []);
