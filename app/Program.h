@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "Form1.h"
-#include "Lesson.h"
-#include "PageLink.h"
-#include "Runtime.h"
+#include "model/link/PageLink.h"
+#include "platform/Runtime.h"
+#include "ui/lesson/Lesson.h"
+#include "ui/window/Form1.h"
 
 namespace dct::ui {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "Program.h"
-#include "Runtime.h"
+#include "app/Program.h"
+#include "platform/Runtime.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include <utility>
 #include <vector>
 
-#include "BuiltinPicture.h"
-#include "CoefficientFromText.h"
-#include "JpegPicture.h"
-#include "LiteralSums.h"
-#include "ReconstructBlock.h"
+#include "model/CoefficientFromText.h"
+#include "model/ReconstructBlock.h"
+#include "model/jpeg/JpegPicture.h"
+#include "model/picture/BuiltinPicture.h"
+#include "tests/model/LiteralSums.h"
 
 namespace {
 

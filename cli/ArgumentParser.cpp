@@ -1,4 +1,4 @@
-#include "ArgumentParser.h"
+#include "cli/ArgumentParser.h"
 
 #include <algorithm>
 #include <array>
@@ -9,11 +9,11 @@
 #include <variant>
 #include <vector>
 
-#include "CoefficientSetting.h"
-#include "Grid.h"
-#include "IntegerText.h"
-#include "JpegQuantisation.h"
-#include "ReducedPicture.h"
+#include "cli/IntegerText.h"
+#include "common/Grid.h"
+#include "model/CoefficientSetting.h"
+#include "model/jpeg/JpegQuantisation.h"
+#include "model/picture/ReducedPicture.h"
 
 namespace dct::cli {
 namespace {

@@ -3,8 +3,8 @@
 #include <span>
 #include <string_view>
 
-#include "CliOptions.h"
-#include "Result.h"
+#include "cli/CliOptions.h"
+#include "cli/Result.h"
 
 namespace dct::cli {
 

@@ -1,7 +1,7 @@
-#include "BasisSheet.h"
+#include "cli/BasisSheet.h"
 
-#include "BasisPatterns.h"
-#include "BlockImage.h"
+#include "cli/BlockImage.h"
+#include "model/lesson/BasisPatterns.h"
 
 namespace dct::cli {
 

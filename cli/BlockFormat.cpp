@@ -1,4 +1,4 @@
-#include "BlockFormat.h"
+#include "cli/BlockFormat.h"
 
 #include <charconv>
 #include <cmath>

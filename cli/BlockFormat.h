@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "BlockMeasures.h"
-#include "CoefTable.h"
-#include "ForwardAnalysis.h"
-#include "LessonBlock.h"
-#include "PixelBlock.h"
+#include "cli/ForwardAnalysis.h"
+#include "model/CoefTable.h"
+#include "model/PixelBlock.h"
+#include "model/lesson/BlockMeasures.h"
+#include "model/lesson/LessonBlock.h"
 
 namespace dct::cli {
 

@@ -1,4 +1,4 @@
-#include "BlockImage.h"
+#include "cli/BlockImage.h"
 
 #include <algorithm>
 #include <cstddef>

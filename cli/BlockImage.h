@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "GreyImage.h"
-#include "PixelBlock.h"
+#include "model/PixelBlock.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct::cli {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "CoefTable.h"
-#include "LessonBlock.h"
+#include "model/CoefTable.h"
+#include "model/lesson/LessonBlock.h"
 
 namespace dct::cli {
 

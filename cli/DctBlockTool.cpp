@@ -1,22 +1,22 @@
-#include "DctBlockTool.h"
+#include "cli/DctBlockTool.h"
 
 #include <QBuffer>
 
 #include <optional>
 #include <string>
 
-#include "ArgumentParser.h"
-#include "BasisSheet.h"
-#include "BlockFormat.h"
-#include "BlockImage.h"
-#include "ForwardAnalysis.h"
-#include "IntegerText.h"
-#include "JpegPicture.h"
-#include "LessonBlock.h"
-#include "PendingFile.h"
-#include "PictureFile.h"
-#include "ReconstructBlock.h"
-#include "TableReader.h"
+#include "cli/ArgumentParser.h"
+#include "cli/BasisSheet.h"
+#include "cli/BlockFormat.h"
+#include "cli/BlockImage.h"
+#include "cli/ForwardAnalysis.h"
+#include "cli/IntegerText.h"
+#include "cli/PictureFile.h"
+#include "cli/TableReader.h"
+#include "file/PendingFile.h"
+#include "model/ReconstructBlock.h"
+#include "model/jpeg/JpegPicture.h"
+#include "model/lesson/LessonBlock.h"
 
 #ifndef DCT_VERSION
 #error "DCT_VERSION must come from the build (the project version)"
@@ -155,9 +155,9 @@ std::vector<std::uint8_t> PngBytes(const QImage& image) {
 // standard output empty unless that last step failed.
 int Output(std::ostream& out, std::ostream& err, std::string_view text,
            const std::optional<ImageFile>& image = std::nullopt) {
-  std::optional<PendingFile> file;
-  const auto failed = [&](const Failure& failure) {
-    return Fail(err, Quoted(image->option + " " + image->path) + ": " + failure.message);
+  std::optional<file::PendingFile> file;
+  const auto failed = [&](const std::string& failure) {
+    return Fail(err, Quoted(image->option + " " + image->path) + ": " + failure);
   };
   if (image) {
     file.emplace(image->path);

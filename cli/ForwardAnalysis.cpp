@@ -1,11 +1,11 @@
-#include "ForwardAnalysis.h"
+#include "cli/ForwardAnalysis.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
 
-#include "ReconstructBlock.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct::cli {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "CoefTable.h"
-#include "ForwardTransform.h"
-#include "PixelBlock.h"
-#include "TableReader.h"
+#include "cli/TableReader.h"
+#include "model/CoefTable.h"
+#include "model/ForwardTransform.h"
+#include "model/PixelBlock.h"
 
 namespace dct::cli {
 

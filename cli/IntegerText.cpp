@@ -1,9 +1,9 @@
-#include "IntegerText.h"
+#include "cli/IntegerText.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "NumberText.h"
+#include "model/NumberText.h"
 
 namespace dct::cli {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "Result.h"
+#include "cli/Result.h"
 
 namespace dct::cli {
 

@@ -1,4 +1,4 @@
-#include "PictureFile.h"
+#include "cli/PictureFile.h"
 
 #include <array>
 #include <cerrno>
@@ -9,12 +9,12 @@
 #include <variant>
 #include <vector>
 
-#include "BuiltinPicture.h"
-#include "ImageBlocks.h"
-#include "IntegerText.h"
-#include "PictureDecoder.h"
-#include "PictureLimits.h"
-#include "ReducedPicture.h"
+#include "cli/IntegerText.h"
+#include "common/PictureLimits.h"
+#include "model/picture/BuiltinPicture.h"
+#include "model/picture/ImageBlocks.h"
+#include "model/picture/PictureDecoder.h"
+#include "model/picture/ReducedPicture.h"
 
 namespace dct::cli {
 namespace {

@@ -3,10 +3,10 @@
 #include <istream>
 #include <string>
 
-#include "BlockLevels.h"
-#include "CliOptions.h"
-#include "GreyImage.h"
-#include "Result.h"
+#include "cli/CliOptions.h"
+#include "cli/Result.h"
+#include "model/picture/BlockLevels.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct::cli {
 

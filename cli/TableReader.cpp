@@ -1,4 +1,4 @@
-#include "TableReader.h"
+#include "cli/TableReader.h"
 
 #include <cctype>
 #include <cerrno>
@@ -8,8 +8,8 @@
 #include <fstream>
 #include <optional>
 
-#include "CosineFactors.h"
-#include "IntegerText.h"
+#include "cli/IntegerText.h"
+#include "model/CosineFactors.h"
 
 namespace dct::cli {
 namespace {

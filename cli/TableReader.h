@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "CoefTable.h"
-#include "PixelBlock.h"
-#include "Result.h"
+#include "cli/Result.h"
+#include "model/CoefTable.h"
+#include "model/PixelBlock.h"
 
 namespace dct::cli {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "DctBlockTool.h"
+#include "cli/DctBlockTool.h"
 
 int main(int argc, char** argv) {
   // Standard input then has a file buffer of its own, which reports a read

@@ -10,7 +10,7 @@
 #include <regex>
 #include <string>
 
-#include "CoefficientFromText.h"
+#include "model/CoefficientFromText.h"
 
 namespace {
 

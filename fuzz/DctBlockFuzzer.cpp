@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "DctBlockTool.h"
+#include "cli/DctBlockTool.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <span>
 #include <variant>
 
-#include "PictureDecoder.h"
-#include "PictureLimits.h"
-#include "ReducedPicture.h"
+#include "common/PictureLimits.h"
+#include "model/picture/PictureDecoder.h"
+#include "model/picture/ReducedPicture.h"
 
 namespace {
 

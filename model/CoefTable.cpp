@@ -1,4 +1,4 @@
-#include "CoefTable.h"
+#include "model/CoefTable.h"
 
 #include <string>
 

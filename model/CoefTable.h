@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "Grid.h"
+#include "common/Grid.h"
 
 namespace dct {
 

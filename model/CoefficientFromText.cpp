@@ -1,8 +1,8 @@
-#include "CoefficientFromText.h"
+#include "model/CoefficientFromText.h"
 
 #include <algorithm>
 
-#include "NumberText.h"
+#include "model/NumberText.h"
 
 namespace dct {
 

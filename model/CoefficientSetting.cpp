@@ -1,9 +1,9 @@
-#include "CoefficientSetting.h"
+#include "model/CoefficientSetting.h"
 
 #include <optional>
 
-#include "Grid.h"
-#include "NumberText.h"
+#include "common/Grid.h"
+#include "model/NumberText.h"
 
 namespace dct {
 namespace {

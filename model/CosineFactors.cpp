@@ -1,4 +1,4 @@
-#include "CosineFactors.h"
+#include "model/CosineFactors.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "ForwardTransform.h"
+#include "model/ForwardTransform.h"
 
 #include <cmath>
 #include <cstddef>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "CoefficientFromText.h"
+#include "model/CoefficientFromText.h"
 
 namespace dct {
 namespace {

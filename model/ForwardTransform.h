@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "CoefTable.h"
-#include "CosineFactors.h"
-#include "ReconstructBlock.h"
+#include "model/CoefTable.h"
+#include "model/CosineFactors.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct {
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "model/NumberText.h"
 
 #include <locale.h>
 #include <stdlib.h>

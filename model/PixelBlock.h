@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "Colour.h"
-#include "Grid.h"
+#include "common/Colour.h"
+#include "common/Grid.h"
 
 namespace dct {
 

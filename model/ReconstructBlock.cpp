@@ -1,11 +1,11 @@
-#include "ReconstructBlock.h"
+#include "model/ReconstructBlock.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
 
-#include "CosineFactors.h"
+#include "model/CosineFactors.h"
 
 namespace dct {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "CoefTable.h"
-#include "PixelBlock.h"
+#include "model/CoefTable.h"
+#include "model/PixelBlock.h"
 
 namespace dct {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "CoefTable.h"
+#include "model/CoefTable.h"
 
 namespace dct {
 

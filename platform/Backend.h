@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ControlSettings.h"
-#include "Peers.h"
-#include "Runtime.h"
+#include "platform/ControlSettings.h"
+#include "platform/Peers.h"
+#include "platform/Runtime.h"
 
 namespace dct::platform {
 

@@ -1,6 +1,6 @@
-#include "CommandButton.h"
+#include "platform/CommandButton.h"
 
-#include "Backend.h"
+#include "platform/Backend.h"
 
 namespace dct::platform {
 

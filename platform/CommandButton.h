@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "Control.h"
-#include "Peers.h"
+#include "platform/Control.h"
+#include "platform/Peers.h"
 
 namespace dct::platform {
 

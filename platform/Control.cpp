@@ -1,11 +1,11 @@
-#include "Control.h"
+#include "platform/Control.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "Peers.h"
-#include "Runtime.h"
+#include "platform/Peers.h"
+#include "platform/Runtime.h"
 
 namespace dct::platform {
 namespace {

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "Geometry.h"
-#include "IndexedImage.h"
+#include "platform/Geometry.h"
+#include "platform/IndexedImage.h"
 
 namespace dct::platform {
 

@@ -1,8 +1,8 @@
-#include "Form.h"
+#include "platform/Form.h"
 
 #include <algorithm>
 
-#include "Backend.h"
+#include "platform/Backend.h"
 
 namespace dct::platform {
 

@@ -3,12 +3,12 @@
 #include <memory>
 #include <vector>
 
-#include "CommandButton.h"
-#include "ControlSettings.h"
-#include "Label.h"
-#include "PictureBox.h"
-#include "ScrollBar.h"
-#include "TextBox.h"
+#include "platform/CommandButton.h"
+#include "platform/ControlSettings.h"
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "platform/TextBox.h"
 
 namespace dct::platform {
 

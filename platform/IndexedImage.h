@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "Colour.h"
+#include "common/Colour.h"
 
 namespace dct::platform {
 

@@ -1,8 +1,8 @@
-#include "Label.h"
+#include "platform/Label.h"
 
 #include <utility>
 
-#include "Backend.h"
+#include "platform/Backend.h"
 
 namespace dct::platform {
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Colour.h"
-#include "ControlSettings.h"
-#include "Picture.h"
+#include "common/Colour.h"
+#include "platform/ControlSettings.h"
+#include "platform/Picture.h"
 
 // The meeting point of the shared runtime and a toolkit. A backend draws the
 // controls and reports what the user does to them; the shared classes decide

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "PictureLimits.h"
+#include "common/PictureLimits.h"
 
 namespace dct::platform {
 

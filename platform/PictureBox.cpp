@@ -1,6 +1,6 @@
-#include "PictureBox.h"
+#include "platform/PictureBox.h"
 
-#include "Backend.h"
+#include "platform/Backend.h"
 
 namespace dct::platform {
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <memory>
 
-#include "Control.h"
-#include "Peers.h"
-#include "Picture.h"
+#include "platform/Control.h"
+#include "platform/Peers.h"
+#include "platform/Picture.h"
 
 namespace dct::platform {
 

@@ -1,4 +1,4 @@
-#include "Runtime.h"
+#include "platform/Runtime.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "Backend.h"
-#include "Control.h"
+#include "platform/Backend.h"
+#include "platform/Control.h"
 
 namespace dct::platform {
 namespace {

@@ -1,6 +1,6 @@
-#include "ScrollBar.h"
+#include "platform/ScrollBar.h"
 
-#include "Backend.h"
+#include "platform/Backend.h"
 
 #include <stdexcept>
 #include <string>

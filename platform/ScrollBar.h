@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "Control.h"
-#include "Peers.h"
+#include "platform/Control.h"
+#include "platform/Peers.h"
 
 namespace dct::platform {
 

@@ -1,8 +1,8 @@
-#include "TextBox.h"
+#include "platform/TextBox.h"
 
 #include <utility>
 
-#include "Backend.h"
+#include "platform/Backend.h"
 
 namespace dct::platform {
 

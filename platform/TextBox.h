@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "Colour.h"
-#include "Control.h"
-#include "Peers.h"
+#include "common/Colour.h"
+#include "platform/Control.h"
+#include "platform/Peers.h"
 
 namespace dct::platform {
 

@@ -1,11 +1,11 @@
-#include "ChallengeStrip.h"
+#include "app/web/ChallengeStrip.h"
 
 #include <vector>
 
-#include "BlockMeasures.h"
-#include "Challenge.h"
-#include "ReconstructBlock.h"
-#include "Runtime.h"
+#include "model/ReconstructBlock.h"
+#include "model/lesson/BlockMeasures.h"
+#include "model/lesson/Challenge.h"
+#include "platform/Runtime.h"
 
 using emscripten::val;
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "CoefTable.h"
-#include "Program.h"
+#include "app/Program.h"
+#include "model/CoefTable.h"
 
 // On a screen too narrow for the lesson beside the window, a strip at the top
 // of the page keeps a challenge's target and the window's progress towards

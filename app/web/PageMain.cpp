@@ -11,11 +11,11 @@
 #include <string>
 #include <string_view>
 
-#include "ChallengeStrip.h"
-#include "Dom.h"
-#include "PageLink.h"
-#include "Program.h"
-#include "Runtime.h"
+#include "app/Program.h"
+#include "app/web/ChallengeStrip.h"
+#include "model/link/PageLink.h"
+#include "platform/Runtime.h"
+#include "platform/web/Dom.h"
 
 namespace {
 

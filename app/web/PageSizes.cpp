@@ -3,9 +3,9 @@
 // paint (MakeShell.cmake), with the sizes that the forms themselves take.
 #include <cstdio>
 
-#include "Geometry.h"
-#include "LessonLayout.h"
-#include "WindowLayout.h"
+#include "platform/Geometry.h"
+#include "ui/lesson/LessonLayout.h"
+#include "ui/window/WindowLayout.h"
 
 int main() {
   using dct::platform::TwipsToPixels;

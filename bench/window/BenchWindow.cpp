@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "Form1.h"
-#include "Program.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
+#include "app/Program.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "ui/window/Form1.h"
 
 namespace {
 

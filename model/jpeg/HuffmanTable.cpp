@@ -1,4 +1,4 @@
-#include "HuffmanTable.h"
+#include "model/jpeg/HuffmanTable.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "JpegBitWriter.h"
+#include "model/jpeg/JpegBitWriter.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,11 +1,11 @@
-#include "JpegBlockCode.h"
+#include "model/jpeg/JpegBlockCode.h"
 
 #include <bit>
 #include <cstddef>
 #include <cstdlib>
 #include <stdexcept>
 
-#include "ZigZag.h"
+#include "model/jpeg/ZigZag.h"
 
 namespace dct {
 namespace {

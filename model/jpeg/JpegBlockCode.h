@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "HuffmanTable.h"
-#include "JpegQuantiser.h"
+#include "model/jpeg/HuffmanTable.h"
+#include "model/jpeg/JpegQuantiser.h"
 
 namespace dct {
 

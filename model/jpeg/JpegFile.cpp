@@ -1,13 +1,13 @@
-#include "JpegFile.h"
+#include "model/jpeg/JpegFile.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <stdexcept>
 #include <utility>
 
-#include "JpegBitWriter.h"
-#include "JpegBlockCode.h"
-#include "ZigZag.h"
+#include "model/jpeg/JpegBitWriter.h"
+#include "model/jpeg/JpegBlockCode.h"
+#include "model/jpeg/ZigZag.h"
 
 namespace dct {
 namespace {

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "JpegQuantiser.h"
+#include "model/jpeg/JpegQuantiser.h"
 
 namespace dct {
 

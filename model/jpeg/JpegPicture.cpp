@@ -1,10 +1,10 @@
-#include "JpegPicture.h"
+#include "model/jpeg/JpegPicture.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "ImageBlocks.h"
-#include "JpegFile.h"
+#include "model/jpeg/JpegFile.h"
+#include "model/picture/ImageBlocks.h"
 
 namespace dct {
 namespace {

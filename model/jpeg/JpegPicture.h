@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "GreyImage.h"
-#include "JpegBlockCode.h"
-#include "JpegQuantiser.h"
+#include "model/jpeg/JpegBlockCode.h"
+#include "model/jpeg/JpegQuantiser.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct {
 

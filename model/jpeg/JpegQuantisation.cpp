@@ -1,4 +1,4 @@
-#include "JpegQuantisation.h"
+#include "model/jpeg/JpegQuantisation.h"
 
 #include <algorithm>
 #include <cstddef>

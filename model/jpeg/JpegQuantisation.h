@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "Grid.h"
+#include "common/Grid.h"
 
 namespace dct {
 

@@ -1,4 +1,4 @@
-#include "JpegQuantiser.h"
+#include "model/jpeg/JpegQuantiser.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "ZigZag.h"
+#include "model/jpeg/ZigZag.h"
 
 namespace dct {
 namespace {

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "CoefTable.h"
-#include "JpegQuantisation.h"
-#include "JpegTransform.h"
+#include "model/CoefTable.h"
+#include "model/jpeg/JpegQuantisation.h"
+#include "model/jpeg/JpegTransform.h"
 
 namespace dct {
 

@@ -1,12 +1,12 @@
-#include "JpegTransform.h"
+#include "model/jpeg/JpegTransform.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
-#include "NumberText.h"
-#include "PixelBlock.h"
+#include "model/NumberText.h"
+#include "model/PixelBlock.h"
 
 namespace dct {
 namespace {

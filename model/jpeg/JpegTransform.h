@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "BlockLevels.h"
-#include "Grid.h"
+#include "common/Grid.h"
+#include "model/picture/BlockLevels.h"
 
 namespace dct {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "Grid.h"
+#include "common/Grid.h"
 
 namespace dct {
 

@@ -1,10 +1,10 @@
-#include "BasisPatterns.h"
+#include "model/lesson/BasisPatterns.h"
 
 #include <cstddef>
 #include <vector>
 
-#include "BlockMeasures.h"
-#include "ReconstructBlock.h"
+#include "model/ReconstructBlock.h"
+#include "model/lesson/BlockMeasures.h"
 
 namespace dct {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "GreyImage.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct {
 

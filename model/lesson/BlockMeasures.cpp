@@ -1,4 +1,4 @@
-#include "BlockMeasures.h"
+#include "model/lesson/BlockMeasures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ReconstructBlock.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct {
 namespace {

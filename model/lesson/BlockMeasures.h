@@ -6,10 +6,10 @@
 #include <span>
 #include <string>
 
-#include "BlockLevels.h"
-#include "CoefTable.h"
-#include "GreyImage.h"
-#include "PixelBlock.h"
+#include "model/CoefTable.h"
+#include "model/PixelBlock.h"
+#include "model/picture/BlockLevels.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct {
 

@@ -1,4 +1,4 @@
-#include "Challenge.h"
+#include "model/lesson/Challenge.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <random>
 #include <utility>
 
-#include "CoefficientFromText.h"
-#include "ReconstructBlock.h"
-#include "ZigZag.h"
+#include "model/CoefficientFromText.h"
+#include "model/ReconstructBlock.h"
+#include "model/jpeg/ZigZag.h"
 
 namespace dct {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "CoefTable.h"
-#include "PixelBlock.h"
+#include "model/CoefTable.h"
+#include "model/PixelBlock.h"
 
 namespace dct {
 

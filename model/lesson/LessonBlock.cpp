@@ -1,13 +1,13 @@
-#include "LessonBlock.h"
+#include "model/lesson/LessonBlock.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
-#include "CoefficientFromText.h"
-#include "ForwardTransform.h"
-#include "NumberText.h"
-#include "ZigZag.h"
+#include "model/CoefficientFromText.h"
+#include "model/ForwardTransform.h"
+#include "model/NumberText.h"
+#include "model/jpeg/ZigZag.h"
 
 namespace dct {
 namespace {

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <optional>
 
-#include "BlockLevels.h"
-#include "CoefTable.h"
-#include "JpegQuantisation.h"
-#include "JpegQuantiser.h"
-#include "JpegTransform.h"
+#include "model/CoefTable.h"
+#include "model/jpeg/JpegQuantisation.h"
+#include "model/jpeg/JpegQuantiser.h"
+#include "model/jpeg/JpegTransform.h"
+#include "model/picture/BlockLevels.h"
 
 namespace dct {
 

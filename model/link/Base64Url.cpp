@@ -1,4 +1,4 @@
-#include "Base64Url.h"
+#include "model/link/Base64Url.h"
 
 #include <array>
 #include <cstddef>

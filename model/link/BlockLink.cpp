@@ -1,11 +1,11 @@
-#include "BlockLink.h"
+#include "model/link/BlockLink.h"
 
 #include <algorithm>
 #include <array>
 #include <variant>
 
-#include "CoefficientFromText.h"
-#include "CoefficientSetting.h"
+#include "model/CoefficientFromText.h"
+#include "model/CoefficientSetting.h"
 
 namespace dct {
 

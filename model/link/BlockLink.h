@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "CoefTable.h"
+#include "model/CoefTable.h"
 
 namespace dct {
 

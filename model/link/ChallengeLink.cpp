@@ -1,11 +1,11 @@
-#include "ChallengeLink.h"
+#include "model/link/ChallengeLink.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
-#include "Base64Url.h"
-#include "CoefficientFromText.h"
+#include "model/CoefficientFromText.h"
+#include "model/link/Base64Url.h"
 
 namespace dct {
 namespace {

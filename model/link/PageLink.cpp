@@ -1,7 +1,7 @@
-#include "PageLink.h"
+#include "model/link/PageLink.h"
 
-#include "BlockLink.h"
-#include "ChallengeLink.h"
+#include "model/link/BlockLink.h"
+#include "model/link/ChallengeLink.h"
 
 namespace dct {
 

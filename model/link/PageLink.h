@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "CoefTable.h"
+#include "model/CoefTable.h"
 
 namespace dct {
 

@@ -1,10 +1,10 @@
-#include "BuiltinPicture.h"
+#include "model/picture/BuiltinPicture.h"
 
 #include <algorithm>
 #include <string_view>
 #include <vector>
 
-#include "BuiltinPictureFile.h"
+#include "model/picture/BuiltinPictureFile.h"
 
 namespace dct {
 namespace {

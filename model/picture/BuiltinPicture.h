@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GreyImage.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct {
 

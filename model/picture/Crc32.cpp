@@ -1,4 +1,4 @@
-#include "Crc32.h"
+#include "model/picture/Crc32.h"
 
 #include <array>
 

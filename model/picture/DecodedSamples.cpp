@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "DecodedSamples.h"
-#include "PictureLimits.h"
+#include "common/PictureLimits.h"
+#include "model/picture/DecodedSamples.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <variant>
 
-#include "PictureFault.h"
+#include "model/picture/PictureFault.h"
 
 namespace dct {
 

@@ -1,4 +1,4 @@
-#include "ExifOrientation.h"
+#include "model/picture/ExifOrientation.h"
 
 #include <cstddef>
 #include <optional>

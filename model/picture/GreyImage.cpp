@@ -1,4 +1,4 @@
-#include "GreyImage.h"
+#include "model/picture/GreyImage.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "ImageBlocks.h"
+#include "model/picture/ImageBlocks.h"
 
 #include <algorithm>
 #include <cstddef>

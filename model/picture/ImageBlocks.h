@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "BlockLevels.h"
-#include "GreyImage.h"
+#include "model/picture/BlockLevels.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct {
 

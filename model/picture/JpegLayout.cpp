@@ -1,4 +1,4 @@
-#include "JpegLayout.h"
+#include "model/picture/JpegLayout.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ExifOrientation.h"
-#include "PictureLimits.h"
+#include "common/PictureLimits.h"
+#include "model/picture/ExifOrientation.h"
 
 namespace dct {
 namespace {

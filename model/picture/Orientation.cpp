@@ -1,4 +1,4 @@
-#include "Orientation.h"
+#include "model/picture/Orientation.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "PaddedPalette.h"
+#include "model/picture/PaddedPalette.h"
 
 #include <algorithm>
 
-#include "Crc32.h"
+#include "model/picture/Crc32.h"
 
 namespace dct {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "PictureLayout.h"
+#include "model/picture/PictureLayout.h"
 
 namespace dct {
 

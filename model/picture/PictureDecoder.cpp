@@ -1,16 +1,16 @@
-#include "PictureDecoder.h"
+#include "model/picture/PictureDecoder.h"
 
 #include <array>
 #include <optional>
 
-#include "DecodedSamples.h"
-#include "JpegLayout.h"
-#include "Orientation.h"
-#include "PaddedPalette.h"
-#include "PictureReducer.h"
-#include "PngLayout.h"
-#include "ReducedPicture.h"
-#include "SniffFormat.h"
+#include "model/picture/DecodedSamples.h"
+#include "model/picture/JpegLayout.h"
+#include "model/picture/Orientation.h"
+#include "model/picture/PaddedPalette.h"
+#include "model/picture/PictureReducer.h"
+#include "model/picture/PngLayout.h"
+#include "model/picture/ReducedPicture.h"
+#include "model/picture/SniffFormat.h"
 
 namespace dct {
 namespace {

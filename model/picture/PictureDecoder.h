@@ -4,8 +4,8 @@
 #include <span>
 #include <variant>
 
-#include "GreyImage.h"
-#include "PictureFault.h"
+#include "model/picture/GreyImage.h"
+#include "model/picture/PictureFault.h"
 
 namespace dct {
 

@@ -1,4 +1,4 @@
-#include "PictureReducer.h"
+#include "model/picture/PictureReducer.h"
 
 #include <algorithm>
 #include <utility>

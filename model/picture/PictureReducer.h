@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "GreyImage.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct {
 

@@ -1,12 +1,12 @@
-#include "PngLayout.h"
+#include "model/picture/PngLayout.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-#include "Crc32.h"
-#include "ExifOrientation.h"
-#include "PictureLimits.h"
+#include "common/PictureLimits.h"
+#include "model/picture/Crc32.h"
+#include "model/picture/ExifOrientation.h"
 
 namespace dct {
 namespace {

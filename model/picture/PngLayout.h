@@ -4,8 +4,8 @@
 #include <span>
 #include <variant>
 
-#include "PictureFault.h"
-#include "PictureLayout.h"
+#include "model/picture/PictureFault.h"
+#include "model/picture/PictureLayout.h"
 
 namespace dct {
 

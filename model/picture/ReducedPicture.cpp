@@ -1,8 +1,8 @@
-#include "ReducedPicture.h"
+#include "model/picture/ReducedPicture.h"
 
 #include <cstddef>
 
-#include "PictureReducer.h"
+#include "model/picture/PictureReducer.h"
 
 namespace dct {
 

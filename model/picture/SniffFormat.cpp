@@ -1,4 +1,4 @@
-#include "SniffFormat.h"
+#include "model/picture/SniffFormat.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "PictureFault.h"
+#include "model/picture/PictureFault.h"
 
 namespace dct {
 

@@ -1,4 +1,4 @@
-#include "BoxEdit.h"
+#include "platform/qt/BoxEdit.h"
 
 #include <QPainter>
 #include <QPixmapCache>

@@ -1,4 +1,4 @@
-#include "CompactFont.h"
+#include "platform/qt/CompactFont.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Picture.h"
+#include "platform/Picture.h"
 
 namespace dct::platform::qt {
 

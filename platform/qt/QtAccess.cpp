@@ -1,7 +1,7 @@
-#include "QtAccess.h"
+#include "platform/qt/QtAccess.h"
 
-#include "QtForm.h"
-#include "QtPeer.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform::qt {
 

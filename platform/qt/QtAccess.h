@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
-#include "Control.h"
-#include "Form.h"
-#include "IndexedImage.h"
+#include "platform/Control.h"
+#include "platform/Form.h"
+#include "platform/IndexedImage.h"
 
 // For tests, tools and benchmarks of the desktop edition, which drive or
 // picture the real widgets.

@@ -1,9 +1,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "Backend.h"
-#include "QtForm.h"
-#include "QtPeer.h"
+#include "platform/Backend.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
 namespace qt {

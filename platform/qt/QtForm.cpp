@@ -1,4 +1,4 @@
-#include "QtForm.h"
+#include "platform/qt/QtForm.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "Backend.h"
-#include "QtAccess.h"
-#include "QtPeer.h"
+#include "platform/Backend.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
 namespace qt {

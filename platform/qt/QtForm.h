@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "Peers.h"
+#include "platform/Peers.h"
 
 namespace dct::platform::qt {
 

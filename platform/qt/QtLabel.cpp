@@ -1,10 +1,10 @@
 #include <QFontDatabase>
 #include <QLabel>
 
-#include "Backend.h"
-#include "CompactFont.h"
-#include "QtForm.h"
-#include "QtPeer.h"
+#include "platform/Backend.h"
+#include "platform/qt/CompactFont.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
 namespace qt {

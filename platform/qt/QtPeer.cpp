@@ -1,4 +1,4 @@
-#include "QtPeer.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform::qt {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "ControlSettings.h"
+#include "platform/ControlSettings.h"
 
 namespace dct::platform::qt {
 

@@ -12,10 +12,10 @@
 #include <cstring>
 #include <utility>
 
-#include "Backend.h"
-#include "PlainFile.h"
-#include "QtForm.h"
-#include "QtPeer.h"
+#include "platform/Backend.h"
+#include "platform/qt/PlainFile.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
 namespace qt {

@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
-#include "Backend.h"
-#include "QtApplication.h"
-#include "Runtime.h"
+#include "platform/Backend.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtApplication.h"
 
 namespace dct::platform {
 namespace qt {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <utility>
 
-#include "Backend.h"
-#include "PendingFile.h"
+#include "file/PendingFile.h"
+#include "platform/Backend.h"
 
 namespace dct::platform {
 
@@ -27,7 +27,7 @@ void backend::SaveFile(const std::string& suggestedName, std::vector<std::uint8_
   QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
                    [answer, bytes = std::move(bytes)](const QString& path) {
                      const std::string name = QFileInfo(path).fileName().toStdString();
-                     cli::PendingFile file(QFile::encodeName(path).toStdString());
+                     file::PendingFile file(QFile::encodeName(path).toStdString());
                      const bool saved = !file.Write(bytes) && !file.Commit();
                      std::exchange(*answer, {})(saved ? SaveOutcome::Saved : SaveOutcome::Failed,
                                                 name);

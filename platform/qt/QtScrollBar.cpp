@@ -9,9 +9,9 @@
 #include <string>
 #include <utility>
 
-#include "Backend.h"
-#include "QtForm.h"
-#include "QtPeer.h"
+#include "platform/Backend.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
 namespace qt {

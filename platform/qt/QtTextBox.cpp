@@ -4,11 +4,11 @@
 #include <QToolTip>
 #include <climits>
 
-#include "Backend.h"
-#include "BoxEdit.h"
-#include "CompactFont.h"
-#include "QtForm.h"
-#include "QtPeer.h"
+#include "platform/Backend.h"
+#include "platform/qt/BoxEdit.h"
+#include "platform/qt/CompactFont.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
 namespace qt {

@@ -1,4 +1,4 @@
-#include "Dom.h"
+#include "platform/web/Dom.h"
 
 #include <emscripten/bind.h>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "Colour.h"
-#include "ControlSettings.h"
+#include "common/Colour.h"
+#include "platform/ControlSettings.h"
 
 // The page's elements, reached one way only: as embind values.
 namespace dct::platform::web {

@@ -1,12 +1,12 @@
-#include "WebForm.h"
+#include "platform/web/WebForm.h"
 
 #include <emscripten/val.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "Backend.h"
-#include "WebPeer.h"
+#include "platform/Backend.h"
+#include "platform/web/WebPeer.h"
 
 namespace dct::platform {
 namespace web {

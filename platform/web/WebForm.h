@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "Dom.h"
-#include "Peers.h"
-#include "WebHint.h"
+#include "platform/Peers.h"
+#include "platform/web/Dom.h"
+#include "platform/web/WebHint.h"
 
 namespace dct::platform::web {
 

@@ -1,4 +1,4 @@
-#include "WebHint.h"
+#include "platform/web/WebHint.h"
 
 #include <emscripten/eventloop.h>
 

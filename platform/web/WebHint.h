@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Dom.h"
+#include "platform/web/Dom.h"
 
 namespace dct::platform::web {
 

@@ -1,6 +1,6 @@
-#include "Backend.h"
-#include "WebForm.h"
-#include "WebPeer.h"
+#include "platform/Backend.h"
+#include "platform/web/WebForm.h"
+#include "platform/web/WebPeer.h"
 
 namespace dct::platform {
 namespace web {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dom.h"
+#include "platform/web/Dom.h"
 
 namespace dct::platform::web {
 

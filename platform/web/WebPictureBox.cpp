@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "Backend.h"
-#include "WebForm.h"
-#include "WebPeer.h"
+#include "platform/Backend.h"
+#include "platform/web/WebForm.h"
+#include "platform/web/WebPeer.h"
 
 namespace dct::platform {
 namespace web {

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "Backend.h"
-#include "Dom.h"
-#include "Runtime.h"
-#include "WebForm.h"
+#include "platform/Backend.h"
+#include "platform/Runtime.h"
+#include "platform/web/Dom.h"
+#include "platform/web/WebForm.h"
 
 namespace dct::platform {
 

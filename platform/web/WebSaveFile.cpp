@@ -2,8 +2,8 @@
 // whether the browser asks first, is the browser's and the user's affair.
 #include <emscripten/val.h>
 
-#include "Backend.h"
-#include "Dom.h"
+#include "platform/Backend.h"
+#include "platform/web/Dom.h"
 
 namespace dct::platform {
 

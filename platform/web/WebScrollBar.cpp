@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "Backend.h"
-#include "Runtime.h"
-#include "WebForm.h"
-#include "WebPeer.h"
+#include "platform/Backend.h"
+#include "platform/Runtime.h"
+#include "platform/web/WebForm.h"
+#include "platform/web/WebPeer.h"
 
 namespace dct::platform {
 namespace web {

@@ -1,10 +1,10 @@
 #include <map>
 #include <tuple>
 
-#include "Backend.h"
-#include "WebForm.h"
-#include "WebHint.h"
-#include "WebPeer.h"
+#include "platform/Backend.h"
+#include "platform/web/WebForm.h"
+#include "platform/web/WebHint.h"
+#include "platform/web/WebPeer.h"
 
 namespace dct::platform {
 namespace web {

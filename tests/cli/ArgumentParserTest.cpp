@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ArgumentParser.h"
+#include "cli/ArgumentParser.h"
 
 namespace dct::cli {
 namespace {

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "BasisPatterns.h"
-#include "BasisSheet.h"
-#include "CosineFactors.h"
-#include "DctBlockTool.h"
-#include "TempFolder.h"
+#include "cli/BasisSheet.h"
+#include "cli/DctBlockTool.h"
+#include "model/CosineFactors.h"
+#include "model/lesson/BasisPatterns.h"
+#include "tests/cli/TempFolder.h"
 
 namespace dct::cli {
 namespace {

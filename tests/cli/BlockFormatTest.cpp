@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "BlockFormat.h"
-#include "ReconstructBlock.h"
+#include "cli/BlockFormat.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct::cli {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "BlockImage.h"
-#include "ReconstructBlock.h"
+#include "cli/BlockImage.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct::cli {
 namespace {

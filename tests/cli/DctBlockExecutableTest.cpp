@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/cli/TempFolder.h"
 
 namespace dct::cli {
 namespace {

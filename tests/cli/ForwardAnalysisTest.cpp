@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "ForwardAnalysis.h"
-#include "ReconstructBlock.h"
+#include "cli/ForwardAnalysis.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct::cli {
 namespace {

@@ -2,9 +2,12 @@
 // goes to a regular file or a link's target, is put in place only once the
 // block is printed, and anything else at the path is left untouched.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <QImage>
 #include <filesystem>
@@ -12,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "DctBlockTool.h"
-#include "TempFolder.h"
+#include "cli/DctBlockTool.h"
+#include "tests/cli/TempFolder.h"
 
 namespace dct::cli {
 namespace {
@@ -22,7 +25,7 @@ namespace fs = std::filesystem;
 
 // What stands at the path before dct-block writes there. A file or a link's
 // target holds "old" with a mode that no umask gives.
-enum class Before { Nothing, File, LinkToFile, Folder, Fifo, Device };
+enum class Before { Nothing, File, LinkToFile, LoopingLink, Folder, Fifo, Device };
 constexpr fs::perms kOddMode =
     fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read;
 
@@ -36,6 +39,9 @@ void Make(Before before, const std::string& path, const test::TempFolder& folder
       test::WriteText(file, "old");
       fs::permissions(file, kOddMode);
       if (before == Before::LinkToFile) fs::create_symlink("target", path);
+      return;
+    case Before::LoopingLink:
+      fs::create_symlink(fs::path(path).filename(), path);
       return;
     case Before::Folder:
       fs::create_directory(path);
@@ -78,6 +84,8 @@ struct TargetCase {
   std::string error;
   // The file name as the error quotes it, when not as it is.
   std::string quotedName = "";
+  // The most bytes a file may grow to (setrlimit), as on a disk nearly full.
+  rlim_t fileSizeLimit = RLIM_INFINITY;
   friend void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -98,7 +106,15 @@ TEST_P(PendingFileTest, WritesTheImageOrLeavesThePathAsItWas) {
   if (c.outputFails) out.setstate(std::ios::badbit);
 
   const std::vector<std::string_view> args{"--png", path, "--scale", "2", "0,0=-100"};
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit unlimited = limit;
+  limit.rlim_cur = std::min(limit.rlim_max, c.fileSizeLimit);
+  const auto oversize = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &limit);
   const int status = RunDctBlock(args, in, out, err);
+  setrlimit(RLIMIT_FSIZE, &unlimited);
+  std::signal(SIGXFSZ, oversize);
 
   if (!c.error.empty()) {
     EXPECT_EQ(status, kExitFailure);
@@ -112,7 +128,9 @@ TEST_P(PendingFileTest, WritesTheImageOrLeavesThePathAsItWas) {
   ASSERT_EQ(status, kExitSuccess) << err.str();
   QImage expected(16, 16, QImage::Format_Grayscale8);
   expected.fill(28);  // -100 + 128
-  EXPECT_EQ(QImage(QString::fromStdString(path), "PNG"), expected);
+  // Read by its bytes: Qt opens files by UTF-8 names only.
+  const std::vector<std::uint8_t> png = test::ReadBytes(path);
+  EXPECT_EQ(QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG"), expected);
   const PathState after = StateOf(path);
   EXPECT_EQ(after.type, c.before == Before::Nothing ? fs::file_type::regular : before.type);
   EXPECT_EQ(after.link, before.link);
@@ -141,10 +159,17 @@ INSTANTIATE_TEST_SUITE_P(
                     TargetCase{"device", Before::Device, "b.png", false, kNotAFile},
                     TargetCase{"missing_folder", Before::Nothing, "none/b.png", false,
                                "cannot be written: No such file or directory"},
-                    // Qt names files in UTF-8 only; the name would come out as another.
-                    // The error escapes the byte that is not UTF-8.
-                    TargetCase{"name_not_utf8", Before::Nothing, "\xFF.png", false,
-                               "the file name is not UTF-8 text", "\\xFF.png"}),
+                    // The system's own reason, not a generic one.
+                    TargetCase{"disk_full", Before::File, "b.png", false,
+                               "cannot be written: File too large", "", 40},
+                    TargetCase{"looping_link", Before::LoopingLink, "b.png", false,
+                               "is a symbolic link that leads round in a loop, and is left as it "
+                               "is"},
+                    // Any bytes the system takes; errors escape one that is not UTF-8.
+                    TargetCase{"name_not_utf8", Before::Nothing, "\xFF.png", false, ""},
+                    TargetCase{"name_not_utf8_missing_folder", Before::Nothing, "\xFF/b.png",
+                               false, "cannot be written: No such file or directory",
+                               "\\xFF/b.png"}),
     [](const testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -10,11 +10,11 @@
 #include <tuple>
 #include <vector>
 
-#include "BlockMeasures.h"
-#include "BuiltinPicture.h"
-#include "DctBlockTool.h"
-#include "ImageBlocks.h"
-#include "LessonBlock.h"
+#include "cli/DctBlockTool.h"
+#include "model/lesson/BlockMeasures.h"
+#include "model/lesson/LessonBlock.h"
+#include "model/picture/BuiltinPicture.h"
+#include "model/picture/ImageBlocks.h"
 
 namespace dct::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "TableReader.h"
-#include "TempFolder.h"
+#include "cli/TableReader.h"
+#include "tests/cli/TempFolder.h"
 
 namespace dct::cli {
 namespace {

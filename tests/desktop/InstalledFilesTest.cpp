@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "AppIcon.h"
-#include "TestFiles.h"
+#include "tests/desktop/TestFiles.h"
+#include "ui/window/AppIcon.h"
 
 namespace dct::desktop::test {
 namespace {

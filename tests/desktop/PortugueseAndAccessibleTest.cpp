@@ -15,10 +15,10 @@
 #include <functional>
 #include <memory>
 
-#include "Form1.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "ui/window/Form1.h"
 
 namespace {
 

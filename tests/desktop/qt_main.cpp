@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

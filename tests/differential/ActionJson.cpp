@@ -1,4 +1,4 @@
-#include "ActionJson.h"
+#include "tests/differential/ActionJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Action.h"
+#include "tests/random/Action.h"
 
 namespace dct::ui::differential {
 

@@ -1,4 +1,4 @@
-#include "WindowState.h"
+#include "tests/differential/WindowState.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -9,8 +9,8 @@
 #include <QScrollBar>
 #include <utility>
 
-#include "BoxEdit.h"
-#include "QtAccess.h"
+#include "platform/qt/BoxEdit.h"
+#include "platform/qt/QtAccess.h"
 
 namespace dct::ui::differential {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Form1.h"
-#include "Lesson.h"
+#include "ui/lesson/Lesson.h"
+#include "ui/window/Form1.h"
 
 namespace dct::ui::differential {
 

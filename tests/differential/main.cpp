@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "ActionJson.h"
-#include "RandomSession.h"
-#include "WindowState.h"
+#include "tests/differential/ActionJson.h"
+#include "tests/differential/WindowState.h"
+#include "tests/random/RandomSession.h"
 
 namespace {
 

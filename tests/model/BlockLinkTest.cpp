@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "BlockLink.h"
-#include "PageLink.h"
+#include "model/link/BlockLink.h"
+#include "model/link/PageLink.h"
 
 namespace dct {
 namespace {

@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "Base64Url.h"
-#include "Challenge.h"
-#include "ChallengeLink.h"
-#include "ReconstructBlock.h"
-#include "ZigZag.h"
+#include "model/ReconstructBlock.h"
+#include "model/jpeg/ZigZag.h"
+#include "model/lesson/Challenge.h"
+#include "model/link/Base64Url.h"
+#include "model/link/ChallengeLink.h"
 
 namespace dct {
 namespace {

@@ -3,8 +3,8 @@
 #include <climits>
 #include <string>
 
-#include "CoefTable.h"
-#include "TransformModel.h"
+#include "model/CoefTable.h"
+#include "model/TransformModel.h"
 
 namespace dct {
 namespace {

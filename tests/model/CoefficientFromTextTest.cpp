@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "CoefficientFromText.h"
+#include "model/CoefficientFromText.h"
 
 namespace dct {
 namespace {

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "CosineFactors.h"
+#include "model/CosineFactors.h"
 
 #if defined(DCT_HAVE_QUADMATH)
 #include <quadmath.h>

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <random>
 
-#include "ForwardTransform.h"
-#include "ReconstructBlock.h"
+#include "model/ForwardTransform.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct {
 namespace {

@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "BuiltinPicture.h"
-#include "GreyImage.h"
-#include "ImageBlocks.h"
-#include "PictureReducer.h"
-#include "ReducedPicture.h"
+#include "model/picture/BuiltinPicture.h"
+#include "model/picture/GreyImage.h"
+#include "model/picture/ImageBlocks.h"
+#include "model/picture/PictureReducer.h"
+#include "model/picture/ReducedPicture.h"
 
 namespace dct {
 namespace {

@@ -16,10 +16,10 @@
 
 #include <jpeglib.h>
 
-#include "BuiltinPicture.h"
-#include "JpegPicture.h"
-#include "JpegTestPictures.h"
-#include "ZigZag.h"
+#include "model/jpeg/JpegPicture.h"
+#include "model/jpeg/ZigZag.h"
+#include "model/picture/BuiltinPicture.h"
+#include "tests/model/JpegTestPictures.h"
 
 namespace dct {
 namespace {

@@ -1,10 +1,10 @@
-#include "JpegLiteral.h"
+#include "tests/model/JpegLiteral.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "ZigZag.h"
+#include "model/jpeg/ZigZag.h"
 
 namespace dct {
 namespace {

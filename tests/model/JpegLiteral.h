@@ -3,10 +3,10 @@
 #include <array>
 #include <optional>
 
-#include "BlockLevels.h"
-#include "JpegQuantisation.h"
-#include "JpegQuantiser.h"
-#include "JpegTransform.h"
+#include "model/jpeg/JpegQuantisation.h"
+#include "model/jpeg/JpegQuantiser.h"
+#include "model/jpeg/JpegTransform.h"
+#include "model/picture/BlockLevels.h"
 
 // JPEG's block arithmetic as its formulas read, pixel by pixel in long
 // double with the platform's cosine and the true π, snapped to 2^-32 and

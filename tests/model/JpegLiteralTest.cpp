@@ -11,15 +11,15 @@
 #include <random>
 #include <stdexcept>
 
-#include "BuiltinPicture.h"
-#include "ImageBlocks.h"
-#include "JpegBlockCode.h"
-#include "JpegFile.h"
-#include "JpegLiteral.h"
-#include "JpegPicture.h"
-#include "JpegTestPictures.h"
-#include "LessonBlock.h"
-#include "ZigZag.h"
+#include "model/jpeg/JpegBlockCode.h"
+#include "model/jpeg/JpegFile.h"
+#include "model/jpeg/JpegPicture.h"
+#include "model/jpeg/ZigZag.h"
+#include "model/lesson/LessonBlock.h"
+#include "model/picture/BuiltinPicture.h"
+#include "model/picture/ImageBlocks.h"
+#include "tests/model/JpegLiteral.h"
+#include "tests/model/JpegTestPictures.h"
 
 namespace dct {
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "GreyImage.h"
+#include "model/picture/GreyImage.h"
 
 namespace dct {
 

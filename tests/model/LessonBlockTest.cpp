@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "BlockMeasures.h"
-#include "BuiltinPicture.h"
-#include "ImageBlocks.h"
-#include "LessonBlock.h"
-#include "ZigZag.h"
+#include "model/jpeg/ZigZag.h"
+#include "model/lesson/BlockMeasures.h"
+#include "model/lesson/LessonBlock.h"
+#include "model/picture/BuiltinPicture.h"
+#include "model/picture/ImageBlocks.h"
 
 namespace dct {
 namespace {

@@ -1,8 +1,8 @@
-#include "LiteralSums.h"
+#include "tests/model/LiteralSums.h"
 
 #include <cstddef>
 
-#include "CosineFactors.h"
+#include "model/CosineFactors.h"
 
 namespace dct {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReconstructBlock.h"
+#include "model/ReconstructBlock.h"
 
 namespace dct {
 

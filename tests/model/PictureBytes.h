@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Crc32.h"
+#include "model/picture/Crc32.h"
 
 namespace dct::test {
 

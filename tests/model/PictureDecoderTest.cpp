@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "PictureBytes.h"
-#include "PictureDecoder.h"
-#include "PictureLimits.h"
+#include "common/PictureLimits.h"
+#include "model/picture/PictureDecoder.h"
+#include "tests/model/PictureBytes.h"
 
 namespace dct {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "Crc32.h"
-#include "ExifOrientation.h"
-#include "Orientation.h"
-#include "PictureBytes.h"
-#include "SniffFormat.h"
+#include "model/picture/Crc32.h"
+#include "model/picture/ExifOrientation.h"
+#include "model/picture/Orientation.h"
+#include "model/picture/SniffFormat.h"
+#include "tests/model/PictureBytes.h"
 
 namespace dct {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "CosineFactors.h"
-#include "LiteralSums.h"
-#include "ReconstructBlock.h"
+#include "model/CosineFactors.h"
+#include "model/ReconstructBlock.h"
+#include "tests/model/LiteralSums.h"
 
 namespace dct {
 namespace {

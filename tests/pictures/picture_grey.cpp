@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PictureDecoder.h"
+#include "model/picture/PictureDecoder.h"
 
 namespace {
 

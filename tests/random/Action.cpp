@@ -1,4 +1,4 @@
-#include "Action.h"
+#include "tests/random/Action.h"
 
 #include <Qt>
 #include <array>

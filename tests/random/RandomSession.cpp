@@ -1,4 +1,4 @@
-#include "RandomSession.h"
+#include "tests/random/RandomSession.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,13 +10,13 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "CoefTable.h"
-#include "OpenWindow.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
-#include "ScrollBarInput.h"
-#include "WindowRules.h"
+#include "model/CoefTable.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "tests/ui/OpenWindow.h"
+#include "tests/ui/ScrollBarInput.h"
+#include "tests/ui/WindowRules.h"
 
 namespace dct::ui::random_test {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "Action.h"
-#include "Form1.h"
-#include "Program.h"
+#include "app/Program.h"
+#include "tests/random/Action.h"
+#include "ui/window/Form1.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "RandomSession.h"
+#include "tests/random/RandomSession.h"
 
 namespace {
 

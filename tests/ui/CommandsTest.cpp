@@ -1,10 +1,10 @@
 #include <QTest>
 
-#include "Colour.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
-#include "WindowFixture.h"
+#include "common/Colour.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "tests/ui/WindowFixture.h"
 
 namespace dct::ui::testing_support {
 namespace {

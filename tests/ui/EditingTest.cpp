@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "WindowFixture.h"
+#include "tests/ui/WindowFixture.h"
 
 namespace dct::ui::testing_support {
 namespace {

@@ -6,11 +6,11 @@
 #include <QToolTip>
 #include <set>
 
-#include "AppIcon.h"
-#include "Geometry.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "WindowFixture.h"
+#include "platform/Geometry.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/window/AppIcon.h"
 
 namespace dct::ui::testing_support {
 namespace {

@@ -1,11 +1,11 @@
-#include "OpenWindow.h"
+#include "tests/ui/OpenWindow.h"
 
 #include <QTest>
 #include <QWidget>
 
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
 
 namespace dct::ui::testing_support {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "Form1.h"
-#include "Program.h"
+#include "app/Program.h"
+#include "ui/window/Form1.h"
 
 namespace dct::ui::testing_support {
 

@@ -31,13 +31,13 @@
 #include <variant>
 #include <vector>
 
-#include "BoxEdit.h"
-#include "CoefTable.h"
-#include "Form.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
-#include "ScrollBarInput.h"
+#include "model/CoefTable.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+#include "platform/qt/BoxEdit.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "tests/ui/ScrollBarInput.h"
 
 namespace dct::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "ScrollBarInput.h"
+#include "tests/ui/ScrollBarInput.h"
 
 #include <QStyle>
 #include <QStyleOptionSlider>

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ReconstructBlock.h"
-#include "WindowFixture.h"
-#include "WindowRules.h"
+#include "model/ReconstructBlock.h"
+#include "tests/ui/WindowFixture.h"
+#include "tests/ui/WindowRules.h"
 
 namespace dct::ui::testing_support {
 namespace {

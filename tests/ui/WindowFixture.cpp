@@ -1,14 +1,14 @@
-#include "WindowFixture.h"
+#include "tests/ui/WindowFixture.h"
 
-#include "OpenWindow.h"
+#include "tests/ui/OpenWindow.h"
 
 #include <QApplication>
 #include <QTest>
 
-#include "Colour.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "WindowRules.h"
+#include "common/Colour.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "tests/ui/WindowRules.h"
 
 namespace dct::ui::testing_support {
 namespace {

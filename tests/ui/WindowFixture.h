@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "Colour.h"
-#include "Form1.h"
-#include "ScrollBarInput.h"
+#include "common/Colour.h"
+#include "tests/ui/ScrollBarInput.h"
+#include "ui/window/Form1.h"
 
 namespace dct::ui::testing_support {
 

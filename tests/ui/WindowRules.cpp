@@ -1,15 +1,15 @@
-#include "WindowRules.h"
+#include "tests/ui/WindowRules.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 
 #include <utility>
 
-#include "CoefficientFromText.h"
-#include "Colour.h"
-#include "QtAccess.h"
-#include "ReconstructBlock.h"
-#include "Runtime.h"
+#include "common/Colour.h"
+#include "model/CoefficientFromText.h"
+#include "model/ReconstructBlock.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
 
 namespace dct::ui::testing_support {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "Form1.h"
+#include "ui/window/Form1.h"
 
 namespace dct::ui::testing_support {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Form.h"
-#include "Runtime.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
 
 namespace {
 

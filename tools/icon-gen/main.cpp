@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "AppIcon.h"
-#include "QtAccess.h"
+#include "platform/qt/QtAccess.h"
+#include "ui/window/AppIcon.h"
 
 namespace {
 

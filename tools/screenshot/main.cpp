@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <utility>
 
-#include "Form1.h"
-#include "QtAccess.h"
-#include "QtApplication.h"
-#include "Runtime.h"
+#include "platform/Runtime.h"
+#include "platform/qt/QtAccess.h"
+#include "platform/qt/QtApplication.h"
+#include "ui/window/Form1.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "Form.h"
-#include "FormLayout.h"
+#include "platform/Form.h"
+#include "ui/form/FormLayout.h"
 
 namespace dct::ui {
 

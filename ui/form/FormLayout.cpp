@@ -1,4 +1,4 @@
-#include "FormLayout.h"
+#include "ui/form/FormLayout.h"
 
 namespace dct::ui {
 namespace {

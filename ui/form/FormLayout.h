@@ -4,13 +4,13 @@
 #include <string>
 #include <variant>
 
-#include "CommandButton.h"
-#include "Geometry.h"
-#include "Grid.h"
-#include "Label.h"
-#include "PictureBox.h"
-#include "ScrollBar.h"
-#include "TextBox.h"
+#include "common/Grid.h"
+#include "platform/CommandButton.h"
+#include "platform/Geometry.h"
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "platform/ScrollBar.h"
+#include "platform/TextBox.h"
 
 // A form as data: each form lists its controls in tables of these, with
 // where the form keeps each once created, and FormBuilder.h makes them.

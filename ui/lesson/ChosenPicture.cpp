@@ -1,11 +1,11 @@
-#include "ChosenPicture.h"
+#include "ui/lesson/ChosenPicture.h"
 
 #include <array>
 #include <cstddef>
 #include <new>
 #include <string_view>
 
-#include "PictureDecoder.h"
+#include "model/picture/PictureDecoder.h"
 
 namespace dct::ui {
 namespace {

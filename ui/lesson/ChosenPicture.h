@@ -3,8 +3,8 @@
 #include <string>
 #include <variant>
 
-#include "GreyImage.h"
-#include "Picture.h"
+#include "model/picture/GreyImage.h"
+#include "platform/Picture.h"
 
 namespace dct::ui {
 

@@ -18,21 +18,21 @@
 // the n coefficients typed computes and repaints its block once or twice, so
 // a detailed block costs some 2n repaints of the window. Refresh adds one
 // block of its own and the lesson's small pictures.
-#include "Lesson.h"
+#include "ui/lesson/Lesson.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <utility>
 
-#include "BasisPatterns.h"
-#include "BlockMeasures.h"
-#include "BuiltinPicture.h"
-#include "Challenge.h"
-#include "ChosenPicture.h"
-#include "FormBuilder.h"
-#include "ImageBlocks.h"
-#include "Runtime.h"
+#include "model/lesson/BasisPatterns.h"
+#include "model/lesson/BlockMeasures.h"
+#include "model/lesson/Challenge.h"
+#include "model/picture/BuiltinPicture.h"
+#include "model/picture/ImageBlocks.h"
+#include "platform/Runtime.h"
+#include "ui/form/FormBuilder.h"
+#include "ui/lesson/ChosenPicture.h"
 
 namespace dct::ui {
 namespace {

@@ -9,16 +9,16 @@
 #include <string_view>
 #include <variant>
 
-#include "CoefTable.h"
-#include "Form.h"
-#include "Form1.h"
-#include "GreyImage.h"
-#include "JpegPicture.h"
-#include "LessonBlock.h"
-#include "LessonLayout.h"
-#include "LessonView.h"
-#include "PageLink.h"
-#include "Picture.h"
+#include "model/CoefTable.h"
+#include "model/jpeg/JpegPicture.h"
+#include "model/lesson/LessonBlock.h"
+#include "model/link/PageLink.h"
+#include "model/picture/GreyImage.h"
+#include "platform/Form.h"
+#include "platform/Picture.h"
+#include "ui/lesson/LessonLayout.h"
+#include "ui/lesson/LessonView.h"
+#include "ui/window/Form1.h"
 
 namespace dct::ui {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "FormLayout.h"
+#include "ui/form/FormLayout.h"
 
 namespace dct::ui {
 

@@ -1,13 +1,13 @@
-#include "LessonView.h"
+#include "ui/lesson/LessonView.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
-#include "JpegBlockCode.h"
-#include "JpegQuantiser.h"
-#include "ReconstructBlock.h"
-#include "ZigZag.h"
+#include "model/ReconstructBlock.h"
+#include "model/jpeg/JpegBlockCode.h"
+#include "model/jpeg/JpegQuantiser.h"
+#include "model/jpeg/ZigZag.h"
 
 namespace dct::ui {
 namespace {

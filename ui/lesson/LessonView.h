@@ -3,14 +3,14 @@
 #include <optional>
 #include <string>
 
-#include "BlockLevels.h"
-#include "BlockMeasures.h"
-#include "Challenge.h"
-#include "CoefTable.h"
-#include "GreyImage.h"
-#include "JpegPicture.h"
-#include "LessonBlock.h"
-#include "LessonLayout.h"
+#include "model/CoefTable.h"
+#include "model/jpeg/JpegPicture.h"
+#include "model/lesson/BlockMeasures.h"
+#include "model/lesson/Challenge.h"
+#include "model/lesson/LessonBlock.h"
+#include "model/picture/BlockLevels.h"
+#include "model/picture/GreyImage.h"
+#include "ui/lesson/LessonLayout.h"
 
 namespace dct::ui {
 

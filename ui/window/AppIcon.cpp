@@ -1,4 +1,4 @@
-#include "AppIcon.h"
+#include "ui/window/AppIcon.h"
 
 namespace dct::ui {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "IndexedImage.h"
+#include "platform/IndexedImage.h"
 
 namespace dct::ui {
 

@@ -1,6 +1,6 @@
-#include "BlockView.h"
+#include "ui/window/BlockView.h"
 
-#include "Colour.h"
+#include "common/Colour.h"
 
 namespace dct::ui {
 namespace {

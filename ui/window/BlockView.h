@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "PixelBlock.h"
-#include "TextBox.h"
+#include "model/PixelBlock.h"
+#include "platform/TextBox.h"
 
 namespace dct::ui {
 

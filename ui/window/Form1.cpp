@@ -24,18 +24,18 @@
 // pass writes "0" into each box; one that showed another text raises the
 // chain above as far as HScroll2_Change. The second pass raises nothing, and
 // the HScroll1.Value = 0 after it only selects box 0.
-#include "Form1.h"
+#include "ui/window/Form1.h"
 
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include "AppIcon.h"
-#include "BlockView.h"
-#include "CoefficientFromText.h"
-#include "Colour.h"
-#include "FormBuilder.h"
-#include "ReconstructBlock.h"
+#include "common/Colour.h"
+#include "model/CoefficientFromText.h"
+#include "model/ReconstructBlock.h"
+#include "ui/form/FormBuilder.h"
+#include "ui/window/AppIcon.h"
+#include "ui/window/BlockView.h"
 
 namespace dct::ui {
 namespace {

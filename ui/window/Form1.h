@@ -4,10 +4,10 @@
 #include <functional>
 #include <string_view>
 
-#include "Form.h"
-#include "Runtime.h"
-#include "TransformModel.h"
-#include "WindowLayout.h"
+#include "model/TransformModel.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+#include "ui/window/WindowLayout.h"
 
 namespace dct::ui {
 

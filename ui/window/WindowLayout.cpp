@@ -1,4 +1,4 @@
-#include "WindowLayout.h"
+#include "ui/window/WindowLayout.h"
 
 namespace dct::ui {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "CoefTable.h"
-#include "FormLayout.h"
+#include "model/CoefTable.h"
+#include "ui/form/FormLayout.h"
 
 namespace dct::ui {
 
