@@ -1,7 +1,7 @@
-// Checks CoefficientFromText against the README's account of a coefficient
-// box written another way: a regular expression of the accepted forms finds
-// the longest leading number, the C library's strtod converts it, nearbyint
-// rounds it half to even, and it is limited to -100..100.
+// Checks CoefficientFromText against docs/lesson.md's account of a
+// coefficient box written another way: a regular expression of the accepted
+// forms finds the longest leading number, the C library's strtod converts it,
+// nearbyint rounds it half to even, and it is limited to -100..100.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int got = dct::CoefficientFromText(text);
   const int expected = reference(text);
   if (got != expected) {
-    std::fprintf(stderr, "CoefficientFromText gave %d, the README's reading %d\n", got, expected);
+    std::fprintf(stderr, "CoefficientFromText gave %d, the documented reading %d\n", got, expected);
     std::abort();
   }
   return 0;

@@ -9,9 +9,10 @@ inline constexpr std::int16_t kCoefMax = 100;
 inline constexpr std::int16_t kCoefMin = -100;
 
 // The value that a coefficient box's text stands for: the longest leading
-// decimal number of the text (see the README for the forms accepted), rounded
-// to the nearest integer with halves to even, then limited to 100 from above
-// and to -100 from below; 0 when the text does not begin with a number.
+// decimal number of the text (see docs/lesson.md for the forms accepted),
+// rounded to the nearest integer with halves to even, then limited to 100
+// from above and to -100 from below; 0 when the text does not begin with a
+// number.
 // Any text gives a value, however long or large its number.
 std::int16_t CoefficientFromText(std::string_view text);
 

@@ -12,7 +12,7 @@ packages=(
   nlohmann-json3-dev  # dct-block's JSON
   libjpeg62-turbo-dev  # libjpeg-turbo: the reference that the JPEG files are tested against
   libstb-dev  # the picture decoder, compiled into every edition
-  python3  # runs the README's dct-block examples as a test
+  python3  # runs the dct-block examples of README.md and docs/ as a test
 )
 packages+=("$@")
 

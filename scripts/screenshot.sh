@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Remakes the README's pictures from the programs themselves: the window
-# (docs/window.png) and the page (docs/page.png), each as a user sees it after
-# entering a few values; the page on a phone (docs/page-phone.png) and
-# under a high-contrast theme (docs/page-contrast.png); the lesson beside
-# the window (docs/lesson.png) and its way from a block to a file
-# (docs/page-file.png).
+# Remakes the pictures of README.md and docs/ from the programs themselves:
+# the window (docs/window.png) and the page (docs/page.png), each as a user
+# sees it after entering a few values; the page on a phone
+# (docs/page-phone.png) and under a high-contrast theme
+# (docs/page-contrast.png); the lesson beside the window (docs/lesson.png)
+# and its way from a block to a file (docs/page-file.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh

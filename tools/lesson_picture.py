@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Makes data/lesson/camera-256.pgm, the lesson's built-in picture, from the
 512x512 grey photograph camera.png that scikit-image ships in skimage/data/
-(Debian: python3-skimage; the photograph is CC0, see the README).
+(Debian: python3-skimage; the photograph is CC0, see docs/pictures.md).
 
 Each pixel of the result is the mean of a 2x2 square of the original, rounded
 half up: (a + b + c + d + 2) // 4. Written as a binary PGM (P5, maxval 255),

@@ -12,12 +12,12 @@
 namespace dct::cli {
 namespace {
 
-// What the README promises for whole pixel values that some table within
-// -100..100 made without clipping: --levels --round gives a block within
-// this many levels of them, and nearly always the block itself. Measured:
-// of the 72.8 million such tables with one or two non-zero coefficients, 4
-// need 2 levels and 0.8% need 1; of 40 million random tables made as below,
-// none needs more than 1 and 99.9% give the block itself.
+// What docs/command-line.md promises for whole pixel values that some table
+// within -100..100 made without clipping: --levels --round gives a block
+// within this many levels of them, and nearly always the block itself.
+// Measured: of the 72.8 million such tables with one or two non-zero
+// coefficients, 4 need 2 levels and 0.8% need 1; of 40 million random tables
+// made as below, none needs more than 1 and 99.9% give the block itself.
 constexpr int kLevelsRoundBound = 2;
 constexpr double kSameBlockShare = 0.99;
 

@@ -1,5 +1,5 @@
 // Writes a picture of the page as a visitor sees it, the same block as the
-// window's picture, for the README:
+// window's picture, for README.md and docs/:
 //   node tools/screenshot/page.mjs OUT.png [--phone | --contrast | --lesson | --file]
 // --phone: on a phone held upright, 360 pixels wide, the window in its layout
 // for fingers; --contrast: under a high-contrast theme (forced colours);

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Runs the dct-block examples that the README shows and compares what they print.
+"""Runs the dct-block examples that Markdown files show and compares what they print.
 
 An example is an indented line "$ build/bin/dct-block ..." followed, in the same indented
 block, by the lines it prints; a shown line "..." stands for one or more lines left out.
 Each command runs in bash, in a fresh folder where build/bin/dct-block is the program given.
+Each file given must show at least one example.
 
-    readme_examples.py README.md PROGRAM
+    doc_examples.py PROGRAM FILE.md...
 """
 import os
 import re
@@ -18,9 +19,9 @@ PROMPT = INDENT + "$ "
 PROGRAM = "build/bin/dct-block"
 
 
-def examples(readme):
+def examples(text):
     """The (command, shown lines) of each example, in order."""
-    lines = readme.splitlines()
+    lines = text.splitlines()
     found = []
     for i, line in enumerate(lines):
         if line.startswith(PROMPT + PROGRAM):
@@ -39,11 +40,12 @@ def matches(shown, printed):
     return re.fullmatch(pattern, printed) is not None
 
 
-def main(readme_path, program):
-    with open(readme_path, encoding="utf-8") as readme:
-        found = examples(readme.read())
+def check(path, program):
+    """The number of examples in the file at path that do not print as shown."""
+    with open(path, encoding="utf-8") as document:
+        found = examples(document.read())
     if not found:
-        print(f"{readme_path} shows no example of {PROGRAM}")
+        print(f"{path} shows no example of {PROGRAM}")
         return 1
     failures = 0
     with tempfile.TemporaryDirectory() as folder:
@@ -56,9 +58,13 @@ def main(readme_path, program):
                 print(f"as shown: {command}")
                 continue
             failures += 1
-            print(f"NOT as shown: {command}\n--- the README shows:\n" + "\n".join(shown) +
+            print(f"NOT as shown: {command}\n--- {path} shows:\n" + "\n".join(shown) +
                   f"\n--- it printed (status {run.returncode}):\n{run.stdout}{run.stderr}")
-    return 1 if failures else 0
+    return failures
+
+
+def main(program, *paths):
+    return 1 if sum(check(path, program) for path in paths) else 0
 
 
 if __name__ == "__main__":
