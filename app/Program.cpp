@@ -2,10 +2,10 @@
 
 namespace dct::ui {
 
-Program::Program(ProgramOptions options)
-    : options_(std::move(options)), link_(ReadPageLink(options_.link)) {
+Program::Program(platform::Runtime& runtime, ProgramOptions options)
+    : options_(std::move(options)), link_(ReadPageLink(options_.link)), window_(runtime) {
   if (options_.lesson || link_.kind == LinkKind::Challenge) {
-    lesson_ = std::make_unique<Lesson>(window_, options_.seed, options_.linkBase,
+    lesson_ = std::make_unique<Lesson>(runtime, window_, options_.seed, options_.linkBase,
                                        [this](std::string_view text) { return openQuietly(text); });
   }
 }

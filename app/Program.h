@@ -29,7 +29,7 @@ struct ProgramOptions {
 // The program's start-up: the window, and the lesson where asked for.
 class Program : public platform::StartupForm {
  public:
-  explicit Program(ProgramOptions options);
+  Program(platform::Runtime& runtime, ProgramOptions options);
   ~Program() override;
 
   void Form_Load() override;
@@ -41,7 +41,7 @@ class Program : public platform::StartupForm {
   // argument that cannot be read; nothing for one that opens.
   std::string NoticeFor(LinkKind kind) const;
 
-  Form1& Window() { return window_; }
+  Form1& MainWindow() { return window_; }
   Lesson* LessonForm() { return lesson_.get(); }
 
  private:

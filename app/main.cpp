@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "app/Program.h"
+#include "common/QuotedText.h"
+#include "platform/Backend.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -86,13 +88,13 @@ std::optional<CommandLine> readCommandLine(int argc, char** argv) {
       const std::string_view value = joined ? argument.substr(7) : std::string_view(argv[++i]);
       const auto seed = readSeed(value);
       if (!seed) {
-        std::fprintf(stderr, "transformada-dct: --seed %.*s: not a number from 0 to 4294967295\n",
-                     static_cast<int>(value.size()), value.data());
+        std::fprintf(stderr, "transformada-dct: %s: not a number from 0 to 4294967295\n",
+                     dct::Quoted("--seed " + std::string(value)).c_str());
         return std::nullopt;
       }
       options.seed = *seed;
     } else if (argument.starts_with("--")) {
-      std::fprintf(stderr, "transformada-dct: %s: unknown option\n", argv[i]);
+      std::fprintf(stderr, "transformada-dct: %s: unknown option\n", dct::Quoted(argument).c_str());
       return std::nullopt;
     } else if (argument.find('#') != std::string_view::npos) {
       options.link = argument;
@@ -123,6 +125,8 @@ int main(int argc, char** argv) {
     std::fputs("transformada-dct " DCT_VERSION "\n", stdout);
     return 0;
   }
-  return dct::platform::Runtime::Start(
-      argc, argv, {[&line] { return std::make_unique<dct::ui::Program>(line->options); }});
+  const auto backend = dct::platform::OpenBackend(argc, argv);
+  dct::platform::Runtime runtime(*backend);
+  dct::ui::Program program(runtime, line->options);
+  return runtime.Run(program);
 }

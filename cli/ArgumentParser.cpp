@@ -11,6 +11,7 @@
 
 #include "cli/IntegerText.h"
 #include "common/Grid.h"
+#include "common/QuotedText.h"
 #include "model/CoefficientSetting.h"
 #include "model/jpeg/JpegQuantisation.h"
 #include "model/picture/ReducedPicture.h"

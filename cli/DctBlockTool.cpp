@@ -13,6 +13,7 @@
 #include "cli/IntegerText.h"
 #include "cli/PictureFile.h"
 #include "cli/TableReader.h"
+#include "common/QuotedText.h"
 #include "file/PendingFile.h"
 #include "model/ReconstructBlock.h"
 #include "model/jpeg/JpegPicture.h"

@@ -32,10 +32,4 @@ std::string OutsideRange(long long min, long long max);
 // ParseInteger's do.
 Result<double> ParseDecimal(std::string_view text, double limit);
 
-// The text in single quotes for an error message, with control characters
-// escaped as \xNN so that the message stays on one line, and so is every
-// byte that is not part of UTF-8 (a file name in another encoding), so that
-// the message is UTF-8 text.
-std::string Quoted(std::string_view text);
-
 }  // namespace dct::cli

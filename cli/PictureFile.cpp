@@ -11,6 +11,7 @@
 
 #include "cli/IntegerText.h"
 #include "common/PictureLimits.h"
+#include "common/QuotedText.h"
 #include "model/picture/BuiltinPicture.h"
 #include "model/picture/ImageBlocks.h"
 #include "model/picture/PictureDecoder.h"

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "cli/IntegerText.h"
+#include "common/QuotedText.h"
 #include "model/CosineFactors.h"
 
 namespace dct::cli {

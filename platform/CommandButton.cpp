@@ -1,13 +1,12 @@
 #include "platform/CommandButton.h"
 
-#include "platform/Backend.h"
-
 namespace dct::platform {
 
-CommandButton::CommandButton(FormPeer& form, const CommandButtonSettings& settings)
-    : Control(settings.identity),
+CommandButton::CommandButton(Runtime& runtime, FormPeer& form,
+                             const CommandButtonSettings& settings)
+    : Control(runtime, settings.identity),
       caption_(settings.caption),
-      peer_(backend::CreateCommandButton(form, settings, *this)) {}
+      peer_(form.CreateCommandButton(settings, *this)) {}
 
 CommandButton::~CommandButton() = default;
 

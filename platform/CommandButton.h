@@ -13,7 +13,7 @@ namespace dct::platform {
 // presses it by clicking it, or with Space or Enter while it has the focus.
 class CommandButton : public Control, private ButtonInput {
  public:
-  CommandButton(FormPeer& form, const CommandButtonSettings& settings);
+  CommandButton(Runtime& runtime, FormPeer& form, const CommandButtonSettings& settings);
   ~CommandButton() override;
 
   const std::string& Caption() const { return caption_; }

@@ -8,39 +8,30 @@
 #include "platform/Runtime.h"
 
 namespace dct::platform {
-namespace {
-
-// In the order of their first assignment since they were last shown.
-std::vector<Control*> waiting;
-
-}  // namespace
 
 std::string ControlIdentity::Name() const {
   return index < 0 ? name : name + "(" + std::to_string(index) + ")";
 }
 
-Control::Control(ControlIdentity identity, bool enabled)
-    : identity_(std::move(identity)), enabled_(enabled) {}
+Control::Control(Runtime& runtime, ControlIdentity identity, bool enabled)
+    : runtime_(runtime), identity_(std::move(identity)), enabled_(enabled) {}
 
 Control::~Control() {
-  if (waitsToShow_) std::erase(waiting, this);
+  if (waitsToShow_) runtime_.ForgetUnshown(*this);
 }
 
 void Control::ShowAssigned() {
-  if (Runtime::HandlerDepth() == 0) {
+  if (runtime_.HandlerDepth() == 0) {
     ShowUnshown();
   } else if (!waitsToShow_) {
     waitsToShow_ = true;
-    waiting.push_back(this);
+    runtime_.ShowAfterHandlers(*this);
   }
 }
 
-void Control::ShowAllAssigned() {
-  // Showing raises nothing, so no control joins the list meanwhile.
-  for (Control* control : std::exchange(waiting, {})) {
-    control->waitsToShow_ = false;
-    control->ShowUnshown();
-  }
+void Control::ShowNow() {
+  waitsToShow_ = false;
+  ShowUnshown();
 }
 
 void Control::SetAccessibleName(std::string_view text) {
@@ -63,7 +54,7 @@ void Control::SetEnabled(bool enabled) {
 
 void Control::Raise(std::string_view event, const Handler& handler) const {
   if (!handler) return;
-  Runtime::Raise({identity_.name, event, identity_.index}, handler);
+  runtime_.Raise({identity_.name, event, identity_.index}, handler);
 }
 
 }  // namespace dct::platform

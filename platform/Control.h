@@ -5,15 +5,17 @@
 #include <string_view>
 
 #include "platform/ControlSettings.h"
+#include "platform/Runtime.h"
 
 namespace dct::platform {
 
 class ControlPeer;
+class Runtime;
 
 using Handler = std::function<void()>;
 
 // A control of a form, whichever toolkit shows it.
-class Control {
+class Control : private Unshown {
  public:
   virtual ~Control();
   Control(const Control&) = delete;
@@ -33,12 +35,8 @@ class Control {
   // The toolkit's side of the control, for the backend's own tests and tools.
   virtual ControlPeer& Peer() const = 0;
 
-  // Shows every control's assignments that wait for the outermost handler
-  // to return (see ShowAssigned); for the runtime.
-  static void ShowAllAssigned();
-
  protected:
-  explicit Control(ControlIdentity identity, bool enabled = true);
+  Control(Runtime& runtime, ControlIdentity identity, bool enabled = true);
   // Runs the handler of this control's event (if one is set) through the runtime.
   void Raise(std::string_view event, const Handler& handler) const;
   // Has ShowUnshown called at once outside a handler, and inside one once
@@ -50,6 +48,9 @@ class Control {
   virtual void ShowUnshown() {}
 
  private:
+  void ShowNow() final;
+
+  Runtime& runtime_;
   ControlIdentity identity_;
   std::string accessibleName_;
   std::string accessibleDescription_;

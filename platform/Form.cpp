@@ -2,17 +2,19 @@
 
 #include <algorithm>
 
-#include "platform/Backend.h"
+#include "platform/Peers.h"
+#include "platform/Runtime.h"
 
 namespace dct::platform {
 
-Form::Form(const FormSettings& settings) : peer_(backend::CreateForm(settings)) {}
+Form::Form(Runtime& runtime, const FormSettings& settings)
+    : runtime_(runtime), peer_(runtime.CreateFormPeer(settings)) {}
 
 Form::~Form() { peer_.reset(); }
 
 template <typename T, typename Settings>
 T& Form::add(const Settings& settings) {
-  auto control = std::make_unique<T>(*peer_, settings);
+  auto control = std::make_unique<T>(runtime_, *peer_, settings);
   T& result = *control;
   controls_.push_back(std::move(control));
   return result;

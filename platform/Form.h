@@ -13,12 +13,14 @@
 namespace dct::platform {
 
 class FormPeer;
+class Runtime;
 
 // A top-level window with the standard resizable frame, holding controls at
-// fixed places; resizing moves none of them.
+// fixed places; resizing moves none of them. Its controls raise their events
+// through the runtime it was made with.
 class Form {
  public:
-  explicit Form(const FormSettings& settings);
+  Form(Runtime& runtime, const FormSettings& settings);
   ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -45,6 +47,7 @@ class Form {
   template <typename T, typename Settings>
   T& add(const Settings& settings);
 
+  Runtime& runtime_;
   // Declared before the window so that the window goes first: no control is
   // destroyed while what shows it could still report the user's input.
   std::vector<std::unique_ptr<Control>> controls_;

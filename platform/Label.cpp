@@ -2,14 +2,12 @@
 
 #include <utility>
 
-#include "platform/Backend.h"
-
 namespace dct::platform {
 
-Label::Label(FormPeer& form, const LabelSettings& settings)
-    : Control(settings.identity),
+Label::Label(Runtime& runtime, FormPeer& form, const LabelSettings& settings)
+    : Control(runtime, settings.identity),
       caption_(settings.caption),
-      peer_(backend::CreateLabel(form, settings)) {}
+      peer_(form.CreateLabel(settings)) {}
 
 Label::~Label() = default;
 

@@ -12,7 +12,7 @@ namespace dct::platform {
 // Text aligned left, no border, no access key; never takes the focus.
 class Label : public Control {
  public:
-  Label(FormPeer& form, const LabelSettings& settings);
+  Label(Runtime& runtime, FormPeer& form, const LabelSettings& settings);
   ~Label() override;
 
   void SetCaption(std::string_view text);

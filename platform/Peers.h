@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,11 +113,20 @@ class ButtonInput {
   ~ButtonInput() = default;
 };
 
-// A top-level window holding controls at fixed places; the backend's
-// Create... functions (Backend.h) put them in it.
+// A top-level window holding controls at fixed places, each made by one of
+// its Create... functions.
 class FormPeer {
  public:
   virtual ~FormPeer() = default;
+  virtual std::unique_ptr<TextBoxPeer> CreateTextBox(const TextBoxSettings& settings,
+                                                     TextBoxInput& input) = 0;
+  virtual std::unique_ptr<ScrollBarPeer> CreateScrollBar(const ScrollBarSettings& settings,
+                                                         ScrollBarInput& input) = 0;
+  virtual std::unique_ptr<CommandButtonPeer> CreateCommandButton(
+      const CommandButtonSettings& settings, ButtonInput& input) = 0;
+  virtual std::unique_ptr<LabelPeer> CreateLabel(const LabelSettings& settings) = 0;
+  virtual std::unique_ptr<PictureBoxPeer> CreatePictureBox(const PictureBoxSettings& settings,
+                                                           PictureBoxInput& input) = 0;
   // Every control, in ascending TabIndex; the backend chains those that take
   // the focus from the keyboard.
   virtual void SetTabOrder(const std::vector<ControlPeer*>& controls) = 0;

@@ -1,11 +1,9 @@
 #include "platform/PictureBox.h"
 
-#include "platform/Backend.h"
-
 namespace dct::platform {
 
-PictureBox::PictureBox(FormPeer& form, const PictureBoxSettings& settings)
-    : Control(settings.identity), peer_(backend::CreatePictureBox(form, settings, *this)) {}
+PictureBox::PictureBox(Runtime& runtime, FormPeer& form, const PictureBoxSettings& settings)
+    : Control(runtime, settings.identity), peer_(form.CreatePictureBox(settings, *this)) {}
 
 PictureBox::~PictureBox() = default;
 

@@ -20,7 +20,7 @@ class PictureBox : public Control, private PictureBoxInput {
  public:
   using PointHandler = std::function<void(int x, int y)>;
 
-  PictureBox(FormPeer& form, const PictureBoxSettings& settings);
+  PictureBox(Runtime& runtime, FormPeer& form, const PictureBoxSettings& settings);
   ~PictureBox() override;
 
   void SetPicture(GreyPixels picture);

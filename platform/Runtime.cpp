@@ -3,32 +3,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/Backend.h"
-#include "platform/Control.h"
+#include "platform/Peers.h"
 
 namespace dct::platform {
 namespace {
-
-int depth = 0;
-int deepest = 0;
-bool ended = false;
-std::vector<std::pair<const void*, std::function<void()>>> afterEachEvent;
-
-// Work under way in the background, by number: whose it is and what then.
-struct Pending {
-  const void* owner;
-  std::string control;
-  std::string event;
-  std::function<void()> done;
-};
-std::map<long long, Pending> pending;
-long long lastStarted = 0;
 
 // Thrown through the handlers that are still running when a failure has
 // ended a program that cannot exit at once (a page): none of them goes on.
@@ -36,10 +20,13 @@ struct ProgramEnded {};
 
 class Nesting {
  public:
-  Nesting() { deepest = std::max(deepest, ++depth); }
-  ~Nesting() { --depth; }
+  explicit Nesting(int& depth) : depth_(++depth) {}
+  ~Nesting() { --depth_; }
   Nesting(const Nesting&) = delete;
   Nesting& operator=(const Nesting&) = delete;
+
+ private:
+  int& depth_;
 };
 
 }  // namespace
@@ -51,72 +38,115 @@ std::string HandlerName::Text() const {
   return text;
 }
 
-int Runtime::Start(int argc, char** argv, const ProgramDescription& program) {
-  Begin();
-  return backend::Run(argc, argv, program);
-}
+Runtime::Runtime(Backend& backend) : backend_(backend) {}
 
-void Runtime::Begin() { ended = false; }
+Runtime::~Runtime() = default;
+
+int Runtime::Run(StartupForm& form) {
+  LoadAndShow(form);
+  if (ended_) return 0;
+  return backend_.DeliverEvents();
+}
 
 void Runtime::LoadAndShow(StartupForm& form) {
   Raise({"Form", "Load"}, [&form] { form.Form_Load(); });
-  if (!ended) form.Show();
+  if (!ended_) form.Show();
+}
+
+std::unique_ptr<FormPeer> Runtime::CreateFormPeer(const FormSettings& settings) {
+  return backend_.CreateForm(settings);
 }
 
 void Runtime::Raise(const HandlerName& name, const std::function<void()>& handler) {
-  if (ended) return;
-  const Nesting nesting;
+  if (ended_) return;
+  const bool outermost = depth_ == 0;
+  if (outermost) markBusy();
+  run(name, handler);
+  if (outermost) settleIfIdle();
+}
+
+void Runtime::run(const HandlerName& name, const std::function<void()>& handler) {
+  const Nesting nesting(depth_);
+  if (onHandler_) onHandler_(name, depth_);
   try {
     handler();
-    if (depth == 1 && !ended) {
-      for (const auto& [owner, action] : afterEachEvent) action();
-      Control::ShowAllAssigned();
+    if (depth_ == 1 && !ended_) {
+      for (const auto& [owner, action] : afterEachEvent_) action();
+      showAssigned();
     }
     return;
   } catch (const ProgramEnded&) {
-    if (depth > 1) throw;
+    if (depth_ > 1) throw;
     return;
   } catch (const std::exception& error) {
     ReportFailure(name.Text() + ": " + error.what());
   } catch (...) {
     ReportFailure(name.Text() + ": unknown error");
   }
-  if (depth > 1) throw ProgramEnded{};
+  if (depth_ > 1) throw ProgramEnded{};
 }
 
+void Runtime::ShowAfterHandlers(Unshown& unshown) { unshown_.push_back(&unshown); }
+
+void Runtime::ForgetUnshown(const Unshown& unshown) { std::erase(unshown_, &unshown); }
+
+// Showing raises nothing, so nothing joins the list meanwhile.
+void Runtime::showAssigned() {
+  for (Unshown* unshown : std::exchange(unshown_, {})) unshown->ShowNow();
+}
+
+// Nothing that was pending will be raised any more.
 void Runtime::End() {
-  ended = true;
-  backend::End();
+  ended_ = true;
+  pending_.clear();
+  backend_.End();
+  settleIfIdle();
 }
-
-bool Runtime::HasEnded() { return ended; }
 
 void Runtime::ReportFailure(std::string_view what) {
   const std::string message = "transformada-dct: fatal error in " + std::string(what);
   std::fputs((message + "\n").c_str(), stderr);
   std::fflush(stderr);
-  ended = true;
+  ended_ = true;
+  pending_.clear();
   // The windows show what the handlers assigned up to the failure.
-  Control::ShowAllAssigned();
-  backend::Fail(message);
+  showAssigned();
+  backend_.Fail(message);
 }
 
 void Runtime::AfterEachEvent(const void* owner, std::function<void()> action) {
-  afterEachEvent.emplace_back(owner, std::move(action));
+  afterEachEvent_.emplace_back(owner, std::move(action));
 }
 
 void Runtime::ForgetAfterEachEvent(const void* owner) {
-  std::erase_if(afterEachEvent, [owner](const auto& entry) { return entry.first == owner; });
+  std::erase_if(afterEachEvent_, [owner](const auto& entry) { return entry.first == owner; });
+}
+
+long long Runtime::expect(const void* owner, const HandlerName& name, std::function<void()> done) {
+  markBusy();
+  const long long number = ++lastPending_;
+  pending_.emplace(
+      number, Pending{owner, std::string(name.control), std::string(name.event), std::move(done)});
+  return number;
+}
+
+void Runtime::arrived(long long number) {
+  const auto found = pending_.find(number);
+  if (found == pending_.end()) return;
+  const Pending arrived = std::move(found->second);
+  pending_.erase(found);
+  Raise({arrived.control, arrived.event}, arrived.done);
 }
 
 void Runtime::RunInBackground(const void* owner, const HandlerName& name,
                               std::function<void()> work, std::function<void()> done) {
-  const long long number = ++lastStarted;
-  pending.emplace(
-      number, Pending{owner, std::string(name.control), std::string(name.event), std::move(done)});
   // Written by `work`'s thread, read once it is done.
   auto failure = std::make_shared<std::exception_ptr>();
-  backend::RunInBackground(
+  const long long number = expect(owner, name, [failure, done = std::move(done)] {
+    if (*failure) std::rethrow_exception(*failure);
+    done();
+  });
+  backend_.RunInBackground(
       [work = std::move(work), failure] {
         try {
           work();
@@ -124,40 +154,60 @@ void Runtime::RunInBackground(const void* owner, const HandlerName& name,
           *failure = std::current_exception();
         }
       },
-      [number, failure] {
-        const auto found = pending.find(number);
-        if (found == pending.end()) return;
-        const Pending finished = std::move(found->second);
-        pending.erase(found);
-        Raise({finished.control, finished.event}, [&finished, &failure] {
-          if (*failure) std::rethrow_exception(*failure);
-          finished.done();
-        });
-      });
+      [this, number] { arrived(number); });
 }
 
-void Runtime::ForgetBackground(const void* owner) {
-  std::erase_if(pending, [owner](const auto& entry) { return entry.second.owner == owner; });
+void Runtime::RunLater(const void* owner, const HandlerName& name, double milliseconds,
+                       std::function<void()> action) {
+  const long long number = expect(owner, name, std::move(action));
+  backend_.RunLater(milliseconds, [this, number] { arrived(number); });
+}
+
+void Runtime::Forget(const void* owner) {
+  if (std::erase_if(pending_, [owner](const auto& entry) { return entry.second.owner == owner; }) >
+      0) {
+    settleIfIdle();
+  }
 }
 
 void Runtime::CopyText(const std::string& text, std::function<void(bool copied)> answer) {
-  backend::CopyText(text, [answer = std::move(answer)](bool copied) {
-    if (answer) Raise({"Clipboard", "Answer"}, [&answer, copied] { answer(copied); });
+  auto copied = std::make_shared<bool>(false);
+  const long long number =
+      expect(nullptr, {"Clipboard", "Answer"}, [copied, answer = std::move(answer)] {
+        if (answer) answer(*copied);
+      });
+  backend_.CopyText(text, [this, number, copied](bool done) {
+    *copied = done;
+    arrived(number);
   });
 }
 
 void Runtime::SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
                        std::function<void(SaveOutcome, const std::string&)> answer) {
-  backend::SaveFile(suggestedName, std::move(bytes),
-                    [answer = std::move(answer)](SaveOutcome outcome, const std::string& name) {
-                      if (answer) {
-                        Raise({"SaveFile", "Answer"}, [&] { answer(outcome, name); });
-                      }
+  auto outcome = std::make_shared<std::pair<SaveOutcome, std::string>>();
+  const long long number =
+      expect(nullptr, {"SaveFile", "Answer"}, [outcome, answer = std::move(answer)] {
+        if (answer) answer(outcome->first, outcome->second);
+      });
+  backend_.SaveFile(suggestedName, std::move(bytes),
+                    [this, number, outcome](SaveOutcome saved, const std::string& name) {
+                      *outcome = {saved, name};
+                      arrived(number);
                     });
 }
 
-int Runtime::HandlerDepth() { return depth; }
-int Runtime::DeepestHandlerNesting() { return deepest; }
-void Runtime::ResetDeepestHandlerNesting() { deepest = depth; }
+void Runtime::settleIfIdle() {
+  if (!Settled()) return;
+  ++timesSettled_;
+  shownSettled_ = true;
+  backend_.ShowSettled(timesSettled_);
+  if (onSettled_) onSettled_();
+}
+
+void Runtime::markBusy() {
+  if (!shownSettled_) return;
+  shownSettled_ = false;
+  backend_.ShowBusy();
+}
 
 }  // namespace dct::platform

@@ -1,18 +1,16 @@
 #include "platform/ScrollBar.h"
 
-#include "platform/Backend.h"
-
 #include <stdexcept>
 #include <string>
 
 namespace dct::platform {
 
-ScrollBar::ScrollBar(FormPeer& form, const ScrollBarSettings& settings)
-    : Control(settings.identity),
+ScrollBar::ScrollBar(Runtime& runtime, FormPeer& form, const ScrollBarSettings& settings)
+    : Control(runtime, settings.identity),
       min_(settings.range.min),
       max_(settings.range.max),
       value_(settings.value),
-      peer_(backend::CreateScrollBar(form, settings, *this)) {}
+      peer_(form.CreateScrollBar(settings, *this)) {}
 
 ScrollBar::~ScrollBar() = default;
 

@@ -14,7 +14,7 @@ namespace dct::platform {
 // value it already holds raises nothing: that ends every chain of events.
 class ScrollBar : public Control, private ScrollBarInput {
  public:
-  ScrollBar(FormPeer& form, const ScrollBarSettings& settings);
+  ScrollBar(Runtime& runtime, FormPeer& form, const ScrollBarSettings& settings);
   ~ScrollBar() override;
 
   std::int16_t Value() const { return static_cast<std::int16_t>(value_); }

@@ -2,14 +2,12 @@
 
 #include <utility>
 
-#include "platform/Backend.h"
-
 namespace dct::platform {
 
-TextBox::TextBox(FormPeer& form, const TextBoxSettings& settings)
-    : Control(settings.identity, settings.enabled),
+TextBox::TextBox(Runtime& runtime, FormPeer& form, const TextBoxSettings& settings)
+    : Control(runtime, settings.identity, settings.enabled),
       text_(settings.text),
-      peer_(backend::CreateTextBox(form, settings, *this)) {}
+      peer_(form.CreateTextBox(settings, *this)) {}
 
 TextBox::~TextBox() = default;
 

@@ -21,7 +21,7 @@ inline constexpr int kKeyAsciiReturn = 13;
 // and leaves the box (its cursor and selection) alone.
 class TextBox : public Control, private TextBoxInput {
  public:
-  TextBox(FormPeer& form, const TextBoxSettings& settings);
+  TextBox(Runtime& runtime, FormPeer& form, const TextBoxSettings& settings);
   ~TextBox() override;
 
   const std::string& Text() const { return text_; }

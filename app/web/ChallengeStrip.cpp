@@ -24,16 +24,17 @@ std::string shortText(const dct::ChallengeProgress& progress) {
 
 }  // namespace
 
-ChallengeStrip::ChallengeStrip(dct::ui::Program& program)
-    : program_(program),
+ChallengeStrip::ChallengeStrip(dct::platform::Runtime& runtime, dct::ui::Program& program)
+    : runtime_(runtime),
+      program_(program),
       root_(document().call<val>("getElementById", std::string("challenge-strip"))),
       canvas_(root_["firstChild"]),
       text_(root_["lastChild"]) {
-  dct::platform::Runtime::AfterEachEvent(this, [this] { update(); });
+  runtime_.AfterEachEvent(this, [this] { update(); });
   update();
 }
 
-ChallengeStrip::~ChallengeStrip() { dct::platform::Runtime::ForgetAfterEachEvent(this); }
+ChallengeStrip::~ChallengeStrip() { runtime_.ForgetAfterEachEvent(this); }
 
 void ChallengeStrip::update() {
   const auto& target = program_.LessonForm()->Target();
@@ -56,7 +57,7 @@ void ChallengeStrip::update() {
     target_ = target;
   }
   const std::string progress =
-      shortText(dct::ProgressTowards(*target, program_.Window().Model().Coef));
+      shortText(dct::ProgressTowards(*target, program_.MainWindow().Model().Coef));
   if (progress == progress_) return;
   progress_ = progress;
   text_.set("textContent", progress);

@@ -14,12 +14,15 @@
 // only there, and only while the page's root is of class "challenge").
 class ChallengeStrip {
  public:
-  explicit ChallengeStrip(dct::ui::Program& program);
+  ChallengeStrip(dct::platform::Runtime& runtime, dct::ui::Program& program);
+  ChallengeStrip(const ChallengeStrip&) = delete;
+  ChallengeStrip& operator=(const ChallengeStrip&) = delete;
   ~ChallengeStrip();
 
  private:
   void update();
 
+  dct::platform::Runtime& runtime_;
   dct::ui::Program& program_;
   emscripten::val root_;
   emscripten::val canvas_;

@@ -2,12 +2,12 @@
 // page has, an address that follows every change of the block (or holds the
 // challenge being played) and that the program follows in turn when it is
 // changed from outside.
-#include <emscripten/eventloop.h>
 #include <emscripten/val.h>
 
 #include <charconv>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +16,7 @@
 #include "model/link/PageLink.h"
 #include "platform/Runtime.h"
 #include "platform/web/Dom.h"
+#include "platform/web/WebBackend.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ std::uint32_t seedOfPage() {
 std::string fragmentFor(Program& program) {
   const auto& target = program.LessonForm()->Target();
   if (target) return dct::PageFragment({dct::LinkKind::Challenge, *target});
-  return dct::PageFragment({dct::LinkKind::Block, program.Window().Model().Coef});
+  return dct::PageFragment({dct::LinkKind::Block, program.MainWindow().Model().Coef});
 }
 
 // history.replaceState changes the address without a reload or a new entry in
@@ -72,62 +73,81 @@ void rewriteFragment(Program& program) {
 // Once it has, a notice about the link the page was opened with is stale.
 class AddressKeeper {
  public:
-  explicit AddressKeeper(Program& program) : program_(program) {}
+  AddressKeeper(Runtime& runtime, Program& program) : runtime_(runtime), program_(program) {}
+  ~AddressKeeper() { Cancel(); }
+  AddressKeeper(const AddressKeeper&) = delete;
+  AddressKeeper& operator=(const AddressKeeper&) = delete;
 
   void EventHandled() {
     Cancel();
-    pending_ = emscripten_set_timeout(&AddressKeeper::write, kLinkDelayMs, this);
+    runtime_.RunLater(this, {"Address", "Write"}, kLinkDelayMs, [this] {
+      rewriteFragment(program_);
+      showNotice("");
+    });
   }
 
-  void Cancel() {
-    if (pending_ != 0) emscripten_clear_timeout(pending_);
-    pending_ = 0;
+  void Cancel() { runtime_.Forget(this); }
+
+ private:
+  Runtime& runtime_;
+  Program& program_;
+};
+
+dct::ui::ProgramOptions pageOptions() {
+  const std::string href = locationPart("href");
+  return {.lesson = true,
+          .link = locationPart("hash"),
+          .seed = seedOfPage(),
+          .linkBase = href.substr(0, href.find('#')),
+          .showNotice = showNotice};
+}
+
+// Everything the page holds, for as long as its tab is open; then, what
+// only a page has, an address that follows every change of the block (or
+// holds the challenge being played) and that the program follows in turn
+// when it is changed from outside (typed, a link, Back or Forward). The
+// page's own rewriting raises no such change. The new address stays, for a
+// reload to open once the program has ended.
+class Page {
+ public:
+  Page() : program_(runtime_, pageOptions()) {}
+  Page(const Page&) = delete;
+  Page& operator=(const Page&) = delete;
+
+  void Start() {
+    runtime_.LoadAndShow(program_);
+    if (runtime_.HasEnded()) return;
+    keeper_.emplace(runtime_, program_);
+    strip_.emplace(runtime_, program_);
+    dct::platform::web::Events& events = backend_.PageEvents();
+    events.AfterEachUserInput([this] { keeper_->EventHandled(); });
+    events.Observe(val::global("window"), "hashchange", [this](const val&) { followAddress(); });
   }
 
  private:
-  static void write(void* keeper) {
-    auto* self = static_cast<AddressKeeper*>(keeper);
-    self->pending_ = 0;
-    rewriteFragment(self->program_);
-    showNotice("");
+  // The program opens it as at start-up, from a window reset through its
+  // handlers.
+  void followAddress() {
+    keeper_->Cancel();
+    if (runtime_.HasEnded()) return;
+    program_.MainWindow().PressReset();
+    program_.OpenLink(locationPart("hash"));
   }
 
-  Program& program_;
-  long pending_ = 0;
+  dct::platform::web::WebBackend backend_;
+  Runtime runtime_{backend_};
+  Program program_;
+  std::optional<AddressKeeper> keeper_;
+  std::optional<ChallengeStrip> strip_;
 };
-
-// The address changed from outside (typed, a link, Back or Forward): the
-// program opens it as at start-up, from a window reset through its handlers.
-// The page's own rewriting raises no such change. The new address stays, for
-// a reload to open once the program has ended.
-void followAddress(Program& program, AddressKeeper& keeper) {
-  keeper.Cancel();
-  if (Runtime::HasEnded()) return;
-  program.Window().PressReset();
-  program.OpenLink(locationPart("hash"));
-}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  Program* program = nullptr;
-  const std::string href = locationPart("href");
-  dct::ui::ProgramOptions options{.lesson = true,
-                                  .link = locationPart("hash"),
-                                  .seed = seedOfPage(),
-                                  .linkBase = href.substr(0, href.find('#')),
-                                  .showNotice = showNotice};
-  const int status = Runtime::Start(argc, argv, {[&program, &options] {
-                                      auto created = std::make_unique<Program>(options);
-                                      program = created.get();
-                                      return created;
-                                    }});
-  if (program == nullptr || Runtime::HasEnded()) return status;
-  // The page goes on after main returns, and the keeper and the strip with it.
-  static AddressKeeper keeper(*program);
-  static ChallengeStrip strip(*program);
-  dct::platform::web::AfterEachUserInput([] { keeper.EventHandled(); });
-  dct::platform::web::Observe(val::global("window"), "hashchange",
-                              [program](const val&) { followAddress(*program, keeper); });
-  return status;
+// The page outlives main: the browser delivers its events afterwards, for
+// as long as the tab is open, so it is never destroyed.
+int main() {
+  auto page = std::make_unique<Page>();
+  page->Start();
+  static_cast<void>(page.release());
+  return 0;
 }

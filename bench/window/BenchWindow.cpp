@@ -11,41 +11,53 @@
 #include "app/Program.h"
 #include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
+#include "platform/qt/QtBackend.h"
 #include "ui/window/Form1.h"
 
 namespace {
 
 using dct::ui::Form1;
 
-std::unique_ptr<Form1> loadedWindow() {
-  auto form = std::make_unique<Form1>();
-  dct::platform::Runtime::LoadAndShow(*form);
-  QApplication::processEvents();
-  return form;
-}
+// The window on a runtime of its own, counting the blocks it computes (its
+// HScroll2_Change computes one).
+struct LoadedWindow {
+  LoadedWindow() {
+    runtime.OnHandler([this](const dct::platform::HandlerName& name, int) {
+      if (name.control == "HScroll2" && name.event == "Change") ++computations;
+    });
+    runtime.LoadAndShow(form);
+    QApplication::processEvents();
+  }
+  dct::platform::qt::QtBackend backend;
+  dct::platform::Runtime runtime{backend};
+  Form1 form{runtime};
+  int computations = 0;
+};
+
+std::unique_ptr<LoadedWindow> loadedWindow() { return std::make_unique<LoadedWindow>(); }
 
 // With coefficient 1 selected, values of opposite sign change every pixel.
 void selectCoefficientOne(Form1& form) { form.Text2_Click(1); }
 
 void valueChanges(benchmark::State& state, bool repaint) {
-  auto form = loadedWindow();
-  selectCoefficientOne(*form);
-  dct::platform::ScrollBar& bar = *form->Widgets().HScroll2;
+  auto loaded = loadedWindow();
+  selectCoefficientOne(loaded->form);
+  dct::platform::ScrollBar& bar = *loaded->form.Widgets().HScroll2;
   int value = 40;
   for (auto _ : state) {
     value = -value;
     bar.SetValue(value);
     if (repaint) QApplication::processEvents();
   }
-  state.counters["computations"] = form->BlockComputations();
+  state.counters["computations"] = loaded->computations;
 }
 
 void BM_ValueChange(benchmark::State& state) { valueChanges(state, false); }
 void BM_ValueChangeRepainted(benchmark::State& state) { valueChanges(state, true); }
 
 void BM_Reset(benchmark::State& state) {
-  auto form = loadedWindow();
+  auto loaded = loadedWindow();
+  Form1* form = &loaded->form;
   for (auto _ : state) {
     state.PauseTiming();
     for (int i = 0; i < dct::kGridCount; ++i) {
@@ -59,9 +71,9 @@ void BM_Reset(benchmark::State& state) {
 
 void BM_StartUp(benchmark::State& state) {
   for (auto _ : state) {
-    auto form = loadedWindow();
-    dct::platform::qt::WindowOf(form->Window())->repaint();
-    benchmark::DoNotOptimize(form.get());
+    auto loaded = loadedWindow();
+    dct::platform::qt::WindowOf(loaded->form.PlatformForm())->repaint();
+    benchmark::DoNotOptimize(loaded.get());
   }
 }
 
@@ -72,9 +84,11 @@ void BM_StartUp(benchmark::State& state) {
 // coefficient) and the lesson's figures brought in step. The key back is
 // not timed.
 void BM_LessonFrameMove(benchmark::State& state) {
+  dct::platform::qt::QtBackend backend;
+  dct::platform::Runtime runtime(backend);
   dct::ui::Program program(
-      {.lesson = true, .link = {}, .seed = 1, .linkBase = {}, .showNotice = {}});
-  dct::platform::Runtime::LoadAndShow(program);
+      runtime, {.lesson = true, .link = {}, .seed = 1, .linkBase = {}, .showNotice = {}});
+  runtime.LoadAndShow(program);
   QWidget* picture = dct::platform::qt::WidgetOf(*program.LessonForm()->Widgets().picPicture);
   program.LessonForm()->picPicture_MouseDown(22 * 8 + 4, 29 * 8 + 4);
   QApplication::processEvents();
@@ -99,7 +113,6 @@ BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
-  dct::platform::qt::ConfigureApplication();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,7 +1,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "platform/Backend.h"
+#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -57,9 +57,10 @@ QtButton::QtButton(QWidget* window, const CommandButtonSettings& settings, Butto
 
 }  // namespace qt
 
-std::unique_ptr<CommandButtonPeer> backend::CreateCommandButton(
-    FormPeer& form, const CommandButtonSettings& settings, ButtonInput& input) {
-  return std::make_unique<qt::QtButton>(static_cast<qt::QtForm&>(form).window(), settings, input);
+std::unique_ptr<CommandButtonPeer> qt::MakeButton(QWidget* window,
+                                                  const CommandButtonSettings& settings,
+                                                  ButtonInput& input) {
+  return std::make_unique<qt::QtButton>(window, settings, input);
 }
 
 }  // namespace dct::platform

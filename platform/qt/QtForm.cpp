@@ -10,8 +10,8 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "platform/Backend.h"
 #include "platform/qt/QtAccess.h"
+#include "platform/qt/QtControls.h"
 #include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
@@ -79,6 +79,30 @@ void QtForm::TieLabel(ControlPeer& label, ControlPeer& control) {
   caption->setBuddy(dynamic_cast<WidgetHolder&>(control).widget());
 }
 
+std::unique_ptr<TextBoxPeer> QtForm::CreateTextBox(const TextBoxSettings& settings,
+                                                   TextBoxInput& input) {
+  return MakeTextBox(client_, settings, input);
+}
+
+std::unique_ptr<ScrollBarPeer> QtForm::CreateScrollBar(const ScrollBarSettings& settings,
+                                                       ScrollBarInput& input) {
+  return MakeScrollBar(client_, settings, input);
+}
+
+std::unique_ptr<CommandButtonPeer> QtForm::CreateCommandButton(
+    const CommandButtonSettings& settings, ButtonInput& input) {
+  return MakeButton(client_, settings, input);
+}
+
+std::unique_ptr<LabelPeer> QtForm::CreateLabel(const LabelSettings& settings) {
+  return MakeLabel(client_, settings);
+}
+
+std::unique_ptr<PictureBoxPeer> QtForm::CreatePictureBox(const PictureBoxSettings& settings,
+                                                         PictureBoxInput& input) {
+  return MakePictureBox(client_, settings, input);
+}
+
 // A window beside the main one opens to its right, where the screen has room.
 void QtForm::Show() {
   if (secondary_) {
@@ -95,9 +119,5 @@ void QtForm::Show() {
 }
 
 }  // namespace qt
-
-std::unique_ptr<FormPeer> backend::CreateForm(const FormSettings& settings) {
-  return std::make_unique<qt::QtForm>(settings);
-}
 
 }  // namespace dct::platform

@@ -13,6 +13,15 @@ class QtForm : public FormPeer {
   explicit QtForm(const FormSettings& settings);
   ~QtForm() override;
 
+  std::unique_ptr<TextBoxPeer> CreateTextBox(const TextBoxSettings& settings,
+                                             TextBoxInput& input) override;
+  std::unique_ptr<ScrollBarPeer> CreateScrollBar(const ScrollBarSettings& settings,
+                                                 ScrollBarInput& input) override;
+  std::unique_ptr<CommandButtonPeer> CreateCommandButton(const CommandButtonSettings& settings,
+                                                         ButtonInput& input) override;
+  std::unique_ptr<LabelPeer> CreateLabel(const LabelSettings& settings) override;
+  std::unique_ptr<PictureBoxPeer> CreatePictureBox(const PictureBoxSettings& settings,
+                                                   PictureBoxInput& input) override;
   void SetTabOrder(const std::vector<ControlPeer*>& controls) override;
   void TieLabel(ControlPeer& label, ControlPeer& control) override;
   void Show() override;

@@ -1,8 +1,8 @@
 #include <QFontDatabase>
 #include <QLabel>
 
-#include "platform/Backend.h"
 #include "platform/qt/CompactFont.h"
+#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -52,8 +52,8 @@ void QtLabel::fitFont() {
 
 }  // namespace qt
 
-std::unique_ptr<LabelPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
-  return std::make_unique<qt::QtLabel>(static_cast<qt::QtForm&>(form).window(), settings);
+std::unique_ptr<LabelPeer> qt::MakeLabel(QWidget* window, const LabelSettings& settings) {
+  return std::make_unique<qt::QtLabel>(window, settings);
 }
 
 }  // namespace dct::platform

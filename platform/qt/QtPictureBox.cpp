@@ -12,8 +12,8 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/Backend.h"
 #include "platform/qt/PlainFile.h"
+#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -191,11 +191,10 @@ class QtPictureBox : public QtPeer<PictureBoxPeer> {
 }  // namespace
 }  // namespace qt
 
-std::unique_ptr<PictureBoxPeer> backend::CreatePictureBox(FormPeer& form,
-                                                          const PictureBoxSettings& settings,
-                                                          PictureBoxInput& input) {
-  return std::make_unique<qt::QtPictureBox>(static_cast<qt::QtForm&>(form).window(), settings,
-                                            input);
+std::unique_ptr<PictureBoxPeer> qt::MakePictureBox(QWidget* window,
+                                                   const PictureBoxSettings& settings,
+                                                   PictureBoxInput& input) {
+  return std::make_unique<qt::QtPictureBox>(window, settings, input);
 }
 
 }  // namespace dct::platform

@@ -8,12 +8,12 @@
 #include <utility>
 
 #include "file/PendingFile.h"
-#include "platform/Backend.h"
+#include "platform/qt/QtBackend.h"
 
 namespace dct::platform {
 
-void backend::SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
-                       std::function<void(SaveOutcome, const std::string&)> done) {
+void qt::QtBackend::SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
+                             std::function<void(SaveOutcome, const std::string&)> done) {
   auto* dialog = new QFileDialog(QApplication::activeWindow(), QStringLiteral("Guardar JPEG"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setOption(QFileDialog::DontUseNativeDialog);

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/Backend.h"
+#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -142,8 +142,6 @@ class QtScrollBar::KeyFilter : public QObject {
 QtScrollBar::QtScrollBar(QWidget* window, const ScrollBarSettings& settings, ScrollBarInput& input)
     : QtPeer(new Bar(window, settings.valueText), settings.identity),
       bar_(static_cast<QScrollBar*>(widget())) {
-  static const bool sayingBars = (QAccessible::installFactory(&sayingBarFor), true);
-  (void)sayingBars;
   bar_->setRange(settings.range.min, settings.range.max);
   bar_->setSingleStep(settings.range.smallChange);
   bar_->setPageStep(settings.range.largeChange);
@@ -174,11 +172,11 @@ void QtScrollBar::ShowValue(int value) {
 
 }  // namespace qt
 
-std::unique_ptr<ScrollBarPeer> backend::CreateScrollBar(FormPeer& form,
-                                                        const ScrollBarSettings& settings,
-                                                        ScrollBarInput& input) {
-  return std::make_unique<qt::QtScrollBar>(static_cast<qt::QtForm&>(form).window(), settings,
-                                           input);
+QAccessible::InterfaceFactory qt::SayingBarFactory() { return &qt::sayingBarFor; }
+
+std::unique_ptr<ScrollBarPeer> qt::MakeScrollBar(QWidget* window, const ScrollBarSettings& settings,
+                                                 ScrollBarInput& input) {
+  return std::make_unique<qt::QtScrollBar>(window, settings, input);
 }
 
 }  // namespace dct::platform

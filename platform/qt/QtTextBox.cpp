@@ -4,9 +4,9 @@
 #include <QToolTip>
 #include <climits>
 
-#include "platform/Backend.h"
 #include "platform/qt/BoxEdit.h"
 #include "platform/qt/CompactFont.h"
+#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -123,9 +123,9 @@ void QtTextBox::ShowMousePointer(int pointer) {
 
 }  // namespace qt
 
-std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSettings& settings,
-                                                    TextBoxInput& input) {
-  return std::make_unique<qt::QtTextBox>(static_cast<qt::QtForm&>(form).window(), settings, input);
+std::unique_ptr<TextBoxPeer> qt::MakeTextBox(QWidget* window, const TextBoxSettings& settings,
+                                             TextBoxInput& input) {
+  return std::make_unique<qt::QtTextBox>(window, settings, input);
 }
 
 }  // namespace dct::platform

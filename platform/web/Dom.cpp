@@ -1,58 +1,10 @@
 #include "platform/web/Dom.h"
 
-#include <emscripten/bind.h>
-
 #include <algorithm>
 #include <array>
-#include <unordered_map>
-#include <vector>
 
 namespace dct::platform::web {
 namespace {
-
-// Handles an event; returns whether it was the user's input.
-using Listener = std::function<bool(const val&)>;
-
-std::vector<Listener>& listeners() {
-  static std::vector<Listener> all;
-  return all;
-}
-
-Listener always(std::function<void(const val&)> handler, bool userInput) {
-  return [handler = std::move(handler), userInput](const val& event) {
-    handler(event);
-    return userInput;
-  };
-}
-
-std::function<void()>& afterEachInput() {
-  static std::function<void()> action;
-  return action;
-}
-
-int dispatching = 0;
-
-// The one entry from the browser's events into the program. Events do not
-// nest here (setting a property from C++ raises none), but a focus change
-// could: only the outermost input is followed by the page's own work.
-void dispatch(int id, val event) {
-  ++dispatching;
-  const bool userInput = listeners()[static_cast<std::size_t>(id)](event);
-  --dispatching;
-  if (dispatching == 0 && userInput && afterEachInput()) afterEachInput()();
-}
-
-// The program's entry bound to the handler's number, so that the browser
-// holds no C++ object.
-val boundEntry(Listener listener) {
-  static const val entry = val::module_property("dctDispatch");
-  listeners().push_back(std::move(listener));
-  return entry.call<val>("bind", val::null(), static_cast<int>(listeners().size() - 1));
-}
-
-void addListener(const val& target, const char* type, Listener listener) {
-  target.call<void>("addEventListener", Key(type), boundEntry(std::move(listener)));
-}
 
 std::string pixels(int value) { return std::to_string(value) + "px"; }
 
@@ -67,16 +19,9 @@ void appendPlace(std::string& css, const char* prefix, const Rect& r) {
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(dct_dom) { emscripten::function("dctDispatch", &dispatch); }
-
 val Document() { return val::global("document"); }
 
-const val& Key(const char* literal) {
-  static std::unordered_map<const char*, val> made;
-  auto found = made.find(literal);
-  if (found == made.end()) found = made.emplace(literal, val(literal)).first;
-  return found->second;
-}
+val Key(const char* literal) { return val(literal); }
 
 val Text(std::string_view text) {
   const bool ascii = std::all_of(text.begin(), text.end(),
@@ -86,8 +31,7 @@ val Text(std::string_view text) {
 }
 
 val CreateElement(const char* tag, const char* className) {
-  static const val document = Document();
-  val element = document.call<val>("createElement", Key(tag));
+  val element = Document().call<val>("createElement", Key(tag));
   if (*className != '\0') element.set(Key("className"), Key(className));
   return element;
 }
@@ -149,24 +93,5 @@ void ShowEnabledElement(val element, bool enabled, bool focusable) {
   element.call<void>("removeAttribute", Key("tabindex"));
   if (Document()[Key("activeElement")].strictlyEquals(element)) element.call<void>("blur");
 }
-
-void Listen(const val& target, const char* type, std::function<void(const val& event)> handler) {
-  addListener(target, type, always(std::move(handler), true));
-}
-
-void Observe(const val& target, const char* type, std::function<void(const val& event)> handler) {
-  addListener(target, type, always(std::move(handler), false));
-}
-
-void ListenTaken(const val& target, const char* type,
-                 std::function<bool(const val& event)> handler) {
-  addListener(target, type, std::move(handler));
-}
-
-val Callback(std::function<void(const val& argument)> handler) {
-  return boundEntry(always(std::move(handler), true));
-}
-
-void AfterEachUserInput(std::function<void()> action) { afterEachInput() = std::move(action); }
 
 }  // namespace dct::platform::web

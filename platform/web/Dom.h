@@ -2,7 +2,6 @@
 
 #include <emscripten/val.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +15,8 @@ using emscripten::val;
 
 val Document();
 // A name that the program passes often (a property, an attribute, an event
-// type), made into a JavaScript string once: the text of a string literal.
-const val& Key(const char* literal);
+// type) as a JavaScript string: the text of a string literal.
+val Key(const char* literal);
 // Text for the page, UTF-8. Plain ASCII goes over as a C string, which embind
 // reads as Latin-1, quicker than a std::string, which it first copies into a
 // buffer of its own; anything else as a std::string, read as UTF-8.
@@ -40,24 +39,5 @@ val CreateAnnouncer(const val& client);
 // other element told disabled to screen readers and, where Tab reached it
 // (`focusable`), taken out of the focus chain altogether.
 void ShowEnabledElement(val element, bool enabled, bool focusable);
-
-// Calls `handler` with the event each time `type` happens on `target`: input
-// of the user's, after which the page does its own work (AfterEachUserInput).
-void Listen(const val& target, const char* type, std::function<void(const val& event)> handler);
-// The same for what is no input to a window (the page's size, its address).
-void Observe(const val& target, const char* type, std::function<void(const val& event)> handler);
-// The same for an event that is the user's input only when `handler` says it
-// took it (returns true), such as one key of many.
-void ListenTaken(const val& target, const char* type,
-                 std::function<bool(const val& event)> handler);
-
-// A JavaScript function that calls `handler` with its argument, as input of
-// the user's: for a promise that a user's action started (a file read).
-val Callback(std::function<void(const val& argument)> handler);
-
-// What the page does after each event the user caused has been handled,
-// whether it raised a handler or not (Runtime::AfterEachEvent follows every
-// outermost handler instead, also one that a change of address raised).
-void AfterEachUserInput(std::function<void()> action);
 
 }  // namespace dct::platform::web

@@ -1,4 +1,4 @@
-#include "platform/Backend.h"
+#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -10,7 +10,7 @@ namespace web {
 // edition does.
 class WebButton : public WebPeer<CommandButtonPeer> {
  public:
-  WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input);
+  WebButton(WebForm& form, const CommandButtonSettings& settings, ButtonInput& input);
 
   void ShowCaption(std::string_view text) override {
     element().set(Key("textContent"), Text(text));
@@ -28,17 +28,17 @@ val createButton(const CommandButtonSettings& settings) {
 
 }  // namespace
 
-WebButton::WebButton(const val& client, const CommandButtonSettings& settings, ButtonInput& input)
-    : WebPeer(client, createButton(settings), settings.identity, true) {
-  Listen(element(), "click", [&input](const val&) { input.Clicked(); });
+WebButton::WebButton(WebForm& form, const CommandButtonSettings& settings, ButtonInput& input)
+    : WebPeer(form.client(), createButton(settings), settings.identity, true) {
+  form.events().Listen(element(), "click", [&input](const val&) { input.Clicked(); });
 }
 
 }  // namespace web
 
-std::unique_ptr<CommandButtonPeer> backend::CreateCommandButton(
-    FormPeer& form, const CommandButtonSettings& settings, ButtonInput& input) {
-  auto& page = static_cast<web::WebForm&>(form);
-  return std::make_unique<web::WebButton>(page.client(), settings, input);
+std::unique_ptr<CommandButtonPeer> web::MakeButton(WebForm& form,
+                                                   const CommandButtonSettings& settings,
+                                                   ButtonInput& input) {
+  return std::make_unique<web::WebButton>(form, settings, input);
 }
 
 }  // namespace dct::platform

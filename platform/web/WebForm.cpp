@@ -5,17 +5,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/Backend.h"
+#include "platform/web/WebBackend.h"
+#include "platform/web/WebControls.h"
 #include "platform/web/WebPeer.h"
 
 namespace dct::platform {
 namespace web {
 namespace {
-
-std::vector<WebForm*>& forms() {
-  static std::vector<WebForm*> all;
-  return all;
-}
 
 // The image as an SVG data address: a rectangle for each run of one colour
 // along a row, as tall as the rows below that repeat it. Quick to make (a
@@ -103,8 +99,10 @@ val placeOnPage(const std::string& id) {
 
 // The window is put on the page when it is shown: until then, no element
 // added to it costs the page a new layout.
-WebForm::WebForm(const FormSettings& settings)
-    : secondary_(settings.secondary),
+WebForm::WebForm(WebBackend& backend, const FormSettings& settings)
+    : backend_(backend),
+      events_(backend.PageEvents()),
+      secondary_(settings.secondary),
       place_(placeOnPage(settings.pageElement)),
       box_(CreateElement("div", "window-box")),
       window_(CreateElement("section", "window")),
@@ -117,13 +115,13 @@ WebForm::WebForm(const FormSettings& settings)
   box_.call<void>("appendChild", window_);
   SetAttribute(status_, "role", "status");
   place_.call<void>("after", status_);
-  hint_ = std::make_unique<WebHint>(client_);
-  Observe(val::global("window"), "resize", [this](const val&) { fitToPage(); });
-  forms().push_back(this);
+  hint_ = std::make_unique<WebHint>(client_, events_);
+  events_.Observe(val::global("window"), "resize", [this](const val&) { fitToPage(); });
+  backend_.Opened(*this);
 }
 
 WebForm::~WebForm() {
-  forms().erase(std::remove(forms().begin(), forms().end(), this), forms().end());
+  backend_.Closed(*this);
   box_.call<void>("remove");
   status_.call<void>("remove");
 }
@@ -174,7 +172,38 @@ void WebForm::fitToPage() {
   window_[Key("style")].set(Key("transform"), val("scale(").call<val>("concat", scale, val(")")));
 }
 
-void WebForm::close() {
+std::unique_ptr<TextBoxPeer> WebForm::CreateTextBox(const TextBoxSettings& settings,
+                                                    TextBoxInput& input) {
+  return MakeTextBox(*this, settings, input);
+}
+
+std::unique_ptr<ScrollBarPeer> WebForm::CreateScrollBar(const ScrollBarSettings& settings,
+                                                        ScrollBarInput& input) {
+  return MakeScrollBar(*this, settings, input);
+}
+
+std::unique_ptr<CommandButtonPeer> WebForm::CreateCommandButton(
+    const CommandButtonSettings& settings, ButtonInput& input) {
+  return MakeButton(*this, settings, input);
+}
+
+std::unique_ptr<LabelPeer> WebForm::CreateLabel(const LabelSettings& settings) {
+  return MakeLabel(*this, settings);
+}
+
+std::unique_ptr<PictureBoxPeer> WebForm::CreatePictureBox(const PictureBoxSettings& settings,
+                                                          PictureBoxInput& input) {
+  return MakePictureBox(*this, settings, input);
+}
+
+val WebForm::Made(const std::string& kind, const std::function<val()>& make) {
+  auto found = made_.find(kind);
+  if (found == made_.end()) found = made_.emplace(kind, make()).first;
+  return found->second.call<val>("cloneNode", false);
+}
+
+void WebForm::Close() {
+  closed_ = true;
   val controls = client_.call<val>("querySelectorAll", Key("input, button"));
   val pictures = client_.call<val>("querySelectorAll", Key(".picture.interactive"));
   for (int i = 0; i < pictures["length"].as<int>(); ++i) {
@@ -192,22 +221,10 @@ void WebForm::close() {
   window_["classList"].call<void>("add", Key("ended"));
 }
 
-// The program ends once: the main window says so, and only it (the first
-// window, where there is none).
-void WebForm::CloseAll(const std::string& notice, bool failure) {
-  if (forms().empty()) return;
-  for (WebForm* form : forms()) form->close();
-  const auto main = std::find_if(forms().begin(), forms().end(),
-                                 [](const WebForm* form) { return !form->secondary_; });
-  val status = (main != forms().end() ? *main : forms().front())->status_;
-  SetAttribute(status, "role", failure ? "alert" : "status");
-  status.set(Key("textContent"), Text(notice));
+void WebForm::SayEnded(const std::string& notice, bool failure) {
+  SetAttribute(status_, "role", failure ? "alert" : "status");
+  status_.set(Key("textContent"), Text(notice));
 }
 
 }  // namespace web
-
-std::unique_ptr<FormPeer> backend::CreateForm(const FormSettings& settings) {
-  return std::make_unique<web::WebForm>(settings);
-}
-
 }  // namespace dct::platform

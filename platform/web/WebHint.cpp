@@ -10,13 +10,13 @@ constexpr double kHoverDelayMs = 700;
 
 }  // namespace
 
-WebHint::WebHint(const val& client) : element_(CreateElement("div", "hint")) {
+WebHint::WebHint(const val& client, Events& events) : element_(CreateElement("div", "hint")) {
   SetAttribute(element_, "role", "tooltip");
   element_.set("hidden", true);
   client.call<void>("appendChild", element_);
   // A press anywhere closes the hint, as on the desktop; a tap on a box
   // opens that box's hint when the finger lifts.
-  Listen(Document(), "pointerdown", [this](const val&) {
+  events.Listen(Document(), "pointerdown", [this](const val&) {
     if (open_ != nullptr) Close(*open_);
     cancelPending();
   });

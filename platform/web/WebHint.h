@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/web/Dom.h"
+#include "platform/web/Events.h"
 
 namespace dct::platform::web {
 
@@ -21,7 +22,7 @@ class HintOwner {
 // every box, as only one hint is open at a time.
 class WebHint {
  public:
-  explicit WebHint(const val& client);
+  WebHint(const val& client, Events& events);
   WebHint(const WebHint&) = delete;
   WebHint& operator=(const WebHint&) = delete;
 

@@ -1,4 +1,4 @@
-#include "platform/Backend.h"
+#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -31,9 +31,8 @@ WebLabel::WebLabel(const val& client, const LabelSettings& settings)
 
 }  // namespace web
 
-std::unique_ptr<LabelPeer> backend::CreateLabel(FormPeer& form, const LabelSettings& settings) {
-  auto& page = static_cast<web::WebForm&>(form);
-  return std::make_unique<web::WebLabel>(page.client(), settings);
+std::unique_ptr<LabelPeer> web::MakeLabel(WebForm& form, const LabelSettings& settings) {
+  return std::make_unique<web::WebLabel>(form.client(), settings);
 }
 
 }  // namespace dct::platform

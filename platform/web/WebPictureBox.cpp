@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Backend.h"
+#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -57,7 +57,7 @@ std::string percent(int part, int whole) {
 
 class WebPictureBox : public WebPeer<PictureBoxPeer> {
  public:
-  WebPictureBox(const val& client, const PictureBoxSettings& settings, PictureBoxInput& input);
+  WebPictureBox(WebForm& form, const PictureBoxSettings& settings, PictureBoxInput& input);
 
   void ShowPicture(const GreyPixels& picture) override;
   void ShowFrame(const Rect& frame) override;
@@ -75,7 +75,7 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
     std::pair<int, int> pixel;
   };
 
-  void listen();
+  void listen(Events& events);
   void touchDown(const val& event, std::pair<int, int> pixel);
   void touchMoved(const val& event);
   std::optional<std::pair<int, int>> pixelAt(const val& event) const;
@@ -102,16 +102,16 @@ class WebPictureBox : public WebPeer<PictureBoxPeer> {
   std::optional<Tap> tap_;
 };
 
-WebPictureBox::WebPictureBox(const val& client, const PictureBoxSettings& settings,
+WebPictureBox::WebPictureBox(WebForm& form, const PictureBoxSettings& settings,
                              PictureBoxInput& input)
-    : WebPeer(client, createBox(settings), settings.identity, settings.interactive),
+    : WebPeer(form.client(), createBox(settings), settings.identity, settings.interactive),
       input_(input),
       identity_(settings.identity),
       stage_(element()["firstChild"]),
       canvas_(stage_["firstChild"]),
       frame_(stage_["lastChild"]) {
-  if (settings.announcesDescription) announcer_ = CreateAnnouncer(client);
-  if (settings.interactive) listen();
+  if (settings.announcesDescription) announcer_ = CreateAnnouncer(form.client());
+  if (settings.interactive) listen(form.events());
 }
 
 void WebPictureBox::SetAccessibleDescription(std::string_view text) {
@@ -207,8 +207,8 @@ void WebPictureBox::touchMoved(const val& event) {
   if (dx * dx + dy * dy >= kTapSlop * kTapSlop) tap_.reset();
 }
 
-void WebPictureBox::listen() {
-  Listen(element(), "pointerdown", [this](const val& event) {
+void WebPictureBox::listen(Events& events) {
+  events.Listen(element(), "pointerdown", [this](const val& event) {
     if (event["button"].as<int>() != 0 || !enabled_) return;
     const auto pixel = pixelAt(event);
     if (!pixel) return;
@@ -218,7 +218,7 @@ void WebPictureBox::listen() {
     element().call<void>("setPointerCapture", event["pointerId"]);
     input_.Pressed(pixel->first, pixel->second);
   });
-  Listen(element(), "pointermove", [this](const val& event) {
+  events.Listen(element(), "pointermove", [this](const val& event) {
     if (isTouch(event)) return touchMoved(event);
     if (!pressed_) return;
     const auto pixel = pixelAt(event);
@@ -226,7 +226,7 @@ void WebPictureBox::listen() {
     last_ = *pixel;
     input_.Dragged(pixel->first, pixel->second);
   });
-  Listen(element(), "pointerup", [this](const val& event) {
+  events.Listen(element(), "pointerup", [this](const val& event) {
     pressed_ = false;
     if (!isTouch(event)) return;
     touchMoved(event);
@@ -236,13 +236,13 @@ void WebPictureBox::listen() {
     if (enabled_) input_.Pressed(x, y);
   });
   // The browser has taken the finger to scroll or zoom the page.
-  Listen(element(), "pointercancel", [this](const val&) {
+  events.Listen(element(), "pointercancel", [this](const val&) {
     pressed_ = false;
     tap_.reset();
   });
   // None of these keys, nor Space, scrolls the page while the picture has
   // the focus.
-  Listen(element(), "keydown", [this](const val& event) {
+  events.Listen(element(), "keydown", [this](const val& event) {
     const std::string key = event["key"].as<std::string>();
     if (key == " ") event.call<void>("preventDefault");
     for (const auto& [name, reported] : kKeys) {
@@ -251,7 +251,7 @@ void WebPictureBox::listen() {
       input_.KeyPressed(reported);
     }
   });
-  onSettled_ = Callback([this](const val& outcomes) { settled(outcomes); });
+  onSettled_ = events.Callback([this](const val& outcomes) { settled(outcomes); });
   chooser_ = CreateElement("input", "chooser");
   chooser_.set("type", "file");
   // Exactly what the program reads.
@@ -259,18 +259,18 @@ void WebPictureBox::listen() {
   chooser_.set("tabIndex", -1);
   SetAttribute(chooser_, "aria-hidden", "true");
   element().call<void>("appendChild", chooser_);
-  Listen(chooser_, "change", [this](const val&) {
+  events.Listen(chooser_, "change", [this](const val&) {
     const val files = chooser_["files"];
     if (files["length"].as<int>() > 0) read(files[0]);
     chooser_.set("value", "");
   });
   // A file dropped on a disabled box is refused, not opened by the browser
   // in the page's place.
-  Listen(element(), "dragover", [this](const val& event) {
+  events.Listen(element(), "dragover", [this](const val& event) {
     event.call<void>("preventDefault");
     if (!enabled_) event["dataTransfer"].set("dropEffect", "none");
   });
-  Listen(element(), "drop", [this](const val& event) {
+  events.Listen(element(), "drop", [this](const val& event) {
     event.call<void>("preventDefault");
     const val files = event["dataTransfer"]["files"];
     if (enabled_ && files["length"].as<int>() > 0) read(files[0]);
@@ -319,11 +319,10 @@ void WebPictureBox::settled(const val& outcomes) {
 
 }  // namespace web
 
-std::unique_ptr<PictureBoxPeer> backend::CreatePictureBox(FormPeer& form,
-                                                          const PictureBoxSettings& settings,
-                                                          PictureBoxInput& input) {
-  auto& page = static_cast<web::WebForm&>(form);
-  return std::make_unique<web::WebPictureBox>(page.client(), settings, input);
+std::unique_ptr<PictureBoxPeer> web::MakePictureBox(WebForm& form,
+                                                    const PictureBoxSettings& settings,
+                                                    PictureBoxInput& input) {
+  return std::make_unique<web::WebPictureBox>(form, settings, input);
 }
 
 }  // namespace dct::platform

@@ -2,15 +2,15 @@
 // whether the browser asks first, is the browser's and the user's affair.
 #include <emscripten/val.h>
 
-#include "platform/Backend.h"
 #include "platform/web/Dom.h"
+#include "platform/web/WebBackend.h"
 
 namespace dct::platform {
 
 using emscripten::val;
 
-void backend::SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
-                       std::function<void(SaveOutcome, const std::string&)> done) {
+void web::WebBackend::SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
+                               std::function<void(SaveOutcome, const std::string&)> done) {
   // Copied out of the program's memory, which may move as it grows.
   val parts = val::array();
   parts.call<void>("push", val::global("Uint8Array")

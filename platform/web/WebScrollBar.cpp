@@ -4,8 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "platform/Backend.h"
-#include "platform/Runtime.h"
+#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -21,7 +20,7 @@ namespace web {
 // the pointer is matched against them as they are drawn.
 class WebScrollBar : public WebPeer<ScrollBarPeer> {
  public:
-  WebScrollBar(const val& client, const ScrollBarSettings& settings, ScrollBarInput& input);
+  WebScrollBar(WebForm& form, const ScrollBarSettings& settings, ScrollBarInput& input);
   ~WebScrollBar() override;
 
   void ShowValue(int value) override;
@@ -38,7 +37,7 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
     double thumbWidth;
   };
 
-  void listen();
+  void listen(Events& events);
   void press(const val& event);
   void drag(const val& event);
   void release();
@@ -50,6 +49,7 @@ class WebScrollBar : public WebPeer<ScrollBarPeer> {
   Part partAt(double x) const;
   int valueAt(double x) const;
 
+  const WebForm& form_;
   ScrollBarInput& input_;
   int min_;
   int max_;
@@ -113,9 +113,9 @@ double edge(const val& element, const char* side) {
 
 }  // namespace
 
-WebScrollBar::WebScrollBar(const val& client, const ScrollBarSettings& settings,
-                           ScrollBarInput& input)
-    : WebPeer(client, createBar(settings), settings.identity, true),
+WebScrollBar::WebScrollBar(WebForm& form, const ScrollBarSettings& settings, ScrollBarInput& input)
+    : WebPeer(form.client(), createBar(settings), settings.identity, true),
+      form_(form),
       input_(input),
       min_(settings.range.min),
       max_(settings.range.max),
@@ -131,20 +131,20 @@ WebScrollBar::WebScrollBar(const val& client, const ScrollBarSettings& settings,
   style_.call<void>("setProperty", Key("--page"),
                     static_cast<double>(largeChange_) / (max_ - min_ + largeChange_));
   ShowValue(value_);
-  listen();
+  listen(form.events());
 }
 
 WebScrollBar::~WebScrollBar() {
   if (timer_ != 0) emscripten_clear_timeout(timer_);
 }
 
-void WebScrollBar::listen() {
-  Listen(element(), "pointerdown", [this](const val& event) { press(event); });
-  Listen(element(), "pointermove", [this](const val& event) { drag(event); });
-  Listen(element(), "pointerup", [this](const val&) { release(); });
-  Listen(element(), "pointercancel", [this](const val&) { release(); });
-  Listen(element(), "lostpointercapture", [this](const val&) { release(); });
-  Listen(element(), "keydown", [this](const val& event) { key(event); });
+void WebScrollBar::listen(Events& events) {
+  events.Listen(element(), "pointerdown", [this](const val& event) { press(event); });
+  events.Listen(element(), "pointermove", [this](const val& event) { drag(event); });
+  events.Listen(element(), "pointerup", [this](const val&) { release(); });
+  events.Listen(element(), "pointercancel", [this](const val&) { release(); });
+  events.Listen(element(), "lostpointercapture", [this](const val&) { release(); });
+  events.Listen(element(), "keydown", [this](const val& event) { key(event); });
 }
 
 // The style puts the thumb at the value's fraction of its travel.
@@ -183,7 +183,7 @@ WebScrollBar::Part WebScrollBar::partAt(double x) const {
 
 void WebScrollBar::press(const val& event) {
   const int button = event["button"].as<int>();
-  if (Runtime::HasEnded() || !enabled_ || holding_ ||
+  if (form_.IsClosed() || !enabled_ || holding_ ||
       (button != kMainButton && button != kMiddleButton)) {
     return;
   }
@@ -214,7 +214,7 @@ void WebScrollBar::press(const val& event) {
 void WebScrollBar::repeat(void* bar) {
   auto* self = static_cast<WebScrollBar*>(bar);
   self->timer_ = 0;
-  if (!self->holding_ || Runtime::HasEnded()) return;
+  if (!self->holding_ || self->form_.IsClosed()) return;
   self->stepHeld();
   self->timer_ = emscripten_set_timeout(&WebScrollBar::repeat, kRepeatMs, self);
 }
@@ -245,7 +245,7 @@ void WebScrollBar::stepHeld() {
 void WebScrollBar::drag(const val& event) {
   if (!holding_) return;
   pointer_ = event[Key("clientX")].as<double>();
-  if (held_ != Part::Thumb || Runtime::HasEnded()) return;
+  if (held_ != Part::Thumb || form_.IsClosed()) return;
   const int value = valueAt(pointer_);
   if (value == value_) return;
   ShowValue(value);
@@ -272,7 +272,7 @@ void WebScrollBar::release() {
 // Every key the bar takes moves it and nothing else: the page does not
 // scroll, even where the bar is at its end. Space does nothing more.
 void WebScrollBar::key(const val& event) {
-  if (Runtime::HasEnded() || !enabled_) return;
+  if (form_.IsClosed() || !enabled_) return;
   for (const char* modifier : {"ctrlKey", "altKey", "metaKey", "shiftKey"}) {
     if (event[Key(modifier)].as<bool>()) return;
   }
@@ -301,11 +301,9 @@ void WebScrollBar::moveTo(int value) {
 
 }  // namespace web
 
-std::unique_ptr<ScrollBarPeer> backend::CreateScrollBar(FormPeer& form,
-                                                        const ScrollBarSettings& settings,
-                                                        ScrollBarInput& input) {
-  auto& page = static_cast<web::WebForm&>(form);
-  return std::make_unique<web::WebScrollBar>(page.client(), settings, input);
+std::unique_ptr<ScrollBarPeer> web::MakeScrollBar(WebForm& form, const ScrollBarSettings& settings,
+                                                  ScrollBarInput& input) {
+  return std::make_unique<web::WebScrollBar>(form, settings, input);
 }
 
 }  // namespace dct::platform

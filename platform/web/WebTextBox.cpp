@@ -1,7 +1,6 @@
-#include <map>
-#include <tuple>
+#include <string>
 
-#include "platform/Backend.h"
+#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebHint.h"
 #include "platform/web/WebPeer.h"
@@ -15,8 +14,7 @@ struct ColourMark;
 // shows is not (setting an input's value fires no event).
 class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
  public:
-  WebTextBox(const val& client, const TextBoxSettings& settings, TextBoxInput& input,
-             WebHint& hint);
+  WebTextBox(WebForm& form, const TextBoxSettings& settings, TextBoxInput& input);
 
   std::string Text() const override;
   void ShowText(std::string_view text) override;
@@ -30,7 +28,7 @@ class WebTextBox : public WebPeer<TextBoxPeer>, private HintOwner {
  private:
   std::string HintText() const override { return toolTip_; }
   const val& HintAnchor() const override { return element(); }
-  void listen(TextBoxInput& input);
+  void listen(Events& events, TextBoxInput& input);
   void showMark(const ColourMark* mark);
 
   WebHint& hint_;
@@ -78,15 +76,14 @@ val newInput(const TextBoxSettings& settings) {
   return input;
 }
 
-// Boxes of one kind differ in their text only: each is a copy of the first,
-// one call to the page instead of a dozen.
-val createInput(const TextBoxSettings& settings) {
-  static std::map<std::tuple<Alignment, bool, bool, bool>, val> made;
-  const auto kind =
-      std::make_tuple(settings.alignment, settings.tabStop, settings.enabled, settings.locked);
-  auto found = made.find(kind);
-  if (found == made.end()) found = made.emplace(kind, newInput(settings)).first;
-  val input = found->second.call<val>("cloneNode", false);
+// Boxes of one kind differ in their text only.
+val createInput(WebForm& form, const TextBoxSettings& settings) {
+  std::string kind = "input";
+  for (const bool flag : {settings.alignment == Alignment::Centre, settings.tabStop,
+                          settings.enabled, settings.locked}) {
+    kind += flag ? '1' : '0';
+  }
+  val input = form.Made(kind, [&settings] { return newInput(settings); });
   input.set(Key("value"), web::Text(settings.text));
   return input;
 }
@@ -105,22 +102,21 @@ bool isInside(const val& element, const val& event) {
 
 }  // namespace
 
-WebTextBox::WebTextBox(const val& client, const TextBoxSettings& settings, TextBoxInput& input,
-                       WebHint& hint)
-    : WebPeer(client, createInput(settings), settings.identity,
+WebTextBox::WebTextBox(WebForm& form, const TextBoxSettings& settings, TextBoxInput& input)
+    : WebPeer(form.client(), createInput(form, settings), settings.identity,
               settings.tabStop && settings.enabled),
-      hint_(hint),
+      hint_(form.hint()),
       style_(element()[Key("style")]) {
-  if (settings.announcesDescription) announcer_ = CreateAnnouncer(client);
-  listen(input);
+  if (settings.announcesDescription) announcer_ = CreateAnnouncer(form.client());
+  listen(form.events(), input);
 }
 
-void WebTextBox::listen(TextBoxInput& input) {
-  Listen(element(), "input", [&input](const val&) { input.Edited(); });
+void WebTextBox::listen(Events& events, TextBoxInput& input) {
+  events.Listen(element(), "input", [&input](const val&) { input.Edited(); });
   // Return that the program takes does nothing else; a box is in no form to
   // submit, but a browser could still find something to do with it. A key
   // that ends an input method's composition is the method's.
-  ListenTaken(element(), "keydown", [&input](const val& event) {
+  events.ListenTaken(element(), "keydown", [&input](const val& event) {
     if (event["key"].as<std::string>() != "Enter" || event["isComposing"].as<bool>()) return false;
     if (!input.ReturnPressed()) return false;
     event.call<void>("preventDefault");
@@ -128,19 +124,19 @@ void WebTextBox::listen(TextBoxInput& input) {
   });
   // A tap selects the whole text, so that what is typed next replaces it: a
   // finger cannot put the cursor where it wants. A mouse places it.
-  Listen(element(), "click", [this, &input](const val& event) {
+  events.Listen(element(), "click", [this, &input](const val& event) {
     if (event["button"].as<int>() != 0 || !isInside(element(), event)) return;
     input.Clicked();
     if (touched_) element().call<void>("select");
   });
-  Listen(element(), "pointerenter", [this](const val& event) {
+  events.Listen(element(), "pointerenter", [this](const val& event) {
     if (!isTouch(event) && !toolTip_.empty()) hint_.OpenSoon(*this);
   });
-  Listen(element(), "pointerleave", [this](const val& event) {
+  events.Listen(element(), "pointerleave", [this](const val& event) {
     if (!isTouch(event)) hint_.Close(*this);
   });
   // A finger cannot hover: a tap opens the hint.
-  Listen(element(), "pointerup", [this](const val& event) {
+  events.Listen(element(), "pointerup", [this](const val& event) {
     touched_ = isTouch(event);
     if (touched_ && !toolTip_.empty()) hint_.OpenNow(*this);
   });
@@ -192,10 +188,9 @@ void WebTextBox::SetAccessibleDescription(std::string_view text) {
 
 }  // namespace web
 
-std::unique_ptr<TextBoxPeer> backend::CreateTextBox(FormPeer& form, const TextBoxSettings& settings,
-                                                    TextBoxInput& input) {
-  auto& page = static_cast<web::WebForm&>(form);
-  return std::make_unique<web::WebTextBox>(page.client(), settings, input, page.hint());
+std::unique_ptr<TextBoxPeer> web::MakeTextBox(WebForm& form, const TextBoxSettings& settings,
+                                              TextBoxInput& input) {
+  return std::make_unique<web::WebTextBox>(form, settings, input);
 }
 
 }  // namespace dct::platform

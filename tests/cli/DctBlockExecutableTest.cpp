@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/QuotedText.h"
 #include "tests/cli/TempFolder.h"
 
 namespace dct::cli {

@@ -17,7 +17,7 @@
 
 #include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
+#include "platform/qt/QtBackend.h"
 #include "ui/window/Form1.h"
 
 namespace {
@@ -30,12 +30,12 @@ constexpr int kControlCount = 139;
 class PortugueseWindow : public testing::Test {
  protected:
   void SetUp() override {
-    Runtime::Raise({"Form", "Load"}, [this] { form_.Form_Load(); });
+    runtime_.Raise({"Form", "Load"}, [this] { form_.Form_Load(); });
   }
 
   QWidget* control(const char* objectName) {
     QWidget* widget =
-        dct::platform::qt::WindowOf(form_.Window())
+        dct::platform::qt::WindowOf(form_.PlatformForm())
             ->findChild<QWidget*>(QLatin1String(objectName), Qt::FindDirectChildrenOnly);
     if (widget == nullptr) ADD_FAILURE() << "no control " << objectName;
     return widget;
@@ -46,7 +46,9 @@ class PortugueseWindow : public testing::Test {
     return face == nullptr ? QStringLiteral("<no accessible interface>") : face->text(which);
   }
 
-  Form1 form_;
+  dct::platform::qt::QtBackend backend_;
+  Runtime runtime_{backend_};
+  Form1 form_{runtime_};
 };
 
 TEST_F(PortugueseWindow, DesktopLanguageIsNotPortugueseHere) {
@@ -71,7 +73,7 @@ TEST_F(PortugueseWindow, BoxContextMenuUsesTheToolkitsPortugueseTexts) {
 }
 
 TEST_F(PortugueseWindow, EveryControlHasAnAccessibleName) {
-  const auto controls = dct::platform::qt::WindowOf(form_.Window())
+  const auto controls = dct::platform::qt::WindowOf(form_.PlatformForm())
                             ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   ASSERT_EQ(controls.size(), kControlCount);
   QSet<QString> boxNames;

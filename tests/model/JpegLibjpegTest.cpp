@@ -19,6 +19,7 @@
 #include "model/jpeg/JpegPicture.h"
 #include "model/jpeg/ZigZag.h"
 #include "model/picture/BuiltinPicture.h"
+#include "tests/model/JpegLiteral.h"
 #include "tests/model/JpegTestPictures.h"
 
 namespace dct {
@@ -260,6 +261,26 @@ void forEachCase(const std::function<void(const Case&, const JpegCompressed&)>& 
       }
     }
   }
+}
+
+// The reference that the literal tests hold the model to scales T.81's
+// table as libjpeg-turbo's jpeg_set_quality does, for every quality and
+// beyond (0 is taken as 1, 101 as 100).
+TEST(JpegLibjpegTest, LiteralStepsAreLibjpegsForEveryQuality) {
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr error{};
+  cinfo.err = jpeg_std_error(&error);
+  jpeg_create_compress(&cinfo);
+  cinfo.in_color_space = JCS_GRAYSCALE;
+  cinfo.input_components = 1;
+  jpeg_set_defaults(&cinfo);
+  for (int quality = 0; quality <= 101; ++quality) {
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    StepTable theirs{};
+    for (int i = 0; i < kGridCount; ++i) theirs[i] = cinfo.quant_tbl_ptrs[0]->quantval[i];
+    ASSERT_EQ(LiteralSteps(quality), theirs) << quality;
+  }
+  jpeg_destroy_compress(&cinfo);
 }
 
 TEST(JpegLibjpegTest, HuffmanTablesAreLibjpegsStandardOnes) {

@@ -1,6 +1,7 @@
 // JPEG's block arithmetic against its formulas read literally, pixel by pixel
-// in long double with the platform's cosine and the true π, snapped and
-// rounded by the same rule: whatever the build, the same levels.
+// in long double with the platform's cosine and the true π, with the
+// standard's own tables and halves rounded by the documented rule: whatever
+// the build, the same levels.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -63,11 +64,12 @@ TEST(JpegLiteralTest, BlocksFollowTheFormulas) {
       const auto steps = setting.steps();
       const QuantisedBlock block =
           JpegQuantise(real, steps.value_or(ScaledJpegTable(100)), setting.Kept);
-      ASSERT_EQ(block,
-                literalQuantise(literal, steps.value_or(ScaledJpegTable(100)), setting.Kept));
+      const StepTable literalSteps = LiteralSteps(setting.Quality);
+      ASSERT_EQ(block, literalQuantise(literal, literalSteps, setting.Kept));
       const BlockLevels decoded =
           JpegInverse(steps ? JpegDequantise(block, *steps) : KeepFirst(real, setting.Kept));
-      const LiteralLevels expected = literalInverse(decoderInput(real, block, steps, setting.Kept));
+      const LiteralLevels expected = literalInverse(decoderInput(
+          literal, block, steps ? std::optional(literalSteps) : std::nullopt, setting.Kept));
       ASSERT_EQ(decoded, expected.Levels);
       // The lesson's "JPEG" block is that block, as the formulas alone make it.
       ASSERT_EQ(ComputeLessonBlock(levels, {setting.Quality, setting.Kept}).JpegLevels,
@@ -76,6 +78,13 @@ TEST(JpegLiteralTest, BlocksFollowTheFormulas) {
     }
   }
   EXPECT_GT(halvesAtQuality7, 0) << "no exact half was tested";
+}
+
+// The model's table for every quality, and beyond, is the standard's.
+TEST(JpegLiteralTest, StepsAreTheStandardTableScaled) {
+  for (int quality = 0; quality <= 101; ++quality) {
+    ASSERT_EQ(ScaledJpegTable(quality), LiteralSteps(quality)) << quality;
+  }
 }
 
 BlockLevels flat(int level) {
@@ -132,7 +141,7 @@ TEST(JpegLiteralTest, PictureFollowsTheFormulas) {
     ASSERT_EQ(compressed.Blocks.size(), static_cast<std::size_t>(across * down));
     ASSERT_EQ(compressed.Decoded.width(), picture.width());
     ASSERT_EQ(compressed.Decoded.height(), picture.height());
-    EXPECT_EQ(compressed.Steps, steps.value_or(ScaledJpegTable(100)));
+    EXPECT_EQ(compressed.Steps, LiteralSteps(c.setting.Quality));
     for (int by = 0; by < down; ++by) {
       for (int bx = 0; bx < across; ++bx) {
         BlockLevels levels{};
@@ -140,11 +149,14 @@ TEST(JpegLiteralTest, PictureFollowsTheFormulas) {
           levels[p] = picture.at(std::min(bx * 8 + p % 8, picture.width() - 1),
                                  std::min(by * 8 + p / 8, picture.height() - 1));
         }
+        const LiteralCoefficients literal = literalForward(levels);
         const QuantisedBlock block =
-            literalQuantise(literalForward(levels), compressed.Steps, c.setting.Kept);
+            literalQuantise(literal, LiteralSteps(c.setting.Quality), c.setting.Kept);
         ASSERT_EQ(compressed.Blocks[by * across + bx], block) << bx << "," << by;
+        const std::optional<StepTable> literalSteps =
+            steps ? std::optional(LiteralSteps(c.setting.Quality)) : std::nullopt;
         const BlockLevels expected =
-            literalInverse(decoderInput(JpegForward(levels), block, steps, c.setting.Kept)).Levels;
+            literalInverse(decoderInput(literal, block, literalSteps, c.setting.Kept)).Levels;
         for (int p = 0; p < kGridCount; ++p) {
           const int x = bx * 8 + p % 8;
           const int y = by * 8 + p / 8;

@@ -12,40 +12,6 @@
 namespace dct {
 namespace {
 
-// The standard table with each step made another.
-template <class Step>
-StepTable each(Step step) {
-  StepTable table = kJpegLuminanceTable;
-  for (int& entry : table) entry = step(entry);
-  return table;
-}
-
-// The tables that libjpeg-turbo writes into JPEG files at each quality (read
-// back with Pillow), by index 8·v + u: all 255 at quality 1, twice the
-// standard at 25, half of it rounded up at 75, all 1 at 100.
-TEST(JpegQuantisationTest, ScalesTheStandardTableAsTheReferenceLibrary) {
-  const struct {
-    int quality;
-    StepTable expected;
-  } cases[] = {
-      {0, each([](int) { return 255; })},
-      {1, each([](int) { return 255; })},
-      {10, {80,  55,  50,  80,  120, 200, 255, 255, 60,  60,  70,  95,  130, 255, 255, 255,
-            70,  65,  80,  120, 200, 255, 255, 255, 70,  85,  110, 145, 255, 255, 255, 255,
-            90,  110, 185, 255, 255, 255, 255, 255, 120, 175, 255, 255, 255, 255, 255, 255,
-            245, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255}},
-      {25, each([](int base) { return 2 * base; })},
-      {50, kJpegLuminanceTable},
-      {75, each([](int base) { return (base + 1) / 2; })},
-      {90, {3,  2,  2,  3,  5,  8,  10, 12, 2,  2,  3,  4,  5,  12, 12, 11, 3,  3,  3,  5, 8,  11,
-            14, 11, 3,  3,  4,  6,  10, 17, 16, 12, 4,  4,  7,  11, 14, 22, 21, 15, 5,  7, 11, 13,
-            16, 21, 23, 18, 10, 13, 16, 17, 21, 24, 24, 20, 14, 18, 19, 20, 22, 20, 21, 20}},
-      {100, each([](int) { return 1; })},
-      {101, each([](int) { return 1; })},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ScaledJpegTable(c.quality), c.expected) << c.quality;
-}
-
 TEST(JpegQuantisationTest, GivesTheWindowsUnitOfEachCoefficient) {
   const struct {
     int index;

@@ -13,7 +13,6 @@
 #include "model/CoefTable.h"
 #include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
 #include "tests/ui/OpenWindow.h"
 #include "tests/ui/ScrollBarInput.h"
 #include "tests/ui/WindowRules.h"
@@ -69,19 +68,21 @@ void typeText(QWidget* widget, const QString& text) {
 
 }  // namespace
 
-RandomSession::RandomSession() : program_(testing_support::OpenWindowAndLesson()) {
-  if (!program_) throw std::runtime_error("the window did not become active");
-  form_ = &program_->Window();
+RandomSession::RandomSession() : opened_(testing_support::OpenWindowAndLesson()) {
+  if (!opened_) throw std::runtime_error("the window did not become active");
+  form_ = &opened_->program.MainWindow();
 }
 
 RandomSession::~RandomSession() = default;
 
 QWidget* RandomSession::focused() const {
   QWidget* widget = QApplication::focusWidget();
-  return widget != nullptr ? widget : dct::platform::qt::WindowOf(form_->Window());
+  return widget != nullptr ? widget : dct::platform::qt::WindowOf(form_->PlatformForm());
 }
 
-void RandomSession::noteReset() { computationsAtReset_ = form_->BlockComputations(); }
+void RandomSession::noteReset() {
+  computationsAtReset_ = opened_->events.trace.BlockComputations();
+}
 
 void RandomSession::Play(const Action& action) {
   lastOnLesson_ = action.OnLesson();
@@ -179,7 +180,7 @@ void RandomSession::playOnBar(const Action& action) {
 // block has been computed when a coefficient was typed, none otherwise.
 // While a challenge runs, the picture and its bars take nothing.
 void RandomSession::playOnLesson(const Action& action) {
-  const Lesson& lesson = *program_->LessonForm();
+  const Lesson& lesson = *opened_->program.LessonForm();
   const LessonControls& l = lesson.Widgets();
   const bool pictureFree = l.picPicture->Enabled();
   const auto before = std::tuple(lesson.Framed(), l.hsbQuality->Value(), l.hsbKept->Value());
@@ -220,10 +221,10 @@ void RandomSession::playOnLesson(const Action& action) {
 
 std::optional<std::string> RandomSession::Check() const {
   auto broken = testing_support::BrokenRule(
-      *form_, form_->BlockComputations() > computationsAtReset_,
+      *form_, opened_->events, opened_->events.trace.BlockComputations() > computationsAtReset_,
       lastOnLesson_ ? testing_support::kLessonNesting : testing_support::kWindowNesting);
   // Each action answers for the nesting it caused itself.
-  platform::Runtime::ResetDeepestHandlerNesting();
+  opened_->events.trace.ClearNesting();
   return broken;
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/Program.h"
 #include "tests/random/Action.h"
+#include "tests/ui/OpenWindow.h"
 #include "ui/window/Form1.h"
 
 class QWidget;
@@ -23,8 +24,8 @@ class RandomSession {
   void Play(const Action& action);
   // The first broken rule of a settled window, if any.
   std::optional<std::string> Check() const;
-  const Form1& Window() const { return program_->Window(); }
-  const Lesson& LessonForm() const { return *program_->LessonForm(); }
+  const Form1& Window() const { return opened_->program.MainWindow(); }
+  const Lesson& LessonForm() const { return *opened_->program.LessonForm(); }
 
  private:
   QWidget* focused() const;
@@ -32,7 +33,7 @@ class RandomSession {
   void playOnLesson(const Action& action);
   void noteReset();
 
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<testing_support::OpenedProgram> opened_;
   Form1* form_ = nullptr;
   int computationsAtReset_ = 0;
   bool lastOnLesson_ = false;

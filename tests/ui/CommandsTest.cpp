@@ -3,7 +3,6 @@
 #include "common/Colour.h"
 #include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
 #include "tests/ui/WindowFixture.h"
 
 namespace dct::ui::testing_support {
@@ -13,22 +12,22 @@ using CommandsTest = WindowFixture;
 
 TEST_F(CommandsTest, StartUpShowsTheResetStateWithoutComputingABlock) {
   expectResetState();
-  EXPECT_EQ(form().BlockComputations(), 0);
+  EXPECT_EQ(blockComputations(), 0);
 }
 
 TEST_F(CommandsTest, ResetOfAClearedWindowChangesNoTextAndComputesNothing) {
   const CoefTextChanges textChanges(form().Widgets());
   clickReset();
   EXPECT_EQ(textChanges.total(), 0);
-  EXPECT_EQ(form().BlockComputations(), 0);
+  EXPECT_EQ(blockComputations(), 0);
   expectResetState();
 }
 
 TEST_F(CommandsTest, ResetWithCoefficientFiveAtThirtyComputesTheBlockOnce) {
   setCoefficient(5, 30);
-  const int before = form().BlockComputations();
+  const int before = blockComputations();
   clickReset();
-  EXPECT_EQ(form().BlockComputations(), before + 1);
+  EXPECT_EQ(blockComputations(), before + 1);
   expectResetState();
 }
 
@@ -75,9 +74,9 @@ class ZeroTest : public WindowFixture, public ::testing::WithParamInterface<Pres
 
 TEST_P(ZeroTest, OfAChangedValueComputesTwiceAndClearsBoxTableAndBar) {
   setCoefficient(5, 30);
-  const int before = form().BlockComputations();
+  const int before = blockComputations();
   pressZero();
-  EXPECT_EQ(form().BlockComputations(), before + 2);
+  EXPECT_EQ(blockComputations(), before + 2);
   EXPECT_EQ(model().Coef.at(5), 0);
   EXPECT_EQ(coefBox(5)->text(), QStringLiteral("0"));
   EXPECT_EQ(valueBar()->value(), 0);
@@ -86,7 +85,7 @@ TEST_P(ZeroTest, OfAChangedValueComputesTwiceAndClearsBoxTableAndBar) {
 
 TEST_P(ZeroTest, OfAValueAlreadyZeroComputesOnce) {
   pressZero();
-  EXPECT_EQ(form().BlockComputations(), 1);
+  EXPECT_EQ(blockComputations(), 1);
   expectSettled();  // a computed zero block: 0x808080, not the reset grey
   EXPECT_EQ(form().Widgets().Text1[0]->BackColor(), 0x808080u);
 }
@@ -100,12 +99,12 @@ INSTANTIATE_TEST_SUITE_P(, ZeroTest,
 
 TEST_F(CommandsTest, SairEndsTheProgramAndNothingIsHandledAfterwards) {
   setCoefficient(3, 7);
-  const int before = form().BlockComputations();
+  const int before = blockComputations();
   click(button(3));
-  EXPECT_TRUE(platform::Runtime::HasEnded());
-  EXPECT_FALSE(dct::platform::qt::WindowOf(form().Window())->isVisible());
+  EXPECT_TRUE(events().runtime.HasEnded());
+  EXPECT_FALSE(dct::platform::qt::WindowOf(form().PlatformForm())->isVisible());
   form().Widgets().Text2[3]->SetText("50");
-  EXPECT_EQ(form().BlockComputations(), before);
+  EXPECT_EQ(blockComputations(), before);
   EXPECT_EQ(model().Coef.at(3), 7);
 }
 

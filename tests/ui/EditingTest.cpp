@@ -83,12 +83,12 @@ TEST_P(EditingTypingTest, EachKeystrokeMovesTheValueBarOrKeepsTheText) {
 
   for (const Keystroke& k : c.keys) {
     SCOPED_TRACE(::testing::PrintToString(k));
-    const int computedBefore = form().BlockComputations();
+    const int computedBefore = blockComputations();
     QSignalSpy valueChanges(valueBar(), &QScrollBar::valueChanged);
     pressKeystroke(box, k);
     EXPECT_EQ(box->text().toStdString(), k.text);
     EXPECT_EQ(model().Coef.at(kBox), k.value);
-    EXPECT_EQ(form().BlockComputations() - computedBefore, k.computes ? 1 : 0);
+    EXPECT_EQ(blockComputations() - computedBefore, k.computes ? 1 : 0);
     EXPECT_EQ(valueChanges.count(), k.computes ? 1 : 0);
     EXPECT_EQ(model().Coef.at(20), 33);
     expectSettled();
@@ -196,13 +196,13 @@ TEST_P(EditingThousandDigitsTest, ReadAs100ByTheirSignAndTheWindowGoesOn) {
   ASSERT_EQ(model().Coef.at(27), 0);
   pressKey(box, Qt::Key_Home);
   if (*c.sign != '\0') pressKey(box, Qt::Key_Right);
-  const int computedBefore = form().BlockComputations();
+  const int computedBefore = blockComputations();
 
   typeInto(box, "7");
 
   EXPECT_EQ(model().Coef.at(27), c.value);
   EXPECT_EQ(box->text().toStdString(), std::to_string(c.value));
-  EXPECT_EQ(form().BlockComputations() - computedBefore, 1);
+  EXPECT_EQ(blockComputations() - computedBefore, 1);
   expectSettled();
 
   // Digits appended to the limit leave it, however long the text grows.
@@ -210,7 +210,7 @@ TEST_P(EditingThousandDigitsTest, ReadAs100ByTheirSignAndTheWindowGoesOn) {
   typeInto(box, std::string(1000, '9'));
   EXPECT_EQ(model().Coef.at(27), c.value);
   EXPECT_EQ(box->text().size(), static_cast<qsizetype>(1000 + std::to_string(c.value).size()));
-  EXPECT_EQ(form().BlockComputations() - computedBefore, 1);
+  EXPECT_EQ(blockComputations() - computedBefore, 1);
   expectSettled();
 
   clickCoefBox(28);
@@ -258,11 +258,11 @@ class EditingTabAndTypeTest : public WindowFixture, public ::testing::WithParamI
     const TabCase& c = GetParam();
     setCoefficient(target, c.targetValue);
     setCoefficient(selected, c.selectedValue);
-    const int computedBefore = form().BlockComputations();
+    const int computedBefore = blockComputations();
     clickCoefBox(target);
     replaceText(coefBox(target), c.typed);
     return {coefBox(target)->text().toStdString(), model().Coef.at(target),
-            form().BlockComputations() - computedBefore};
+            blockComputations() - computedBefore};
   }
 };
 
@@ -272,14 +272,14 @@ TEST_P(EditingTabAndTypeTest, TheBoxBecomesTheSelectionAndTakesEveryKeystroke) {
   const int target = selected + c.tabs;
   setCoefficient(target, c.targetValue);
   setCoefficient(selected, c.selectedValue);
-  const int computedBefore = form().BlockComputations();
+  const int computedBefore = blockComputations();
 
   pressTab(c.tabs);
   QLineEdit* box = coefBox(target);
   ASSERT_EQ(QApplication::focusWidget(), box);
   EXPECT_EQ(box->selectedText(), box->text()) << "Tab selects the whole text";
   EXPECT_EQ(model().SelIndex, selected) << "focus alone moved the selection";
-  EXPECT_EQ(form().BlockComputations(), computedBefore);
+  EXPECT_EQ(blockComputations(), computedBefore);
 
   typeInto(box, c.typed);
 
@@ -289,7 +289,7 @@ TEST_P(EditingTabAndTypeTest, TheBoxBecomesTheSelectionAndTakesEveryKeystroke) {
   EXPECT_EQ(model().Coef.at(selected), c.selectedValue);
   EXPECT_EQ(coefBox(selected)->text().toStdString(), std::to_string(c.selectedValue));
   expectSettled();
-  const int computed = form().BlockComputations() - computedBefore;
+  const int computed = blockComputations() - computedBefore;
 
   const Outcome clicked = typedAfterAClick(40, 40 + c.tabs);
   EXPECT_EQ(clicked.text, c.text);

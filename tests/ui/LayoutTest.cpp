@@ -8,7 +8,6 @@
 
 #include "platform/Geometry.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/window/AppIcon.h"
 
@@ -31,7 +30,7 @@ struct Placed {
 class LayoutTest : public WindowFixture, public ::testing::WithParamInterface<Placed> {
  protected:
   QWidget* named(const char* name) {
-    return dct::platform::qt::WindowOf(form().Window())
+    return dct::platform::qt::WindowOf(form().PlatformForm())
         ->findChild<QWidget*>(QString::fromLatin1(name));
   }
 };
@@ -77,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(CornerBoxesAndSingleControls, LayoutTest,
 using WindowTest = WindowFixture;
 
 TEST_F(WindowTest, HasItsTitleClientSizeAndAResizableFrame) {
-  QWidget* window = dct::platform::qt::WindowOf(form().Window());
+  QWidget* window = dct::platform::qt::WindowOf(form().PlatformForm());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Transformada DCT"));
   EXPECT_EQ(window->size(), QSize(TwipsToPixels(7860), TwipsToPixels(5448)));
   EXPECT_FALSE(window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
@@ -85,7 +84,7 @@ TEST_F(WindowTest, HasItsTitleClientSizeAndAResizableFrame) {
 }
 
 TEST_F(WindowTest, EnlargingTheWindowMovesNoControl) {
-  QWidget* window = dct::platform::qt::WindowOf(form().Window());
+  QWidget* window = dct::platform::qt::WindowOf(form().PlatformForm());
   std::vector<QRect> before;
   const auto children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (QWidget* child : children) before.push_back(child->geometry());
@@ -162,7 +161,7 @@ class BarSettingsTest : public WindowFixture, public ::testing::WithParamInterfa
 
 TEST_P(BarSettingsTest, HasItsRangeAndSteps) {
   const BarSettings& b = GetParam();
-  const auto* bar = dct::platform::qt::WindowOf(form().Window())
+  const auto* bar = dct::platform::qt::WindowOf(form().PlatformForm())
                         ->findChild<QScrollBar*>(QString::fromLatin1(b.name));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->minimum(), b.min);
@@ -202,7 +201,7 @@ TEST_F(WindowTest, MinusHundredFitsCentredInACoefficientBox) {
 
 TEST_F(WindowTest, LabelsShowTheirWholeCaption) {
   for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Valor"}) {
-    const auto* label = dct::platform::qt::WindowOf(form().Window())
+    const auto* label = dct::platform::qt::WindowOf(form().PlatformForm())
                             ->findChild<QWidget*>(QString::fromLatin1(name));
     const QString caption = label->property("text").toString();
     EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(caption), label->width()) << name;
@@ -233,7 +232,7 @@ TEST(AppIconTest, IsA32PixelMosaicOfSevenOpaqueGreysFromBlackToWhite) {
 
 TEST_F(WindowTest, ShowsTheIcon) {
   const QImage shown =
-      dct::platform::qt::WindowOf(form().Window())->windowIcon().pixmap(32, 32).toImage();
+      dct::platform::qt::WindowOf(form().PlatformForm())->windowIcon().pixmap(32, 32).toImage();
   ASSERT_EQ(shown.size(), QSize(32, 32));
   const platform::IndexedImage icon = AppIcon();
   for (const QPoint at : {QPoint(0, 0), QPoint(31, 31), QPoint(12, 3), QPoint(27, 9)}) {

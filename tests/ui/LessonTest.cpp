@@ -37,10 +37,8 @@
 #include "app/Program.h"
 #include "model/ForwardTransform.h"
 #include "model/ReconstructBlock.h"
-#include "model/jpeg/JpegBlockCode.h"
 #include "model/jpeg/JpegPicture.h"
 #include "model/jpeg/JpegQuantisation.h"
-#include "model/jpeg/ZigZag.h"
 #include "model/lesson/Challenge.h"
 #include "model/lesson/LessonBlock.h"
 #include "model/link/ChallengeLink.h"
@@ -48,8 +46,8 @@
 #include "model/picture/ImageBlocks.h"
 #include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
 #include "tests/model/JpegLiteral.h"
+#include "tests/ui/OpenWindow.h"
 #include "tests/ui/WindowRules.h"
 
 namespace dct::ui {
@@ -60,21 +58,21 @@ using platform::qt::WidgetOf;
 class LessonTest : public ::testing::Test {
  public:
   void SetUp() override {
-    platform::qt::ConfigureApplication();
-    program_ = std::make_unique<Program>(
+    opened_ = std::make_unique<testing_support::OpenedProgram>(
         ProgramOptions{.lesson = true,
                        .link = {},
                        .seed = 7,
                        .linkBase = {},
                        .showNotice = [this](std::string_view n) { notice_ = n; }});
-    platform::Runtime::LoadAndShow(*program_);
+    opened_->events.runtime.LoadAndShow(opened_->program);
     QWidget* window = WidgetOf(*lesson().Widgets().picPicture)->window();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
-  Lesson& lesson() { return *program_->LessonForm(); }
-  Form1& window() { return program_->Window(); }
+  Lesson& lesson() { return *opened_->program.LessonForm(); }
+  Form1& window() { return opened_->program.MainWindow(); }
+  testing_support::TestRuntime& events() { return opened_->events; }
   QWidget* picture() { return WidgetOf(*lesson().Widgets().picPicture); }
   QScrollBar* bar(platform::ScrollBar* Control) {
     return static_cast<QScrollBar*>(WidgetOf(*Control));
@@ -137,20 +135,22 @@ class LessonTest : public ::testing::Test {
     if (!compression.Quality && compression.Kept == kGridCount) {
       EXPECT_EQ(table, RoundCoefficients(real));
     }
-    const StepTable steps =
-        compression.Quality ? ScaledJpegTable(*compression.Quality) : StepTable{};
-    for (std::size_t i = 0; i < kGridCount; ++i) {
-      const double own = std::clamp(real[i], -100.0, 100.0);
-      const int value = table.at(static_cast<int>(i));
-      if (kZigZagRank[i] >= compression.Kept) {
+    const StepTable steps = compression.Quality ? LiteralSteps(compression.Quality) : StepTable{};
+    for (int i = 0; i < kGridCount; ++i) {
+      const double own = std::clamp(real[static_cast<std::size_t>(i)], -100.0, 100.0);
+      const int value = table.at(i);
+      if (!LiteralKept(i, compression.Kept)) {
         EXPECT_EQ(value, 0) << i;
       } else {
-        const double step = steps[i] * WindowUnit(static_cast<int>(i));
+        // JPEG's ¼·C(u)·C(v), which the window's sum leaves out.
+        const double unit = (i % 8 == 0 ? M_SQRT1_2 : 1.0) * (i / 8 == 0 ? M_SQRT1_2 : 1.0) / 4;
+        const double step = steps[static_cast<std::size_t>(i)] * unit;
         EXPECT_LE(std::abs(value - own), step / 2 + 0.5 + 0.01) << i;
       }
     }
-    EXPECT_EQ(testing_support::BrokenRule(window(), true, testing_support::kLessonNesting),
-              std::nullopt);
+    EXPECT_EQ(
+        testing_support::BrokenRule(window(), events(), true, testing_support::kLessonNesting),
+        std::nullopt);
     const auto frame = lesson().Widgets().picPicture->Frame();
     EXPECT_EQ(frame.left, 8 * bx);
     EXPECT_EQ(frame.top, 8 * by);
@@ -163,7 +163,7 @@ class LessonTest : public ::testing::Test {
                     "bloco (" + std::to_string(bx) + ", " + std::to_string(by) + ")"));
   }
 
-  std::unique_ptr<Program> program_;
+  std::unique_ptr<testing_support::OpenedProgram> opened_;
   std::string notice_;
 };
 
@@ -199,7 +199,7 @@ TEST_F(LessonTest, EachMoveOfTheFrameEntersItsBlock) {
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.action);
-    platform::Runtime::ResetDeepestHandlerNesting();
+    events().trace.ClearNesting();
     step.act(*this);
     expectBlockEntered(step.bx, step.by, {});
   }
@@ -226,7 +226,7 @@ TEST_F(LessonTest, EveryBlockEnteredIsItsBlockCompressed) {
     for (const int kept : {64, 10}) {
       QScrollBar* qualityBar = bar(lesson().Widgets().hsbQuality);
       QScrollBar* keptBar = bar(lesson().Widgets().hsbKept);
-      platform::Runtime::ResetDeepestHandlerNesting();
+      events().trace.ClearNesting();
       QTest::keyClick(qualityBar, Qt::Key_Home);
       for (int i = 0; i < quality.value_or(0); ++i) QTest::keyClick(qualityBar, Qt::Key_Right);
       QTest::keyClick(keptBar, Qt::Key_Home);
@@ -346,7 +346,7 @@ TEST_F(LessonTest, CreatedChallengeLinksOpenAsTheirTarget) {
   for (const bool pasted : {false, true}) {
     for (const auto& each : links) {
       SCOPED_TRACE(each.link + (pasted ? " pasted" : " given"));
-      program_->OpenLink("#7,7=1");
+      opened_->program.OpenLink("#7,7=1");
       const CoefTable before = window().Model().Coef;
       if (pasted) {
         box->selectAll();
@@ -354,7 +354,7 @@ TEST_F(LessonTest, CreatedChallengeLinksOpenAsTheirTarget) {
         QTest::keyClick(box, Qt::Key_Return);
         EXPECT_TRUE(has(label(lessonControls.lblLinkNotice), each.notice));
       } else {
-        EXPECT_EQ(program_->OpenLink(each.link), each.kind);
+        EXPECT_EQ(opened_->program.OpenLink(each.link), each.kind);
         EXPECT_TRUE(has(notice_, each.notice)) << notice_;
         EXPECT_EQ(notice_.empty(), *each.notice == 0);
         EXPECT_TRUE(notice_.empty() || has(notice_, "ligação")) << notice_;
@@ -446,9 +446,20 @@ TEST_F(LessonTest, TheWholePictureItsFileItsCodeAndThePatterns) {
   clickPicture(85, 100);
   const std::string code = label(controls.lblCode);
   EXPECT_TRUE(has(code, "O bloco (10, 12) no ficheiro:\nzig-zag:")) << code;
-  EXPECT_TRUE(has(
-      code,
-      "\n" + std::to_string(CodeOfBlock(lesson().Compressed(), 12 * 32 + 10).BitCount) + " bits\n"))
+  // The bits it counts are the bits it shows, each symbol's code and value
+  // after its colon (their values against the file: the model's tests).
+  const std::string block = code.substr(code.find("O bloco (10, 12)"));
+  const std::string symbols = block.substr(block.find('\n', block.find("zig-zag:")) + 1);
+  int shown = 0;
+  for (std::size_t colon = symbols.find(": "); colon < symbols.find(" bits");
+       colon = symbols.find(": ", colon + 1)) {
+    for (std::size_t at = colon + 2;
+         at < symbols.size() && symbols[at] != ';' && symbols[at] != '\n'; ++at) {
+      shown += symbols[at] == '0' || symbols[at] == '1';
+    }
+  }
+  const std::size_t counted = symbols.find('\n') + 1;
+  EXPECT_EQ(symbols.substr(counted, symbols.find(" bits") - counted), std::to_string(shown))
       << code;
 
   QTemporaryDir folder;

@@ -2,40 +2,44 @@
 
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 
-#include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
 
 namespace dct::ui::testing_support {
+
+EventTrace::EventTrace(platform::Runtime& runtime) {
+  runtime.OnHandler([this](const platform::HandlerName& name, int depth) {
+    deepest_ = std::max(deepest_, depth);
+    if (name.control == "HScroll2" && name.event == "Change") ++computations_;
+  });
+}
 
 namespace {
 
 template <typename Opened>
-std::unique_ptr<Opened> loadAndShow(std::unique_ptr<Opened> opened, platform::Form& window) {
-  platform::Runtime::LoadAndShow(*opened);
+std::unique_ptr<Opened> loadAndShow(std::unique_ptr<Opened> opened, platform::StartupForm& startup,
+                                    platform::Form& window) {
+  opened->events.runtime.LoadAndShow(startup);
   QWidget* widget = dct::platform::qt::WindowOf(window);
   widget->activateWindow();
   if (!QTest::qWaitForWindowActive(widget)) return nullptr;
-  platform::Runtime::ResetDeepestHandlerNesting();
+  opened->events.trace.ClearNesting();
   return opened;
 }
 
 }  // namespace
 
-std::unique_ptr<Form1> OpenWindow() {
-  dct::platform::qt::ConfigureApplication();
-  auto form = std::make_unique<Form1>();
-  platform::Form& window = form->Window();
-  return loadAndShow(std::move(form), window);
+std::unique_ptr<OpenedWindow> OpenWindow() {
+  auto opened = std::make_unique<OpenedWindow>();
+  Form1& form = opened->form;
+  return loadAndShow(std::move(opened), form, form.PlatformForm());
 }
 
-std::unique_ptr<Program> OpenWindowAndLesson() {
-  dct::platform::qt::ConfigureApplication();
-  auto program = std::make_unique<Program>(
-      ProgramOptions{.lesson = true, .link = {}, .seed = 1, .linkBase = {}, .showNotice = {}});
-  platform::Form& window = program->Window().Window();
-  return loadAndShow(std::move(program), window);
+std::unique_ptr<OpenedProgram> OpenWindowAndLesson(ProgramOptions options) {
+  auto opened = std::make_unique<OpenedProgram>(std::move(options));
+  Program& program = opened->program;
+  return loadAndShow(std::move(opened), program, program.MainWindow().PlatformForm());
 }
 
 }  // namespace dct::ui::testing_support

@@ -36,7 +36,7 @@
 #include "platform/Runtime.h"
 #include "platform/qt/BoxEdit.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
+#include "tests/ui/OpenWindow.h"
 #include "tests/ui/ScrollBarInput.h"
 
 namespace dct::platform {
@@ -49,8 +49,7 @@ using ui::testing_support::TrackRightOfThumb;
 class RuntimeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dct::platform::qt::ConfigureApplication();
-    form_ = std::make_unique<Form>(FormSettings{"runtime", 6000, 3000, {}, 0, 0});
+    form_ = std::make_unique<Form>(runtime(), FormSettings{"runtime", 6000, 3000, {}, 0, 0});
     TextBoxSettings box;
     box.identity = {"A", -1, {0, 0, 1500, 372}, 0, {}};
     a_ = &form_->AddTextBox(box);
@@ -76,8 +75,10 @@ class RuntimeTest : public ::testing::Test {
     form_->ApplyTabOrder();
     form_->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dct::platform::qt::WindowOf(*form_)));
-    Runtime::ResetDeepestHandlerNesting();
+    events_.trace.ClearNesting();
   }
+
+  Runtime& runtime() { return events_.runtime; }
 
   QLineEdit* edit(TextBox* box) {
     return static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*box));
@@ -85,6 +86,7 @@ class RuntimeTest : public ::testing::Test {
   QScrollBar* bar() { return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*bar_)); }
   QWidget* widget(const Control& control) { return dct::platform::qt::WidgetOf(control); }
 
+  ui::testing_support::TestRuntime events_;
   std::unique_ptr<Form> form_;
   TextBox* a_ = nullptr;
   TextBox* b_ = nullptr;
@@ -110,12 +112,13 @@ TEST_F(RuntimeTest, ADifferentTextRaisesChangeBeforeTheAssignmentReturnsEvenNest
     b_->SetText("b");
     log_.push_back("A ends");
   });
-  b_->OnChange([this] { log_.push_back("B at depth " + std::to_string(Runtime::HandlerDepth())); });
+  b_->OnChange(
+      [this] { log_.push_back("B at depth " + std::to_string(runtime().HandlerDepth())); });
   a_->SetText("a");
   log_.push_back("returned");
   EXPECT_EQ(log_,
             (std::vector<std::string>{"A begins, reads a", "B at depth 2", "A ends", "returned"}));
-  EXPECT_EQ(Runtime::DeepestHandlerNesting(), 2);
+  EXPECT_EQ(events_.trace.DeepestNesting(), 2);
 }
 
 TEST_F(RuntimeTest, AHandlerReadsTheTextAfreshAfterReassigningIt) {
@@ -219,8 +222,8 @@ TEST_F(RuntimeTest, ClickIsALeftButtonReleaseInsideTheBox) {
 TEST_F(RuntimeTest, EndClosesTheWindowAndRaisesNothingMore) {
   int changes = 0;
   a_->OnChange([&] { ++changes; });
-  Runtime::End();
-  EXPECT_TRUE(Runtime::HasEnded());
+  runtime().End();
+  EXPECT_TRUE(runtime().HasEnded());
   EXPECT_FALSE(dct::platform::qt::WindowOf(*form_)->isVisible());
   a_->SetText("after the end");
   EXPECT_EQ(changes, 0);
@@ -288,7 +291,7 @@ TEST_F(RuntimeTest, AFocusedPictureReportsTheArrowPageHomeAndEndKeysOnly) {
 TEST_F(RuntimeTest, ReturnOrEnterInATextBoxRaisesKeyPressWith13AndNoOtherKeyDoes) {
   a_->OnKeyPress([this](int keyAscii) {
     log_.push_back(std::to_string(keyAscii) + " at depth " +
-                   std::to_string(Runtime::HandlerDepth()));
+                   std::to_string(runtime().HandlerDepth()));
   });
   edit(a_)->setFocus();
   for (const Qt::Key key :
@@ -300,48 +303,60 @@ TEST_F(RuntimeTest, ReturnOrEnterInATextBoxRaisesKeyPressWith13AndNoOtherKeyDoes
 
 // The answer is an event of its own: what follows every event follows it.
 TEST_F(RuntimeTest, CopyTextAnswersThatTheClipboardNowHoldsTheText) {
-  Runtime::AfterEachEvent(this, [this] { log_.push_back("after"); });
-  Runtime::CopyText("#desafio=cópia", [this](bool copied) {
+  runtime().AfterEachEvent(this, [this] { log_.push_back("after"); });
+  runtime().CopyText("#desafio=cópia", [this](bool copied) {
     log_.push_back(std::string(copied ? "copied" : "refused") + " at depth " +
-                   std::to_string(Runtime::HandlerDepth()));
+                   std::to_string(runtime().HandlerDepth()));
   });
-  Runtime::ForgetAfterEachEvent(this);
+  runtime().ForgetAfterEachEvent(this);
   EXPECT_EQ(log_, (std::vector<std::string>{"copied at depth 1", "after"}));
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "#desafio=cópia");
 }
 
 // The work runs on a thread of its own while the user's events go on (it
 // waits for one, at most ten seconds); then `done` is an event of its own,
-// which what follows every event follows; an owner forgotten meanwhile gets
-// no `done`.
-TEST_F(RuntimeTest, WorkInTheBackgroundLetsTheEventsGoOnAndEndsInAnEventOfItsOwn) {
-  std::atomic<bool> typed = false;
+// which what follows every event follows, as is a timer's; an owner
+// forgotten meanwhile gets neither. The program has settled only once
+// nothing is pending, and says so each time.
+TEST_F(RuntimeTest, BackgroundWorkAndTimersEndInEventsOfTheirOwnAndThenTheProgramSettles) {
+  std::promise<void> typed;
+  const std::shared_future<void> typing = typed.get_future().share();
   std::atomic<bool> awayFromEvents = false;
   const int forgotten = 0;
+  std::vector<std::string> timers;
+  int settled = 0;
+  runtime().OnSettled([&settled] { ++settled; });
   a_->OnChange([this, &typed] {
     log_.push_back("typed");
-    typed = true;
+    typed.set_value();
   });
-  Runtime::AfterEachEvent(this, [this] { log_.push_back("after"); });
+  runtime().AfterEachEvent(this, [this] { log_.push_back("after"); });
   for (const void* owner : {static_cast<const void*>(&forgotten), static_cast<const void*>(this)}) {
-    Runtime::RunInBackground(
+    const std::string whose = owner == this ? "" : "forgotten ";
+    runtime().RunInBackground(
         owner, {"W", "Done"},
-        [&] {
+        [&awayFromEvents, typing] {
           awayFromEvents = QThread::currentThread() != QCoreApplication::instance()->thread();
-          for (int waited = 0; waited < 10'000 && !typed; ++waited) QThread::msleep(1);
+          typing.wait_for(std::chrono::seconds(10));
         },
-        [this, owner] {
-          log_.push_back((owner == this ? "done at depth " : "forgotten at depth ") +
-                         std::to_string(Runtime::HandlerDepth()));
+        [this, whose] {
+          log_.push_back(whose + "done at depth " + std::to_string(runtime().HandlerDepth()));
         });
+    runtime().RunLater(owner, {"T", "Timer"}, 1, [this, &timers, whose] {
+      timers.push_back(whose + "timer at depth " + std::to_string(runtime().HandlerDepth()));
+    });
   }
-  Runtime::ForgetBackground(&forgotten);
+  runtime().Forget(&forgotten);
+  EXPECT_FALSE(runtime().Settled());
   QTest::keyClicks(edit(a_), "7");
-  QTRY_COMPARE(log_.size(), std::size_t{4});
-  QTest::qWait(50);
-  Runtime::ForgetAfterEachEvent(this);
+  QTRY_VERIFY_WITH_TIMEOUT(runtime().Settled(), 10'000);
+  runtime().ForgetAfterEachEvent(this);
   EXPECT_TRUE(awayFromEvents);
-  EXPECT_EQ(log_, (std::vector<std::string>{"typed", "after", "done at depth 1", "after"}));
+  EXPECT_EQ(timers, std::vector<std::string>{"timer at depth 1"});
+  // The timer's event came before or after the typing, and was followed too.
+  std::erase(log_, "after");
+  EXPECT_EQ(log_, (std::vector<std::string>{"typed", "done at depth 1"}));
+  EXPECT_EQ(settled, 1) << "settled before everything pending had come";
 }
 
 TEST_F(RuntimeTest, ATiedLabelNamesItsControlAndIsAmongItsAccessibleRelations) {

@@ -39,14 +39,14 @@ TEST_P(SelectionClickTest, MovesTheHighlightAndComputesOnlyWhenTheValueDiffers) 
   }
   ASSERT_EQ(model().SelIndex, 0);
   const ShownBlock blockBefore = shownBlock();
-  const int computedBefore = form().BlockComputations();
+  const int computedBefore = blockComputations();
   QSignalSpy selectorChanges(selector(), &QScrollBar::valueChanged);
   QSignalSpy valueChanges(valueBar(), &QScrollBar::valueChanged);
   CoefTextChanges textChanges(form().Widgets());
 
   clickCoefBox(c.target);
 
-  EXPECT_EQ(form().BlockComputations() - computedBefore, c.computations);
+  EXPECT_EQ(blockComputations() - computedBefore, c.computations);
   EXPECT_EQ(valueChanges.count(), c.computations) << "each value-bar Change computes once";
   EXPECT_EQ(selectorChanges.count(), c.target == 0 ? 0 : 1);
   EXPECT_EQ(textChanges.total(), 0) << "a click rewrites no box";
@@ -119,7 +119,7 @@ class SelectionBarInputTest : public WindowFixture, public ::testing::WithParamI
 TEST_P(SelectionBarInputTest, RaisesOneChangeAndComputesWhenTheValueMoves) {
   const BarCase& c = GetParam();
   QScrollBar* bar = c.bar == Bar::Selector ? selector() : valueBar();
-  const int computedBefore = form().BlockComputations();
+  const int computedBefore = blockComputations();
   QSignalSpy selectorChanges(selector(), &QScrollBar::valueChanged);
   QSignalSpy valueChanges(valueBar(), &QScrollBar::valueChanged);
   CoefTextChanges textChanges(form().Widgets());
@@ -129,7 +129,7 @@ TEST_P(SelectionBarInputTest, RaisesOneChangeAndComputesWhenTheValueMoves) {
   EXPECT_EQ(model().SelIndex, c.selection);
   EXPECT_EQ(model().Coef.at(c.selection), c.value);
   EXPECT_EQ(coefBox(c.selection)->text().toStdString(), std::to_string(c.value));
-  EXPECT_EQ(form().BlockComputations() - computedBefore, c.computations);
+  EXPECT_EQ(blockComputations() - computedBefore, c.computations);
   EXPECT_EQ(valueChanges.count(), c.computations) << "each value-bar Change computes once";
   if (c.bar == Bar::Selector) {
     EXPECT_EQ(selectorChanges.count(), 1);
@@ -190,7 +190,7 @@ TEST_F(SelectionThumbDragTest, ValueBarShowsEachPositionInTheBoxAndComputesOnceA
   setCoefficient(1, -20);
   setCoefficient(kSelected, 40);
   const ShownBlock before = shownBlock();
-  const int computedBefore = form().BlockComputations();
+  const int computedBefore = blockComputations();
   QSignalSpy valueChanges(valueBar(), &QScrollBar::valueChanged);
   CoefTextChanges textChanges(form().Widgets());
   const std::vector<int> positions{45, 52, 60, 71};
@@ -199,15 +199,15 @@ TEST_F(SelectionThumbDragTest, ValueBarShowsEachPositionInTheBoxAndComputesOnceA
     EXPECT_EQ(coefBox(kSelected)->text().toStdString(), std::to_string(value));
     EXPECT_EQ(model().Coef.at(kSelected), value);
     EXPECT_EQ(model().SelIndex, kSelected);
-    EXPECT_EQ(form().BlockComputations(), computedBefore) << "computed during the drag";
+    EXPECT_EQ(blockComputations(), computedBefore) << "computed during the drag";
     EXPECT_EQ(shownBlock(), before) << "the block changed during the drag at " << value;
     // Otherwise the check above could not tell a repaint from none.
     EXPECT_NE(ReconstructBlock(model().Coef).Colour, before.colour);
-    EXPECT_EQ(BrokenRuleWhileDragging(form()), std::nullopt);
+    EXPECT_EQ(BrokenRuleWhileDragging(form(), events()), std::nullopt);
   });
 
   ASSERT_TRUE(landed);
-  EXPECT_EQ(form().BlockComputations() - computedBefore, 1);
+  EXPECT_EQ(blockComputations() - computedBefore, 1);
   EXPECT_EQ(valueChanges.count(), static_cast<int>(positions.size()));
   EXPECT_EQ(textChanges.of(kSelected), static_cast<int>(positions.size()));
   EXPECT_EQ(textChanges.total(), static_cast<int>(positions.size()));
@@ -221,7 +221,7 @@ TEST_F(SelectionThumbDragTest, SelectorHighlightFollowsTheThumbComputingOnlyForA
   setCoefficient(3, -5);
   clickCoefBox(0);
   ASSERT_EQ(model().SelIndex, 0);
-  const int computedBefore = form().BlockComputations();
+  const int computedBefore = blockComputations();
   QSignalSpy selectorChanges(selector(), &QScrollBar::valueChanged);
   CoefTextChanges textChanges(form().Widgets());
   // From 0 (value 0): to 1 (20) computes, to 2 (20) not, to 3 (-5) and to 4 (0) compute.
@@ -231,12 +231,12 @@ TEST_F(SelectionThumbDragTest, SelectorHighlightFollowsTheThumbComputingOnlyForA
 
   const bool landed = DragThumb(selector(), positions, [&](int index) {
     EXPECT_EQ(model().SelIndex, index);
-    EXPECT_EQ(form().BlockComputations() - computedBefore, computedSoFar.at(step++));
+    EXPECT_EQ(blockComputations() - computedBefore, computedSoFar.at(step++));
     expectSettled();
   });
 
   ASSERT_TRUE(landed);
-  EXPECT_EQ(form().BlockComputations() - computedBefore, computedSoFar.back())
+  EXPECT_EQ(blockComputations() - computedBefore, computedSoFar.back())
       << "the release computed again";
   EXPECT_EQ(selectorChanges.count(), static_cast<int>(positions.size()));
   EXPECT_EQ(textChanges.total(), 0);

@@ -7,7 +7,6 @@
 
 #include "common/Colour.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
 #include "tests/ui/WindowRules.h"
 
 namespace dct::ui::testing_support {
@@ -25,31 +24,31 @@ QColor qcolour(Rgb rgb) { return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)); 
 }  // namespace
 
 void WindowFixture::SetUp() {
-  form_ = OpenWindow();
-  ASSERT_NE(form_, nullptr) << "the window did not become active";
+  opened_ = OpenWindow();
+  ASSERT_NE(opened_, nullptr) << "the window did not become active";
 }
 
-void WindowFixture::TearDown() { form_.reset(); }
+void WindowFixture::TearDown() { opened_.reset(); }
 
 QLineEdit* WindowFixture::coefBox(int index) const {
   return static_cast<QLineEdit*>(
-      dct::platform::qt::WidgetOf(*form_->Widgets().Text2.at(static_cast<std::size_t>(index))));
+      dct::platform::qt::WidgetOf(*form().Widgets().Text2.at(static_cast<std::size_t>(index))));
 }
 QLineEdit* WindowFixture::pixelBox(int index) const {
   return static_cast<QLineEdit*>(
-      dct::platform::qt::WidgetOf(*form_->Widgets().Text1.at(static_cast<std::size_t>(index))));
+      dct::platform::qt::WidgetOf(*form().Widgets().Text1.at(static_cast<std::size_t>(index))));
 }
 QLineEdit* WindowFixture::indicator() const {
-  return static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*form_->Widgets().Text3));
+  return static_cast<QLineEdit*>(dct::platform::qt::WidgetOf(*form().Widgets().Text3));
 }
 QScrollBar* WindowFixture::selector() const {
-  return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*form_->Widgets().HScroll1));
+  return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*form().Widgets().HScroll1));
 }
 QScrollBar* WindowFixture::valueBar() const {
-  return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*form_->Widgets().HScroll2));
+  return static_cast<QScrollBar*>(dct::platform::qt::WidgetOf(*form().Widgets().HScroll2));
 }
 QWidget* WindowFixture::button(int number) const {
-  const Controls& c = form_->Widgets();
+  const Controls& c = form().Widgets();
   return dct::platform::qt::WidgetOf(*(number == 1   ? c.Command1
                                        : number == 2 ? c.Command2
                                                      : c.Command3));
@@ -62,7 +61,7 @@ void WindowFixture::click(QWidget* widget, QPoint at) {
 
 void WindowFixture::clickReset() {
   click(button(1));
-  computationsAtReset_ = form_->BlockComputations();
+  computationsAtReset_ = blockComputations();
 }
 
 void WindowFixture::typeInto(QLineEdit* box, const std::string& text) {
@@ -85,10 +84,10 @@ void WindowFixture::setCoefficient(int index, int value) {
 }
 
 void WindowFixture::expectRulesHold(bool blockComputed) {
-  EXPECT_EQ(BrokenRule(*form_, blockComputed), std::nullopt);
+  EXPECT_EQ(BrokenRule(form(), events(), blockComputed), std::nullopt);
   // Beyond the rules: the colours drawn on screen are the ones the boxes hold,
   // and the boxes are empty, as no test here types into a pixel box.
-  const Controls& c = form_->Widgets();
+  const Controls& c = form().Widgets();
   std::vector<const platform::TextBox*> painted(c.Text1.begin(), c.Text1.end());
   painted.push_back(c.Text3);
   for (const platform::TextBox* box : painted) {
@@ -98,14 +97,12 @@ void WindowFixture::expectRulesHold(bool blockComputed) {
   }
 }
 
-void WindowFixture::expectSettled() {
-  expectRulesHold(form_->BlockComputations() > computationsAtReset_);
-}
+void WindowFixture::expectSettled() { expectRulesHold(blockComputations() > computationsAtReset_); }
 
 void WindowFixture::expectResetState() {
   expectRulesHold(false);
   EXPECT_EQ(model().SelIndex, 0);
-  const Controls& c = form_->Widgets();
+  const Controls& c = form().Widgets();
   for (int i = 0; i < kGridCount; ++i) {
     const auto index = static_cast<std::size_t>(i);
     EXPECT_EQ(model().Coef.at(i), 0) << "coefficient " << i;
@@ -137,7 +134,7 @@ void WindowFixture::pressTab(int presses) {
 
 ShownBlock WindowFixture::shownBlock() const {
   ShownBlock shown;
-  const Controls& c = form_->Widgets();
+  const Controls& c = form().Widgets();
   for (std::size_t p = 0; p < c.Text1.size(); ++p) {
     shown.colour[p] = c.Text1[p]->BackColor();
     shown.hint[p] = c.Text1[p]->ToolTipText();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/Colour.h"
+#include "tests/ui/OpenWindow.h"
 #include "tests/ui/ScrollBarInput.h"
 #include "ui/window/Form1.h"
 
@@ -45,8 +46,11 @@ class WindowFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  Form1& form() { return *form_; }
-  const TransformModel& model() const { return form_->Model(); }
+  Form1& form() { return opened_->form; }
+  const Form1& form() const { return opened_->form; }
+  TestRuntime& events() { return opened_->events; }
+  int blockComputations() const { return opened_->events.trace.BlockComputations(); }
+  const TransformModel& model() const { return form().Model(); }
   QLineEdit* coefBox(int index) const;
   QLineEdit* pixelBox(int index) const;
   QLineEdit* indicator() const;
@@ -80,7 +84,7 @@ class WindowFixture : public ::testing::Test {
  private:
   void expectRulesHold(bool blockComputed);
 
-  std::unique_ptr<Form1> form_;
+  std::unique_ptr<OpenedWindow> opened_;
   int computationsAtReset_ = 0;
 };
 

@@ -8,7 +8,6 @@
 #include "common/Colour.h"
 #include "model/CoefficientFromText.h"
 #include "model/ReconstructBlock.h"
-#include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
 
 namespace dct::ui::testing_support {
@@ -25,10 +24,10 @@ std::string quoted(const std::string& text) {
   return '"' + text.substr(0, kLongest) + "...(" + std::to_string(text.size()) + ")\"";
 }
 
-Broken handlersEnded(int deepestAllowed) {
-  const int deepest = platform::Runtime::DeepestHandlerNesting();
+Broken handlersEnded(const TestRuntime& events, int deepestAllowed) {
+  const int deepest = events.trace.DeepestNesting();
   if (deepest > deepestAllowed) return "handlers nested " + number(deepest) + " deep";
-  if (platform::Runtime::HandlerDepth() != 0) return "a handler has not returned";
+  if (events.runtime.HandlerDepth() != 0) return "a handler has not returned";
   return std::nullopt;
 }
 
@@ -112,8 +111,9 @@ Broken blockShown(const Form1& form, bool blockComputed) {
 
 }  // namespace
 
-std::optional<std::string> BrokenRuleWhileDragging(const Form1& form, int deepestNesting) {
-  if (Broken broken = handlersEnded(deepestNesting)) return broken;
+std::optional<std::string> BrokenRuleWhileDragging(const Form1& form, const TestRuntime& events,
+                                                   int deepestNesting) {
+  if (Broken broken = handlersEnded(events, deepestNesting)) return broken;
   constexpr Broken (*kRules[])(const Form1&) = {screenShowsWhatHandlersRead, boxesShowTheTable,
                                                 selectionInStep};
   for (const auto rule : kRules) {
@@ -122,8 +122,9 @@ std::optional<std::string> BrokenRuleWhileDragging(const Form1& form, int deepes
   return std::nullopt;
 }
 
-std::optional<std::string> BrokenRule(const Form1& form, bool blockComputed, int deepestNesting) {
-  if (Broken broken = BrokenRuleWhileDragging(form, deepestNesting)) return broken;
+std::optional<std::string> BrokenRule(const Form1& form, const TestRuntime& events,
+                                      bool blockComputed, int deepestNesting) {
+  if (Broken broken = BrokenRuleWhileDragging(form, events, deepestNesting)) return broken;
   return blockShown(form, blockComputed);
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/ui/OpenWindow.h"
 #include "ui/window/Form1.h"
 
 namespace dct::ui::testing_support {
@@ -23,12 +24,12 @@ namespace dct::ui::testing_support {
 inline constexpr int kWindowNesting = 4;
 inline constexpr int kLessonNesting = kWindowNesting + 1;
 
-std::optional<std::string> BrokenRule(const Form1& form, bool blockComputed,
-                                      int deepestNesting = kWindowNesting);
+std::optional<std::string> BrokenRule(const Form1& form, const TestRuntime& events,
+                                      bool blockComputed, int deepestNesting = kWindowNesting);
 
 // The same rules but the pixel block's: while the user drags the value bar's
 // thumb the table follows it, and the block waits for the release.
-std::optional<std::string> BrokenRuleWhileDragging(const Form1& form,
+std::optional<std::string> BrokenRuleWhileDragging(const Form1& form, const TestRuntime& events,
                                                    int deepestNesting = kWindowNesting);
 
 }  // namespace dct::ui::testing_support

@@ -5,16 +5,11 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "platform/Runtime.h"
-#include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
-
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   testing::InitGoogleTest(&argc, argv);
   // A forked child would share the parent's toolkit state: start afresh instead.
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   QApplication application(argc, argv);
-  dct::platform::qt::ConfigureApplication();
   return RUN_ALL_TESTS();
 }

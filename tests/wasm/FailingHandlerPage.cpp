@@ -10,6 +10,7 @@
 
 #include "platform/Form.h"
 #include "platform/Runtime.h"
+#include "platform/web/WebBackend.h"
 
 namespace {
 
@@ -28,12 +29,13 @@ using dct::platform::TextBox;
 // tied to it; the picture names the pixel last pressed, and announces it.
 class ControlsForm {
  public:
-  ControlsForm()
-      : form_({.title = "Controles",
-               .clientWidth = 6000,
-               .clientHeight = 2400,
-               .pageElement = "lesson",
-               .secondary = true}) {
+  explicit ControlsForm(Runtime& runtime)
+      : runtime_(runtime),
+        form_(runtime, {.title = "Controles",
+                        .clientWidth = 6000,
+                        .clientHeight = 2400,
+                        .pageElement = "lesson",
+                        .secondary = true}) {
     CommandButton& toggle =
         form_.AddCommandButton({{"cmdToggle", -1, {120, 120, 1500, 372}, 0, {}}, "Alternar"});
     text_ = &form_.AddTextBox({{"txtT", -1, {120, 720, 1500, 372}, 1, {}}, ""});
@@ -58,7 +60,7 @@ class ControlsForm {
     });
     copy.OnClick([this] {
       log("cmdCopy_Click");
-      Runtime::CopyText("cópia", [this](bool copied) {
+      runtime_.CopyText("cópia", [this](bool copied) {
         log(std::string("Clipboard_Answer ") + (copied ? "true" : "false"));
       });
     });
@@ -84,6 +86,7 @@ class ControlsForm {
     log_->SetCaption(entries_);
   }
 
+  Runtime& runtime_;
   Form form_;
   TextBox* text_ = nullptr;
   ScrollBar* bar_ = nullptr;
@@ -94,7 +97,8 @@ class ControlsForm {
 
 class FailingForm : public StartupForm {
  public:
-  FailingForm() : form_({"Falha", 6000, 2400, {}, 0, 0}) {
+  explicit FailingForm(Runtime& runtime)
+      : form_(runtime, {"Falha", 6000, 2400, {}, 0, 0}), controls_(runtime) {
     CommandButton& fail =
         form_.AddCommandButton({{"Command1", -1, {120, 120, 1500, 372}, 0, {}}, "Falhar"});
     a_ = &form_.AddTextBox({{"A", -1, {120, 720, 1500, 372}, 1, {}}, ""});
@@ -129,6 +133,16 @@ class FailingForm : public StartupForm {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  return Runtime::Start(argc, argv, {[] { return std::make_unique<FailingForm>(); }});
+// The page outlives main: the browser delivers its events afterwards.
+struct Page {
+  dct::platform::web::WebBackend backend;
+  Runtime runtime{backend};
+  FailingForm form{runtime};
+};
+
+int main() {
+  auto page = std::make_unique<Page>();
+  page->runtime.LoadAndShow(page->form);
+  static_cast<void>(page.release());
+  return 0;
 }

@@ -9,7 +9,7 @@
 
 #include "platform/Runtime.h"
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtApplication.h"
+#include "platform/qt/QtBackend.h"
 #include "ui/window/Form1.h"
 
 namespace {
@@ -28,15 +28,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication application(argc, argv);
-  dct::platform::qt::ConfigureApplication();
-  dct::ui::Form1 form;
-  dct::platform::Runtime::LoadAndShow(form);
+  dct::platform::qt::QtBackend backend;
+  dct::platform::Runtime runtime(backend);
+  dct::ui::Form1 form(runtime);
+  runtime.LoadAndShow(form);
   for (const auto& [index, text] : kExample) {
     form.Widgets().Text2[static_cast<std::size_t>(index)]->SetText(text);
   }
   form.Text2_Click(9);
   QApplication::processEvents();
-  const QPixmap picture = dct::platform::qt::WindowOf(form.Window())->grab();
+  const QPixmap picture = dct::platform::qt::WindowOf(form.PlatformForm())->grab();
   if (!picture.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "window-screenshot: cannot write %s\n", argv[1]);
     return 1;

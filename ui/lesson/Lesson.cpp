@@ -57,15 +57,17 @@ bool fromFile(const std::string& base) { return base.starts_with("file:"); }
 
 }  // namespace
 
-Lesson::Lesson(Form1& window, std::uint32_t seed, std::string linkBase, LinkOpener openLink)
-    : window_(window),
-      form_(platform::FormSettings{.title = kLessonTitle,
-                                   .clientWidth = kLessonClientWidth,
-                                   .clientHeight = kLessonClientHeight,
-                                   .fingerClientWidth = kLessonFingerClientWidth,
-                                   .fingerClientHeight = kLessonFingerClientHeight,
-                                   .pageElement = "lesson",
-                                   .secondary = true}),
+Lesson::Lesson(platform::Runtime& runtime, Form1& window, std::uint32_t seed, std::string linkBase,
+               LinkOpener openLink)
+    : runtime_(runtime),
+      window_(window),
+      form_(runtime, platform::FormSettings{.title = kLessonTitle,
+                                            .clientWidth = kLessonClientWidth,
+                                            .clientHeight = kLessonClientHeight,
+                                            .fingerClientWidth = kLessonFingerClientWidth,
+                                            .fingerClientHeight = kLessonFingerClientHeight,
+                                            .pageElement = "lesson",
+                                            .secondary = true}),
       view_(controls_),
       picture_(BuiltinPicture()),
       seed_(seed),
@@ -78,12 +80,12 @@ Lesson::Lesson(Form1& window, std::uint32_t seed, std::string linkBase, LinkOpen
   form_.TieLabel(*controls_.lblLevel, *controls_.hsbLevel);
   form_.TieLabel(*controls_.lblLink, *controls_.txtLink);
   connectHandlers();
-  platform::Runtime::AfterEachEvent(this, [this] { Refresh(); });
+  runtime_.AfterEachEvent(this, [this] { Refresh(); });
 }
 
 Lesson::~Lesson() {
-  platform::Runtime::ForgetAfterEachEvent(this);
-  platform::Runtime::ForgetBackground(this);
+  runtime_.ForgetAfterEachEvent(this);
+  runtime_.Forget(this);
 }
 
 void Lesson::connectHandlers() {
@@ -170,7 +172,7 @@ void Lesson::picPicture_FileChosen(const platform::ChosenFile& file) {
   controls_.picPicture->SetAccessibleDescription(notice_);
   controls_.picPicture->SetBusy(true);
   auto outcome = std::make_shared<std::optional<std::variant<GreyImage, std::string>>>();
-  platform::Runtime::RunInBackground(
+  runtime_.RunInBackground(
       this, {"picPicture", "FileRead"},
       [file, outcome, number, chosen = picturesChosen_] {
         if (*chosen == number) *outcome = ReadChosenPicture(file);
@@ -250,7 +252,7 @@ void Lesson::cmdCreateChallenge_Click() {
   const std::string text = fromFile(linkBase_) ? fragment : PageAddress(linkBase_, fragment);
   controls_.txtLink->SetText(text);
   linkNotice_ = "A copiar a ligação…";
-  platform::Runtime::CopyText(text, [this](bool done) { copied(done); });
+  runtime_.CopyText(text, [this](bool done) { copied(done); });
 }
 
 void Lesson::copied(bool done) {
@@ -299,7 +301,7 @@ void Lesson::cmdSaveJpeg_Click() {
   const std::string name =
       "licao-qualidade-" + std::to_string(quality == kQualityOff ? kQualityMax : quality) + ".jpg";
   fileNotice_.clear();
-  platform::Runtime::SaveFile(
+  runtime_.SaveFile(
       name, compressed_->File, [this](platform::SaveOutcome outcome, const std::string& saved) {
         using platform::SaveOutcome;
         const std::string size = " (" + std::to_string(compressed_->File.size()) + " bytes).";

@@ -34,7 +34,8 @@ class Lesson {
   // `linkBase`: the page's address without its fragment, which a challenge's
   // link is written after; empty on the desktop. `seed` starts the sequence
   // of challenges that "Novo desafio" makes.
-  Lesson(Form1& window, std::uint32_t seed, std::string linkBase, LinkOpener openLink);
+  Lesson(platform::Runtime& runtime, Form1& window, std::uint32_t seed, std::string linkBase,
+         LinkOpener openLink);
   ~Lesson();
 
   void Form_Load();
@@ -70,7 +71,7 @@ class Lesson {
   // The whole picture as JPEG compresses it at the bars' setting, and its file.
   const JpegCompressed& Compressed() const { return *compressed_; }
   const LessonControls& Widgets() const { return controls_; }
-  platform::Form& Window() { return form_; }
+  platform::Form& PlatformForm() { return form_; }
 
   // Brings every figure in step with the window and the picture; run after
   // each event, whichever form it came to.
@@ -95,6 +96,7 @@ class Lesson {
   void fileRead(long long number, const std::string& name,
                 std::optional<std::variant<GreyImage, std::string>> outcome);
 
+  platform::Runtime& runtime_;
   Form1& window_;
   platform::Form form_;
   LessonControls controls_;

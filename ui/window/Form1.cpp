@@ -67,13 +67,14 @@ Controls buildControls(platform::Form& form) {
 
 }  // namespace
 
-Form1::Form1()
-    : form_(platform::FormSettings{.title = kTitle,
-                                   .clientWidth = kClientWidth,
-                                   .clientHeight = kClientHeight,
-                                   .icon = AppIcon(),
-                                   .fingerClientWidth = kFingerClientWidth,
-                                   .fingerClientHeight = kFingerClientHeight}),
+Form1::Form1(platform::Runtime& runtime)
+    : runtime_(runtime),
+      form_(runtime, platform::FormSettings{.title = kTitle,
+                                            .clientWidth = kClientWidth,
+                                            .clientHeight = kClientHeight,
+                                            .icon = AppIcon(),
+                                            .fingerClientWidth = kFingerClientWidth,
+                                            .fingerClientHeight = kFingerClientHeight}),
       controls_(buildControls(form_)) {
   connectHandlers();
 }
@@ -98,7 +99,7 @@ void Form1::Show() { form_.Show(); }
 
 void Form1::call(std::string_view control, std::string_view event,
                  const std::function<void()>& handler) {
-  platform::Runtime::Raise({control, event}, handler);
+  runtime_.Raise({control, event}, handler);
 }
 
 void Form1::EnterTable(const CoefTable& table) {
@@ -107,12 +108,12 @@ void Form1::EnterTable(const CoefTable& table) {
     const auto value = table.at(i);
     if (value != 0) Text2(i).SetText(decimal(value));
   }
-  platform::Runtime::Raise({"Text2", "Click", 0}, [this] { Text2_Click(0); });
+  runtime_.Raise({"Text2", "Click", 0}, [this] { Text2_Click(0); });
 }
 
 void Form1::ClickCoefficient(int index) {
   const auto box = static_cast<std::int16_t>(index);
-  platform::Runtime::Raise({"Text2", "Click", index}, [this, box] { Text2_Click(box); });
+  runtime_.Raise({"Text2", "Click", index}, [this, box] { Text2_Click(box); });
 }
 
 void Form1::PressReset() {
@@ -178,7 +179,7 @@ void Form1::Command2_Click() {
   call("HScroll2", "Change", [this] { HScroll2_Change(); });
 }
 
-void Form1::Command3_Click() { platform::Runtime::End(); }
+void Form1::Command3_Click() { runtime_.End(); }
 
 void Form1::HScroll1_Change() { followSelector(); }
 void Form1::HScroll1_Scroll() { followSelector(); }
@@ -201,7 +202,6 @@ void Form1::HScroll2_Scroll() { showSelectedValue(); }
 
 void Form1::HScroll2_Change() {
   showSelectedValue();
-  ++blockComputations_;
   ShowBlock(controls_.Text1, *controls_.Text3, ReconstructBlock(model_.Coef));
 }
 

@@ -15,7 +15,7 @@ namespace dct::ui {
 // handlers that keep the model, the scroll bars and the boxes in step.
 class Form1 : public platform::StartupForm {
  public:
-  Form1();
+  explicit Form1(platform::Runtime& runtime);
   ~Form1() override;
 
   void Form_Load() override;
@@ -43,9 +43,7 @@ class Form1 : public platform::StartupForm {
 
   const TransformModel& Model() const { return model_; }
   const Controls& Widgets() const { return controls_; }
-  platform::Form& Window() { return form_; }
-  // How many blocks have been computed since the window was created.
-  int BlockComputations() const { return blockComputations_; }
+  platform::Form& PlatformForm() { return form_; }
 
  private:
   void connectHandlers();
@@ -53,16 +51,15 @@ class Form1 : public platform::StartupForm {
   void showSelectedValue();
   void bringResetInStep();
   // A direct call of another handler runs as if its event had been raised.
-  static void call(std::string_view control, std::string_view event,
-                   const std::function<void()>& handler);
+  void call(std::string_view control, std::string_view event, const std::function<void()>& handler);
 
   platform::TextBox& Text1(int index) const;
   platform::TextBox& Text2(int index) const;
 
+  platform::Runtime& runtime_;
   platform::Form form_;
   Controls controls_;
   TransformModel model_;
-  int blockComputations_ = 0;
 };
 
 }  // namespace dct::ui
