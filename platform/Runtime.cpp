@@ -138,8 +138,10 @@ void Runtime::arrived(long long number) {
   Raise({arrived.control, arrived.event}, arrived.done);
 }
 
+// Once the program has ended nothing more is raised, so nothing is started.
 void Runtime::RunInBackground(const void* owner, const HandlerName& name,
                               std::function<void()> work, std::function<void()> done) {
+  if (ended_) return;
   // Written by `work`'s thread, read once it is done.
   auto failure = std::make_shared<std::exception_ptr>();
   const long long number = expect(owner, name, [failure, done = std::move(done)] {
@@ -159,6 +161,7 @@ void Runtime::RunInBackground(const void* owner, const HandlerName& name,
 
 void Runtime::RunLater(const void* owner, const HandlerName& name, double milliseconds,
                        std::function<void()> action) {
+  if (ended_) return;
   const long long number = expect(owner, name, std::move(action));
   backend_.RunLater(milliseconds, [this, number] { arrived(number); });
 }
@@ -171,6 +174,7 @@ void Runtime::Forget(const void* owner) {
 }
 
 void Runtime::CopyText(const std::string& text, std::function<void(bool copied)> answer) {
+  if (ended_) return;
   auto copied = std::make_shared<bool>(false);
   const long long number =
       expect(nullptr, {"Clipboard", "Answer"}, [copied, answer = std::move(answer)] {
@@ -184,6 +188,7 @@ void Runtime::CopyText(const std::string& text, std::function<void(bool copied)>
 
 void Runtime::SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
                        std::function<void(SaveOutcome, const std::string&)> answer) {
+  if (ended_) return;
   auto outcome = std::make_shared<std::pair<SaveOutcome, std::string>>();
   const long long number =
       expect(nullptr, {"SaveFile", "Answer"}, [outcome, answer = std::move(answer)] {

@@ -88,7 +88,9 @@ class Runtime {
   void ShowAfterHandlers(Unshown& unshown);
   void ForgetUnshown(const Unshown& unshown);
 
-  // Ends the program at once: the windows close and no further event is raised.
+  // Ends the program at once: the windows close and no further event is
+  // raised; nothing pending is raised either, and nothing more is started
+  // (work in the background, a timer, a copy or a save).
   void End();
   bool HasEnded() const { return ended_; }
 

@@ -37,8 +37,16 @@ const failures = [
 // arrive in order, so one of the test's own marks the end.
 async function consoleErrors(page) {
   const mark = 'the test reads the console';
+  const marked = new Promise((resolve) => {
+    const heard = (message) => {
+      if (message.text() !== mark) return;
+      page.off('console', heard);
+      resolve();
+    };
+    page.on('console', heard);
+  });
   await page.evaluate((mark) => console.error(mark), mark);
-  while (!page.dctErrors.includes(mark)) await new Promise((resolve) => setTimeout(resolve, 20));
+  await marked;
   return page.dctErrors.splice(0).filter((error) => error !== mark);
 }
 

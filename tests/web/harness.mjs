@@ -131,23 +131,39 @@ export function control(page, name) {
 // ---------------------------------------------------------------------------
 // A user's input, through the browser's own pointer and keyboard.
 
-// Once the control is laid out: a window still being built has no box of
-// its own to click yet, and Chromium now and then finds none for a moment
-// after the page has started ("Node is either not clickable"): asked again,
-// it has one.
-export async function clickControl(page, name) {
+// Once the program has settled: no handler running and nothing pending,
+// such as the rewrite of the address that follows an edit. The page says so
+// on its root element, `data-settled`, there only while it has settled.
+export async function settled(page) {
+  await page.waitForFunction(() => document.documentElement.dataset.settled !== undefined,
+    { polling: 'mutation' });
+}
+
+// Once the control's box is laid out and has stayed where it is from one
+// frame to the next: a window still being built has no box of its own to
+// click yet, and a click into a layout still moving lands elsewhere.
+export async function steadyBox(page, name) {
   await page.waitForFunction((id) => {
     const rect = document.getElementById(id)?.getBoundingClientRect();
-    return rect !== undefined && rect.width > 0 && rect.height > 0;
-  }, {}, name);
-  for (let attempt = 1; ; ++attempt) {
-    try {
-      return await (await control(page, name)).click();
-    } catch (error) {
-      if (attempt === 10 || !/not clickable/.test(error.message)) throw error;
-      await new Promise((resolve) => setTimeout(resolve, 50));
-    }
-  }
+    if (rect === undefined || rect.width === 0 || rect.height === 0) return false;
+    const place = [rect.x, rect.y, rect.width, rect.height].join();
+    window.dctPlaces ??= {};
+    const steady = window.dctPlaces[id] === place;
+    window.dctPlaces[id] = place;
+    return steady;
+  }, { polling: 'raf' }, name);
+}
+
+export async function clickControl(page, name) {
+  await steadyBox(page, name);
+  return (await control(page, name)).click();
+}
+
+// Once the page has painted a frame after this: for what the browser would
+// have done by then if it were to do it (scroll the page, say).
+export function nextFrame(page) {
+  return page.evaluate(() => new Promise((resolve) =>
+    requestAnimationFrame(() => requestAnimationFrame(() => resolve()))));
 }
 
 // The middle of pixel (x, y) of the lesson's picture, wherever the page put
@@ -260,12 +276,10 @@ export function fragment(page) {
   return page.evaluate(() => location.hash.slice(1));
 }
 
-// The fragment once the page has written `expected`, or what it holds after
-// a second: the page rewrites it when the user pauses, a quarter of a second
-// after the last event.
-export async function settledFragment(page, expected) {
-  await page.waitForFunction((want) => location.hash.slice(1) === want,
-                             { polling: 20, timeout: 1000 }, expected).catch(() => {});
+// The fragment once the program has settled: the page rewrites it when the
+// user pauses, a quarter of a second after the last event.
+export async function settledFragment(page) {
+  await settled(page);
   return fragment(page);
 }
 
@@ -310,7 +324,7 @@ export async function assertShows(page, table, selected, texts = table.map(Strin
   assert.deepEqual(state.coefficientColours, highlightAt(selected));
   assert.equal(state.selector, selected);
   assert.equal(state.value, table[selected]);
-  assert.equal(await settledFragment(page, linkOf(table)), linkOf(table));
+  assert.equal(await settledFragment(page), linkOf(table));
   assert.deepEqual(shownBlock(state), expectedBlock(table));
   return state;
 }

@@ -14,7 +14,7 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import {
   launch, openPage, reopen, windowState, clickControl, typeOver, fragment, settledFragment,
-  dctBlock, browserName, pageAddress, limits, pixelPoint,
+  dctBlock, browserName, pageAddress, limits, pixelPoint, settled, nextFrame,
 } from './harness.mjs';
 
 const fewer = browserName !== 'chromium';
@@ -137,7 +137,9 @@ test('no key that the picture takes, nor Space, scrolls the page', async () => {
   for (const key of ['ArrowDown', 'ArrowUp', 'PageDown', 'PageUp', 'End', 'Home', ' ']) {
     await page.keyboard.press(key);
   }
-  await new Promise((resolve) => setTimeout(resolve, 300));
+  // The frame moved for each key; a scroll would have begun by the next frame.
+  await settled(page);
+  await nextFrame(page);
   assert.equal(await page.evaluate(() => window.scrollY), 40);
 });
 
@@ -154,15 +156,15 @@ test('a finger swiped on the picture scrolls the page and enters nothing; a tap 
       touch.send('Input.dispatchTouchEvent', { type, touchPoints });
     const scrolled = () => page.evaluate(() => window.scrollY);
     const before = await scrolled();
+    // The page goes on a little after the finger, until it comes to rest.
+    await page.evaluate(() => {
+      window.dctScrollEnded = new Promise((resolve) =>
+        addEventListener('scrollend', () => resolve(true), { once: true }));
+    });
     await finger('touchStart', [{ x, y }]);
     for (let step = 1; step <= 10; ++step) await finger('touchMove', [{ x, y: y - 15 * step }]);
     await finger('touchEnd', []);
-    // Until the page has come to rest: it goes on a little after the finger.
-    let last;
-    do {
-      last = await scrolled();
-      await new Promise((resolve) => setTimeout(resolve, 100));
-    } while (last !== await scrolled());
+    await page.evaluate(() => window.dctScrollEnded);
     assert.ok(await scrolled() > before + 50, 'the page did not scroll');
     assert.deepEqual((await windowState(page)).coefficientTexts,
       ['50', ...Array(63).fill('0')]);
@@ -453,7 +455,7 @@ test('a challenge is locked, hinted, solved, linked and opened from its link', a
   await reopen(page);
   await typeOver(page, 'txtLink', link);
   await page.keyboard.press('Enter');
-  assert.equal(await settledFragment(page, link), link);
+  assert.equal(await settledFragment(page), link);
   assert.deepEqual((await windowState(page)).coefficientTexts, empty);
   for (const [index, value] of solved.entries()) {
     if (value !== '0') await typeOver(page, `Text2(${index})`, value);

@@ -5,7 +5,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   pageForEachTest, pageAddress, windowState, clickControl, clickBar, typeOver, tableOf, linkOf,
-  assertShows, fragment, settledFragment, limits,
+  assertShows, fragment, settledFragment, limits, settled,
 } from './harness.mjs';
 
 const tab = pageForEachTest();
@@ -26,7 +26,7 @@ test('a link opens its block with F(0,0) selected; each change rewrites it, Rese
     await clickBar(page, 'HScroll2', 'right');
     await assertShows(page, tableOf({ 0: 100, 1: -39 }), 1);
     await clickControl(page, 'Command1');
-    assert.equal(await settledFragment(page, ''), '');
+    assert.equal(await settledFragment(page), '');
     assert.equal(await page.evaluate(() => location.href), pageAddress);
     assert.equal(await entries(), entriesBefore, 'a change made an entry in the history');
     assert.deepEqual(page.dctErrors, []);
@@ -150,7 +150,7 @@ test('the page rewriting its address follows nothing, and drops the link notice'
   const page = await tab.show('0,0=500');
   assert.equal(await notice(page), unreadable);
   await typeOver(page, 'Text2(5)', '12');
-  assert.equal(await settledFragment(page, '5,0=12'), '5,0=12');
+  assert.equal(await settledFragment(page), '5,0=12');
   assert.equal(await notice(page), '');
   // A hashchange would have selected F(0,0) again.
   await assertShows(page, tableOf({ 5: 12 }), 5);
@@ -160,7 +160,7 @@ test('an address changed before the page rewrites it wins', async () => {
   const page = await tab.show('0,0=10');
   await typeOver(page, 'Text2(5)', '12');
   await page.goto(`${pageAddress}#1,1=11`);
-  await new Promise((resolve) => setTimeout(resolve, 400));
+  await settled(page);
   assert.equal(await fragment(page), '1,1=11');
   await assertShows(page, tableOf({ 9: 11 }), 0);
 });
@@ -170,8 +170,13 @@ test('after Sair a changed address changes nothing in the window', async () => {
   const page = await tab.show('0,0=10');
   await clickControl(page, 'Command3');
   const { focus, ...ended } = await windowState(page);
+  // The page's own listener, added before this one, has run when it runs.
+  await page.evaluate(() => {
+    window.dctHashChanged = new Promise((resolve) =>
+      addEventListener('hashchange', () => resolve(true), { once: true }));
+  });
   await page.goto(`${pageAddress}#1,1=11`);
-  await new Promise((resolve) => setTimeout(resolve, 400));
+  await page.evaluate(() => window.dctHashChanged);
   const { focus: _, ...after } = await windowState(page);
   assert.deepEqual(after, ended);
   assert.equal(await fragment(page), '1,1=11');
