@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/jpeg/HuffmanTable.h"
-#include "model/jpeg/JpegQuantiser.h"
+#include "model/jpeg/JpegQuantisation.h"
 
 namespace dct {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "model/jpeg/JpegQuantiser.h"
+#include "model/jpeg/JpegQuantisation.h"
 
 namespace dct {
 

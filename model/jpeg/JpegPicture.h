@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/jpeg/JpegBlockCode.h"
-#include "model/jpeg/JpegQuantiser.h"
+#include "model/jpeg/JpegQuantisation.h"
 #include "model/picture/GreyImage.h"
 
 namespace dct {
@@ -39,13 +39,6 @@ struct JpegCompressed {
 class JpegPicture {
  public:
   explicit JpegPicture(const GreyImage& image);
-
-  int width() const { return width_; }
-  int height() const { return height_; }
-  int blocksAcross() const { return blocksAcross_; }
-  int blocksDown() const { return blocksDown_; }
-  // Each block's coefficients, row by row.
-  const std::vector<JpegCoefficients>& coefficients() const { return coefficients_; }
 
   // Throws std::invalid_argument for steps outside 1..255.
   JpegCompressed Compress(const JpegSetting& setting) const;

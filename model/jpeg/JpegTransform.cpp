@@ -46,8 +46,6 @@ constexpr Factors kFactor = [] {
   return factors;
 }();
 
-constexpr int kLevelMax = 255;
-
 std::size_t at(std::size_t column, std::size_t row) { return column + kGridSide * row; }
 
 // One pass of 1-D sums along the rows of `in`, each term in order of k:

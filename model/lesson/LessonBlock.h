@@ -6,7 +6,6 @@
 
 #include "model/CoefTable.h"
 #include "model/jpeg/JpegQuantisation.h"
-#include "model/jpeg/JpegQuantiser.h"
 #include "model/jpeg/JpegTransform.h"
 #include "model/picture/BlockLevels.h"
 

@@ -5,10 +5,9 @@
 #include <optional>
 #include <vector>
 
-namespace dct {
+#include "model/picture/BlockLevels.h"
 
-// The most a level or an 8-bit sample can be: white, or opaque.
-inline constexpr int kLevelMax = 255;
+namespace dct {
 
 // The widest and tallest picture taken: enough for any photograph a lesson
 // needs, and small enough that width · height cannot overflow.

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "model/jpeg/JpegQuantisation.h"
-#include "model/jpeg/JpegQuantiser.h"
 #include "model/jpeg/JpegTransform.h"
 #include "model/picture/BlockLevels.h"
 

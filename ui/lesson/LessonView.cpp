@@ -6,7 +6,7 @@
 
 #include "model/ReconstructBlock.h"
 #include "model/jpeg/JpegBlockCode.h"
-#include "model/jpeg/JpegQuantiser.h"
+#include "model/jpeg/JpegQuantisation.h"
 #include "model/jpeg/ZigZag.h"
 
 namespace dct::ui {
