@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   nlohmann-json3-dev  # dct-block's JSON
   libjpeg62-turbo-dev  # libjpeg-turbo: the reference that the JPEG files are tested against
+  libpng-dev zlib1g-dev  # with libjpeg-turbo, the picture decoders of the native builds (third_party/)
   libstb-dev  # the picture decoder, compiled into every edition
   python3  # runs the dct-block examples of README.md and docs/ as a test
 )
