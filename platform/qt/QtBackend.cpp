@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 
 namespace dct::platform {

@@ -1,7 +1,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -57,10 +56,9 @@ QtButton::QtButton(QWidget* window, const CommandButtonSettings& settings, Butto
 
 }  // namespace qt
 
-std::unique_ptr<CommandButtonPeer> qt::MakeButton(QWidget* window,
-                                                  const CommandButtonSettings& settings,
-                                                  ButtonInput& input) {
-  return std::make_unique<qt::QtButton>(window, settings, input);
+std::unique_ptr<CommandButtonPeer> qt::QtForm::CreateCommandButton(
+    const CommandButtonSettings& settings, ButtonInput& input) {
+  return std::make_unique<QtButton>(window(), settings, input);
 }
 
 }  // namespace dct::platform

@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "platform/qt/QtAccess.h"
-#include "platform/qt/QtControls.h"
 #include "platform/qt/QtPeer.h"
 
 namespace dct::platform {
@@ -77,30 +76,6 @@ void QtForm::SetTabOrder(const std::vector<ControlPeer*>& controls) {
 void QtForm::TieLabel(ControlPeer& label, ControlPeer& control) {
   auto* caption = qobject_cast<QLabel*>(dynamic_cast<WidgetHolder&>(label).widget());
   caption->setBuddy(dynamic_cast<WidgetHolder&>(control).widget());
-}
-
-std::unique_ptr<TextBoxPeer> QtForm::CreateTextBox(const TextBoxSettings& settings,
-                                                   TextBoxInput& input) {
-  return MakeTextBox(client_, settings, input);
-}
-
-std::unique_ptr<ScrollBarPeer> QtForm::CreateScrollBar(const ScrollBarSettings& settings,
-                                                       ScrollBarInput& input) {
-  return MakeScrollBar(client_, settings, input);
-}
-
-std::unique_ptr<CommandButtonPeer> QtForm::CreateCommandButton(
-    const CommandButtonSettings& settings, ButtonInput& input) {
-  return MakeButton(client_, settings, input);
-}
-
-std::unique_ptr<LabelPeer> QtForm::CreateLabel(const LabelSettings& settings) {
-  return MakeLabel(client_, settings);
-}
-
-std::unique_ptr<PictureBoxPeer> QtForm::CreatePictureBox(const PictureBoxSettings& settings,
-                                                         PictureBoxInput& input) {
-  return MakePictureBox(client_, settings, input);
 }
 
 // A window beside the main one opens to its right, where the screen has room.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 #include <memory>
 
@@ -7,12 +8,17 @@
 
 namespace dct::platform::qt {
 
+// What lets a screen reader hear a bar's value in the program's own words;
+// installed for as long as the backend is open.
+QAccessible::InterfaceFactory SayingBarFactory();
+
 // The window as a top-level widget with the standard resizable frame.
 class QtForm : public FormPeer {
  public:
   explicit QtForm(const FormSettings& settings);
   ~QtForm() override;
 
+  // Each defined beside its control's class.
   std::unique_ptr<TextBoxPeer> CreateTextBox(const TextBoxSettings& settings,
                                              TextBoxInput& input) override;
   std::unique_ptr<ScrollBarPeer> CreateScrollBar(const ScrollBarSettings& settings,

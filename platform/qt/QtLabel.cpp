@@ -2,7 +2,6 @@
 #include <QLabel>
 
 #include "platform/qt/CompactFont.h"
-#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -52,8 +51,8 @@ void QtLabel::fitFont() {
 
 }  // namespace qt
 
-std::unique_ptr<LabelPeer> qt::MakeLabel(QWidget* window, const LabelSettings& settings) {
-  return std::make_unique<qt::QtLabel>(window, settings);
+std::unique_ptr<LabelPeer> qt::QtForm::CreateLabel(const LabelSettings& settings) {
+  return std::make_unique<QtLabel>(window(), settings);
 }
 
 }  // namespace dct::platform

@@ -13,7 +13,6 @@
 #include <utility>
 
 #include "platform/qt/PlainFile.h"
-#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -191,10 +190,9 @@ class QtPictureBox : public QtPeer<PictureBoxPeer> {
 }  // namespace
 }  // namespace qt
 
-std::unique_ptr<PictureBoxPeer> qt::MakePictureBox(QWidget* window,
-                                                   const PictureBoxSettings& settings,
-                                                   PictureBoxInput& input) {
-  return std::make_unique<qt::QtPictureBox>(window, settings, input);
+std::unique_ptr<PictureBoxPeer> qt::QtForm::CreatePictureBox(const PictureBoxSettings& settings,
+                                                             PictureBoxInput& input) {
+  return std::make_unique<QtPictureBox>(window(), settings, input);
 }
 
 }  // namespace dct::platform

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/qt/QtControls.h"
+#include "platform/qt/QtForm.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -174,9 +174,9 @@ void QtScrollBar::ShowValue(int value) {
 
 QAccessible::InterfaceFactory qt::SayingBarFactory() { return &qt::sayingBarFor; }
 
-std::unique_ptr<ScrollBarPeer> qt::MakeScrollBar(QWidget* window, const ScrollBarSettings& settings,
-                                                 ScrollBarInput& input) {
-  return std::make_unique<qt::QtScrollBar>(window, settings, input);
+std::unique_ptr<ScrollBarPeer> qt::QtForm::CreateScrollBar(const ScrollBarSettings& settings,
+                                                           ScrollBarInput& input) {
+  return std::make_unique<QtScrollBar>(window(), settings, input);
 }
 
 }  // namespace dct::platform

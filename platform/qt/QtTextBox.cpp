@@ -6,7 +6,6 @@
 
 #include "platform/qt/BoxEdit.h"
 #include "platform/qt/CompactFont.h"
-#include "platform/qt/QtControls.h"
 #include "platform/qt/QtForm.h"
 #include "platform/qt/QtPeer.h"
 
@@ -123,9 +122,9 @@ void QtTextBox::ShowMousePointer(int pointer) {
 
 }  // namespace qt
 
-std::unique_ptr<TextBoxPeer> qt::MakeTextBox(QWidget* window, const TextBoxSettings& settings,
-                                             TextBoxInput& input) {
-  return std::make_unique<qt::QtTextBox>(window, settings, input);
+std::unique_ptr<TextBoxPeer> qt::QtForm::CreateTextBox(const TextBoxSettings& settings,
+                                                       TextBoxInput& input) {
+  return std::make_unique<QtTextBox>(window(), settings, input);
 }
 
 }  // namespace dct::platform

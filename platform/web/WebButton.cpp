@@ -1,4 +1,3 @@
-#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -35,10 +34,9 @@ WebButton::WebButton(WebForm& form, const CommandButtonSettings& settings, Butto
 
 }  // namespace web
 
-std::unique_ptr<CommandButtonPeer> web::MakeButton(WebForm& form,
-                                                   const CommandButtonSettings& settings,
-                                                   ButtonInput& input) {
-  return std::make_unique<web::WebButton>(form, settings, input);
+std::unique_ptr<CommandButtonPeer> web::WebForm::CreateCommandButton(
+    const CommandButtonSettings& settings, ButtonInput& input) {
+  return std::make_unique<WebButton>(*this, settings, input);
 }
 
 }  // namespace dct::platform

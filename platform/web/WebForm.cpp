@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/web/WebBackend.h"
-#include "platform/web/WebControls.h"
 #include "platform/web/WebPeer.h"
 
 namespace dct::platform {
@@ -170,30 +169,6 @@ void WebForm::fitToPage() {
   scale_ = scale;
   // The number is written by the browser, which writes one as CSS reads it.
   window_[Key("style")].set(Key("transform"), val("scale(").call<val>("concat", scale, val(")")));
-}
-
-std::unique_ptr<TextBoxPeer> WebForm::CreateTextBox(const TextBoxSettings& settings,
-                                                    TextBoxInput& input) {
-  return MakeTextBox(*this, settings, input);
-}
-
-std::unique_ptr<ScrollBarPeer> WebForm::CreateScrollBar(const ScrollBarSettings& settings,
-                                                        ScrollBarInput& input) {
-  return MakeScrollBar(*this, settings, input);
-}
-
-std::unique_ptr<CommandButtonPeer> WebForm::CreateCommandButton(
-    const CommandButtonSettings& settings, ButtonInput& input) {
-  return MakeButton(*this, settings, input);
-}
-
-std::unique_ptr<LabelPeer> WebForm::CreateLabel(const LabelSettings& settings) {
-  return MakeLabel(*this, settings);
-}
-
-std::unique_ptr<PictureBoxPeer> WebForm::CreatePictureBox(const PictureBoxSettings& settings,
-                                                          PictureBoxInput& input) {
-  return MakePictureBox(*this, settings, input);
 }
 
 val WebForm::Made(const std::string& kind, const std::function<val()>& make) {

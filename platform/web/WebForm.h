@@ -23,6 +23,7 @@ class WebForm : public FormPeer {
   WebForm(WebBackend& backend, const FormSettings& settings);
   ~WebForm() override;
 
+  // Each defined beside its control's class.
   std::unique_ptr<TextBoxPeer> CreateTextBox(const TextBoxSettings& settings,
                                              TextBoxInput& input) override;
   std::unique_ptr<ScrollBarPeer> CreateScrollBar(const ScrollBarSettings& settings,

@@ -1,4 +1,3 @@
-#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -31,8 +30,8 @@ WebLabel::WebLabel(const val& client, const LabelSettings& settings)
 
 }  // namespace web
 
-std::unique_ptr<LabelPeer> web::MakeLabel(WebForm& form, const LabelSettings& settings) {
-  return std::make_unique<web::WebLabel>(form.client(), settings);
+std::unique_ptr<LabelPeer> web::WebForm::CreateLabel(const LabelSettings& settings) {
+  return std::make_unique<WebLabel>(client(), settings);
 }
 
 }  // namespace dct::platform

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -319,10 +318,9 @@ void WebPictureBox::settled(const val& outcomes) {
 
 }  // namespace web
 
-std::unique_ptr<PictureBoxPeer> web::MakePictureBox(WebForm& form,
-                                                    const PictureBoxSettings& settings,
-                                                    PictureBoxInput& input) {
-  return std::make_unique<web::WebPictureBox>(form, settings, input);
+std::unique_ptr<PictureBoxPeer> web::WebForm::CreatePictureBox(const PictureBoxSettings& settings,
+                                                               PictureBoxInput& input) {
+  return std::make_unique<WebPictureBox>(*this, settings, input);
 }
 
 }  // namespace dct::platform

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebPeer.h"
 
@@ -301,9 +300,9 @@ void WebScrollBar::moveTo(int value) {
 
 }  // namespace web
 
-std::unique_ptr<ScrollBarPeer> web::MakeScrollBar(WebForm& form, const ScrollBarSettings& settings,
-                                                  ScrollBarInput& input) {
-  return std::make_unique<web::WebScrollBar>(form, settings, input);
+std::unique_ptr<ScrollBarPeer> web::WebForm::CreateScrollBar(const ScrollBarSettings& settings,
+                                                             ScrollBarInput& input) {
+  return std::make_unique<WebScrollBar>(*this, settings, input);
 }
 
 }  // namespace dct::platform

@@ -1,6 +1,5 @@
 #include <string>
 
-#include "platform/web/WebControls.h"
 #include "platform/web/WebForm.h"
 #include "platform/web/WebHint.h"
 #include "platform/web/WebPeer.h"
@@ -188,9 +187,9 @@ void WebTextBox::SetAccessibleDescription(std::string_view text) {
 
 }  // namespace web
 
-std::unique_ptr<TextBoxPeer> web::MakeTextBox(WebForm& form, const TextBoxSettings& settings,
-                                              TextBoxInput& input) {
-  return std::make_unique<web::WebTextBox>(form, settings, input);
+std::unique_ptr<TextBoxPeer> web::WebForm::CreateTextBox(const TextBoxSettings& settings,
+                                                         TextBoxInput& input) {
+  return std::make_unique<WebTextBox>(*this, settings, input);
 }
 
 }  // namespace dct::platform
