@@ -16,7 +16,6 @@ class CommandButton : public Control, private ButtonInput {
   CommandButton(Runtime& runtime, FormPeer& form, const CommandButtonSettings& settings);
   ~CommandButton() override;
 
-  const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view text);
 
   void OnClick(Handler handler) { onClick_ = std::move(handler); }

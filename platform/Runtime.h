@@ -133,10 +133,8 @@ class Runtime {
   void SaveFile(const std::string& suggestedName, std::vector<std::uint8_t> bytes,
                 std::function<void(SaveOutcome outcome, const std::string& name)> answer);
 
-  // Whether the program has settled (see above), and how many times it has
-  // since it started.
+  // Whether the program has settled (see above).
   bool Settled() const { return depth_ == 0 && pending_.empty(); }
-  long long TimesSettled() const { return timesSettled_; }
   void OnSettled(std::function<void()> listener) { onSettled_ = std::move(listener); }
   // Told of each handler as it begins, with how many run once it has: for
   // what traces the events (a benchmark's count, a test of the nesting).
